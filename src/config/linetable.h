@@ -1,0 +1,50 @@
+#pragma once
+
+#include <span>
+
+namespace velmora {
+
+/// A connection type of the Combo1 list and the three rates it writes.
+struct ConnectionPreset
+{
+    const char *comboText; ///< matched against Combo1's text whole and case-sensitively
+    const char *rate;
+    const char *updateRate;
+    const char *cmdRate;
+};
+
+/// The presets in the order they are matched (not the order of the drop-down list).
+std::span<const ConnectionPreset> connectionPresets();
+
+/// The eight Combo1 list items in the order the drop-down shows them.
+std::span<const char *const> connectionTypeItems();
+
+enum class LineForm {
+    Valued,   ///< command, then the value in double quotes: `rate "20000"`
+    Bare,     ///< the command alone: `gunsmoke`
+    KeyValue, ///< `setinfo "<command>""<value>"`, no blank between the quoted parts
+};
+
+/// One line a check box appends. The value is either fixed or the text of a field (Text3, Text4
+/// or Text6), read when the line is written.
+struct CheckLine
+{
+    LineForm form;
+    const char *command; ///< valued commands end with exactly one blank
+    const char *value = nullptr;
+    int textField = 0; ///< when non-zero, the value is the text of Text<textField>
+};
+
+/// The lines one check box appends when checked (value 1) and when unchecked (value 0). A grayed
+/// box (value 2) appends nothing.
+struct CheckRow
+{
+    int box; ///< Check<box>
+    std::span<const CheckLine> checked;
+    std::span<const CheckLine> unchecked;
+};
+
+/// Rows for Check1..Check43, in ascending order of the box number.
+std::span<const CheckRow> checkRows();
+
+} // namespace velmora

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace velmora {
+
+inline constexpr int kTextCount = 11;
+inline constexpr int kSliderCount = 5;
+inline constexpr int kCheckCount = 43;
+
+/// Value of a check box: 0 unchecked, 1 checked, 2 grayed (never produced by a click).
+enum CheckState : int { Unchecked = 0, Checked = 1, Grayed = 2 };
+
+struct SliderRange
+{
+    int min;
+    int max;
+    bool contains(int value) const { return value >= min && value <= max; }
+};
+
+enum class OptionKind { Combo, Text, Slider, Check };
+
+/// One control of the main window that the generator reads (plus `pod`), with its start-up value.
+struct OptionInfo
+{
+    const char *name;  ///< the control's name: "Combo1", "Text7", "Slider2", "Check12", "pod"
+    OptionKind kind;
+    int number;        ///< 1-based number within its kind; 0 for `pod`
+    const char *defaultText; ///< Combo and Text options
+    int defaultValue;  ///< Slider and Check options
+    SliderRange range; ///< Slider options
+};
+
+/// The 61 options in a fixed order: Combo1, Text1..Text11, Slider1..Slider5, Check1..Check43, pod.
+std::span<const OptionInfo> optionInventory();
+const OptionInfo *findOption(QStringView name);
+
+SliderRange sliderRange(int number);
+QString defaultText(int number);
+int defaultSliderValue(int number);
+
+/// Every option the generator reads, as plain values. The window copies its controls into one of
+/// these before a run; nothing else keeps option state. Numbers are 1-based, like the controls.
+struct OptionSnapshot
+{
+    OptionSnapshot(); ///< the start-up state of every control
+
+    QString combo1;
+    int pod = Unchecked;
+
+    QString &text(int n) { return m_texts.at(n - 1); }
+    const QString &text(int n) const { return m_texts.at(n - 1); }
+    int &slider(int n) { return m_sliders.at(n - 1); }
+    int slider(int n) const { return m_sliders.at(n - 1); }
+    int &check(int n) { return m_checks.at(n - 1); }
+    int check(int n) const { return m_checks.at(n - 1); }
+
+    bool operator==(const OptionSnapshot &) const = default;
+
+private:
+    std::array<QString, kTextCount> m_texts;
+    std::array<int, kSliderCount> m_sliders{};
+    std::array<int, kCheckCount> m_checks{};
+};
+
+} // namespace velmora

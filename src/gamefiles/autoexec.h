@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmora {
+
+/// The bytes Save writes for the config box's text: every line break as CR LF, then a final
+/// CR LF, in the system encoding (lossless, see EncodeLossless()).
+QByteArray AutoexecBytes(QStringView boxText);
+
+/// Replaces <gameFolder>/cstrike/autoexec.cfg with AutoexecBytes(boxText), atomically: the new
+/// content is written beside the file and moved over it only when complete, so a failure leaves
+/// the previous file whole. A read-only autoexec.cfg is refused, never replaced; a missing
+/// cstrike folder fails and creates nothing. Returns an empty string on success, otherwise the
+/// system's description of the failure.
+QString SaveAutoexec(const QString &gameFolder, QStringView boxText);
+
+} // namespace velmora

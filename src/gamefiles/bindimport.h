@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace velmora {
+
+struct ImportResult
+{
+    QStringList lines; ///< carried lines in file order, leading blanks and line end dropped
+    QString error;     ///< the system's description when the import failed (lines carried so far stay)
+
+    bool ok() const { return error.isEmpty(); }
+    int count() const { return int(lines.size()); }
+    /// Every carried line followed by CR LF, as the config box receives them.
+    QString text() const;
+};
+
+/// True when a line, leading spaces and tabs dropped, begins with "alias" or "bind" in any case.
+bool IsCarriedLine(QByteArrayView line);
+
+/// Carries the alias and bind lines of an open config file. Lines end with CR LF, LF or a lone CR;
+/// a UTF-8 byte-order mark before the first line is dropped.
+ImportResult ImportBinds(QIODevice &device);
+
+/// Reads <gameFolder>/cstrike/config.cfg.
+ImportResult ImportBindsFromGame(const QString &gameFolder);
+
+} // namespace velmora

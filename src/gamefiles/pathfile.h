@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+namespace velmora {
+
+/// A file of the game, addressed the way the game's own folders are: the game folder text, the
+/// native separator, "cstrike", the separator, the file name; nothing is normalised.
+QString GameFile(const QString &gameFolder, const QString &fileName);
+
+/// dir.vlm in the given folder (normally the program's own).
+QString PathFileLocation(const QString &folder);
+
+struct PathFileRead
+{
+    enum Status { Folder, Nothing, Failed };
+    Status status = Nothing;
+    QString folder; ///< with Folder: the last line that is not blank, leading spaces dropped
+    QString error;  ///< with Failed: the system's description
+};
+
+/// Reads dir.vlm in the given folder. Nothing means the file holds no folder (empty or only blank
+/// lines): the caller keeps what it had.
+PathFileRead ReadPathFile(const QString &folder);
+
+/// Writes the game folder and CR LF to dir.vlm in the given folder, replacing the file.
+/// Returns an empty string on success, otherwise the system's description.
+QString WritePathFile(const QString &folder, const QString &gameFolder);
+
+/// Deletes dir.vlm in the given folder. A file that is not there is no failure.
+QString DeletePathFile(const QString &folder);
+
+/// True for a stored folder that names no folder: empty, or a number equal to zero ("0", "00").
+bool NamesNoFolder(const QString &storedFolder);
+
+/// Where Velmora keeps dir.vlm: beside the executable, or in the user's configuration folder when
+/// the program's folder cannot be written (an installed program in /usr/local/bin).
+class PathFileStore
+{
+public:
+    PathFileStore(QString programFolder, QString userFolder = {});
+
+    QString programFolder() const { return m_programFolder; }
+    QString userFolder() const { return m_userFolder; }
+
+    /// The file beside the executable when it exists there, otherwise the per-user one.
+    QString activeFolder() const;
+    PathFileRead read() const;
+    /// Beside the executable when possible, else in the user's folder. Empty string on success.
+    QString write(const QString &gameFolder) const;
+    /// Deletes both files. Empty string on success, otherwise the first failure's description.
+    QString remove() const;
+
+private:
+    QString m_programFolder;
+    QString m_userFolder;
+};
+
+} // namespace velmora

@@ -1,0 +1,79 @@
+#include "ui/messagebox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace velmora::ui {
+
+namespace {
+
+struct SeamState
+{
+    MessageBox::Responder responder;
+    QList<Answer> nextAnswers;
+    QList<MessageBox::Record> history;
+};
+
+SeamState &seam()
+{
+    static SeamState state;
+    return state;
+}
+
+Answer showReal(QWidget *parent, const MessageBox::Record &record)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(record.title);
+    box.setText(record.text);
+    if (record.style == QuestionStyle) {
+        box.setIcon(QMessageBox::Warning);
+        QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? Yes : No;
+    }
+    box.setIcon(record.style == ErrorStyle ? QMessageBox::Critical : QMessageBox::Information);
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return Ok;
+}
+
+} // namespace
+
+Answer MessageBox::show(QWidget *parent, const QString &text, MessageStyle style)
+{
+    SeamState &state = seam();
+    const Record record{text, QString::fromLatin1(kTitle), int(style)};
+    state.history.append(record);
+    if (!state.nextAnswers.isEmpty())
+        return state.nextAnswers.takeFirst();
+    if (state.responder)
+        return state.responder(record);
+    return showReal(parent, record);
+}
+
+void MessageBox::setResponder(Responder responder)
+{
+    seam().responder = std::move(responder);
+}
+
+void MessageBox::setNextAnswers(QList<Answer> answers)
+{
+    seam().nextAnswers = std::move(answers);
+}
+
+QList<MessageBox::Record> MessageBox::history()
+{
+    return seam().history;
+}
+
+void MessageBox::clearHistory()
+{
+    seam().history.clear();
+}
+
+} // namespace velmora::ui

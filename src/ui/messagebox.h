@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace velmora::ui {
+
+/// The message-box styles Velmora uses, by their historical numbers.
+enum MessageStyle : int {
+    ErrorStyle = 16,       ///< critical icon, OK
+    QuestionStyle = 52,    ///< warning icon, Yes (default) and No
+    InformationStyle = 64, ///< information icon, OK
+};
+
+/// What the user answered. Only Yes ever runs an action; closing a question in any other way is No.
+enum Answer : int { Ok = 1, Yes = 6, No = 7 };
+
+/// Every message box of Velmora is shown through here. The title is always "Velmora" and the
+/// buttons read "Да", "Нет" and "OK".
+///
+/// Test seam: every box asked for is recorded (text, title, style), whether it was really shown or
+/// answered by a responder that a test installed, so a test can assert which box appeared.
+class MessageBox
+{
+public:
+    struct Record
+    {
+        QString text;
+        QString title;
+        int style = 0;
+    };
+    using Responder = std::function<Answer(const Record &)>;
+
+    static constexpr const char *kTitle = "Velmora";
+
+    /// Shows a modal box and returns the answer.
+    static Answer show(QWidget *parent, const QString &text, MessageStyle style);
+
+    /// Answers every following box with the responder instead of showing it; an empty responder
+    /// brings the real QMessageBox back.
+    static void setResponder(Responder responder);
+    /// Answers the following boxes with these answers, in order; once they are used up, the real
+    /// box shows again.
+    static void setNextAnswers(QList<Answer> answers);
+
+    static QList<Record> history();
+    static void clearHistory();
+};
+
+} // namespace velmora::ui

@@ -1,0 +1,8 @@
+velmora_add_test(tst_options SOURCES tst_options.cpp LIBS velmora_core)
+velmora_add_test(tst_generator SOURCES tst_generator.cpp LIBS velmora_core)
+velmora_add_test(tst_digitfilter SOURCES tst_digitfilter.cpp LIBS velmora_core)
+velmora_add_test(tst_textcodec SOURCES tst_textcodec.cpp LIBS velmora_core)
+velmora_add_test(tst_pathfile SOURCES tst_pathfile.cpp LIBS velmora_core)
+velmora_add_test(tst_bindimport SOURCES tst_bindimport.cpp LIBS velmora_core)
+velmora_add_test(tst_autoexec SOURCES tst_autoexec.cpp LIBS velmora_core)
+velmora_add_test(tst_printconfig SOURCES tst_printconfig.cpp LIBS velmora_core)
