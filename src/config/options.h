@@ -28,12 +28,12 @@ enum class OptionKind { Combo, Text, Slider, Check };
 /// One control of the main window that the generator reads (plus `pod`), with its start-up value.
 struct OptionInfo
 {
-    const char *name;  ///< the control's name: "Combo1", "Text7", "Slider2", "Check12", "pod"
+    const char *name; ///< the control's name: "Combo1", "Text7", "Slider2", "Check12", "pod"
     OptionKind kind;
-    int number;        ///< 1-based number within its kind; 0 for `pod`
+    int number;              ///< 1-based number within its kind; 0 for `pod`
     const char *defaultText; ///< Combo and Text options
-    int defaultValue;  ///< Slider and Check options
-    SliderRange range; ///< Slider options
+    int defaultValue;        ///< Slider and Check options
+    SliderRange range;       ///< Slider options
 };
 
 /// The 61 options in a fixed order: Combo1, Text1..Text11, Slider1..Slider5, Check1..Check43, pod.

@@ -10,7 +10,7 @@ namespace velmora {
 struct ImportResult
 {
     QStringList lines; ///< carried lines in file order, leading blanks and line end dropped
-    QString error;     ///< the system's description when the import failed (lines carried so far stay)
+    QString error; ///< the system's description when the import failed (lines carried so far stay)
 
     bool ok() const { return error.isEmpty(); }
     int count() const { return int(lines.size()); }

@@ -33,9 +33,9 @@ int printConfig(int argc, char **argv)
         }
     }
     const QByteArray bytes = velmora::EncodeLossless(velmora::GenerateText(options));
-    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
-                             size_t(bytes.size()) &&
-                         std::fflush(stdout) == 0;
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0;
     return written ? 0 : 1;
 }
 

@@ -1,0 +1,143 @@
+#include "gamefiles/pathfile.h"
+
+#include "gamefiles/textcodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace velmora {
+
+namespace {
+
+bool isBlank(QByteArrayView line)
+{
+    for (char c : line) {
+        if (c != ' ' && c != '\t')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString GameFile(const QString &gameFolder, const QString &fileName)
+{
+    return gameFolder + QDir::separator() + QStringLiteral("cstrike") + QDir::separator() +
+           fileName;
+}
+
+QString PathFileLocation(const QString &folder)
+{
+    return folder + QStringLiteral("/dir.vlm");
+}
+
+PathFileRead ReadPathFile(const QString &folder)
+{
+    QFile file(PathFileLocation(folder));
+    if (!file.open(QIODevice::ReadOnly))
+        return {PathFileRead::Failed, {}, file.errorString()};
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {PathFileRead::Failed, {}, file.errorString()};
+
+    // The folder is the last line. A blank line after it (a hand-edited file) does not hide it.
+    QByteArrayView last;
+    bool found = false;
+    qsizetype start = 0;
+    const qsizetype size = content.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && content[end] != '\r' && content[end] != '\n')
+            ++end;
+        const QByteArrayView line(content.constData() + start, end - start);
+        if (!isBlank(line)) {
+            last = line;
+            found = true;
+        }
+        // CR LF, LF and a lone CR all end a line.
+        start =
+            end + ((end + 1 < size && content[end] == '\r' && content[end + 1] == '\n') ? 2 : 1);
+    }
+    if (!found)
+        return {PathFileRead::Nothing, {}, {}};
+    while (last.startsWith(' '))
+        last = last.sliced(1);
+    return {PathFileRead::Folder, DecodeLossless(last), {}};
+}
+
+QString WritePathFile(const QString &folder, const QString &gameFolder)
+{
+    QSaveFile file(PathFileLocation(folder));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = EncodeLossless(gameFolder) + QByteArrayLiteral("\r\n");
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString DeletePathFile(const QString &folder)
+{
+    QFile file(PathFileLocation(folder));
+    if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
+        return {};
+    if (!file.remove())
+        return file.errorString();
+    return {};
+}
+
+bool NamesNoFolder(const QString &storedFolder)
+{
+    const QString text = storedFolder.trimmed();
+    if (text.isEmpty())
+        return true;
+    bool isNumber = false;
+    const double value = QLocale::c().toDouble(text, &isNumber);
+    return isNumber && value == 0.0;
+}
+
+PathFileStore::PathFileStore(QString programFolder, QString userFolder)
+    : m_programFolder(std::move(programFolder))
+    , m_userFolder(std::move(userFolder))
+{
+}
+
+QString PathFileStore::activeFolder() const
+{
+    if (m_userFolder.isEmpty() || QFileInfo::exists(PathFileLocation(m_programFolder)))
+        return m_programFolder;
+    return m_userFolder;
+}
+
+PathFileRead PathFileStore::read() const
+{
+    return ReadPathFile(activeFolder());
+}
+
+QString PathFileStore::write(const QString &gameFolder) const
+{
+    const QString error = WritePathFile(m_programFolder, gameFolder);
+    if (error.isEmpty() || m_userFolder.isEmpty())
+        return error;
+    // The program's folder is read-only (an installed program): keep the file per user instead.
+    QDir().mkpath(m_userFolder);
+    if (!WritePathFile(m_userFolder, gameFolder).isEmpty())
+        return error;
+    // A stale file beside the executable would still win over the new one.
+    if (QFileInfo::exists(PathFileLocation(m_programFolder)) &&
+        !DeletePathFile(m_programFolder).isEmpty())
+        return error;
+    return {};
+}
+
+QString PathFileStore::remove() const
+{
+    const QString programError = DeletePathFile(m_programFolder);
+    const QString userError = m_userFolder.isEmpty() ? QString() : DeletePathFile(m_userFolder);
+    return programError.isEmpty() ? userError : programError;
+}
+
+} // namespace velmora
