@@ -1,0 +1,131 @@
+#include "windows/dir.h"
+
+#include "ui/dirlist.h"
+#include "ui/drivelist.h"
+#include "ui/messagebox.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Выберите директорию с Half-Life");
+
+/// The folder a drive shows when picked: the process's working folder when it lies on that
+/// drive, the drive's root otherwise.
+QString currentFolderOf(const ui::DriveList &drives, const QString &root)
+{
+    const QString working = QDir::toNativeSeparators(QDir::currentPath());
+    return drives.driveOf(working) == root ? working : root;
+}
+
+} // namespace
+
+Dir::Dir(PathFileStore store, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_store(std::move(store))
+{
+    setObjectName(QStringLiteral("dir"));
+    setWindowTitle(kCaption);
+
+    m_drives = new ui::DriveList(this);
+    m_drives->setObjectName(QStringLiteral("Drive1"));
+    m_folders = new ui::DirectoryList(this);
+    m_folders->setObjectName(QStringLiteral("Dir1"));
+    m_caption = new QLabel(kCaption, this);
+    m_caption->setObjectName(QStringLiteral("Label1"));
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont captionFont(QStringLiteral("Arial"));
+    captionFont.setPointSizeF(14.25);
+    captionFont.setWeight(QFont::Normal);
+    m_caption->setFont(captionFont);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    // Enter on the focused button presses it, as on the platform this window comes from.
+    m_ok->setAutoDefault(true);
+
+    m_drives->setGeometry(ui::TwipRect(this, 120, 600, 6735, 315));
+    m_folders->setGeometry(ui::TwipRect(this, 120, 960, 6735, 2565));
+    m_caption->setGeometry(ui::TwipRect(this, 120, 120, 6735, 375));
+    m_ok->setGeometry(ui::TwipRect(this, 120, 3600, 6735, 495));
+    setFixedSize(ui::Twips(this, 6990), ui::Twips(this, 4215));
+
+    setTabOrder(m_drives, m_folders);
+    setTabOrder(m_folders, m_ok);
+    m_drives->setFocus();
+
+    m_drives->showDriveOf(m_folders->path());
+    connect(m_drives, &QComboBox::activated, this, &Dir::changeDrive);
+    connect(m_folders, &ui::DirectoryList::pathChanged, m_drives, &ui::DriveList::showDriveOf);
+    connect(m_folders, &ui::DirectoryList::openFailed, this,
+            [this](const QString &why) { ui::MessageBox::show(this, why, ui::ErrorStyle); });
+    connect(m_ok, &QPushButton::clicked, this, &Dir::accept);
+}
+
+bool Dir::load()
+{
+    const PathFileRead read = m_store.read();
+    if (read.status == PathFileRead::Folder)
+        m_storedFolder = read.folder;
+    if (read.status == PathFileRead::Failed) {
+        ui::MessageBox::show(nullptr, read.error, ui::ErrorStyle);
+    } else if (!NamesNoFolder(m_storedFolder)) {
+        finish();
+        return true;
+    } else {
+        ui::MessageBox::show(nullptr, QStringLiteral("В файле не указан путь!"), ui::ErrorStyle);
+    }
+    show();
+    return false;
+}
+
+void Dir::closeEvent(QCloseEvent *event)
+{
+    // Alt+F4 or the window manager's close: the chooser is left only through "OK".
+    event->ignore();
+}
+
+void Dir::changeDrive()
+{
+    const QString root = m_drives->drive();
+    const QString why = ui::DriveList::whyNotReady(root);
+    if (!why.isEmpty()) {
+        ui::MessageBox::show(this, why, ui::ErrorStyle);
+        m_drives->showDriveOf(m_folders->path());
+        return;
+    }
+    const QString failure = m_folders->setPath(currentFolderOf(*m_drives, root));
+    if (!failure.isEmpty()) {
+        ui::MessageBox::show(this, failure, ui::ErrorStyle);
+        m_drives->showDriveOf(m_folders->path());
+    }
+}
+
+void Dir::accept()
+{
+    // A second click queued before the chooser disappeared must not hand over twice.
+    if (m_handedOver)
+        return;
+    const QString error = m_store.write(m_folders->path());
+    if (!error.isEmpty()) {
+        // Neither beside the program nor in the user's folder: a main window opened now could
+        // never save, so the chooser stays.
+        ui::MessageBox::show(this, error, ui::ErrorStyle);
+        return;
+    }
+    finish();
+}
+
+void Dir::finish()
+{
+    m_handedOver = true;
+    hide();
+    Q_EMIT handOver();
+}
+
+} // namespace velmora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace velmora {
+
+/// Velmora's web address: the about window shows it, its click and "Тех. поддержка" open it.
+QString SupportAddress();
+QUrl SupportUrl();
+
+/// Opens the support page in the user's browser without waiting for it.
+void OpenSupportPage();
+
+} // namespace velmora

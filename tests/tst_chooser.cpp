@@ -1,0 +1,553 @@
+// The folder chooser `dir`: its load on every kind of path file, the lists, OK and its failure,
+// and that nothing but OK leaves it.
+
+#include "boxanswerer.h"
+
+#include "gamefiles/pathfile.h"
+#include "ui/dirlist.h"
+#include "ui/drivelist.h"
+#include "ui/messagebox.h"
+#include "ui/twips.h"
+#include "windows/dir.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using velmora::Dir;
+using velmora::PathFileStore;
+using velmora::ui::DirectoryList;
+using velmora::ui::DriveList;
+using velmora::ui::MessageBox;
+
+namespace {
+
+const QString kNoPath = QStringLiteral("В файле не указан путь!");
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+/// Counts the times a widget has been displayed.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+QByteArray native(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toUtf8();
+}
+
+} // namespace
+
+class TestChooser : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowFrame();
+    void layout_data();
+    void layout();
+    void focusAndTabOrder();
+
+    void startPaths_data();
+    void startPaths();
+    void missingFileShowsTheSystemsWords();
+
+    void okStoresTheWorkingFolder();
+    void okStoresTheCurrentFolderNotTheSelection_data();
+    void okStoresTheCurrentFolderNotTheSelection();
+    void rootKeepsItsSeparator_data();
+    void rootKeepsItsSeparator();
+    void enterOnTheButtonPressesIt();
+    void secondClickDoesNotHandOverTwice();
+
+    void driveChange();
+    void driveNotReady();
+    void removedFolderCannotBeOpened();
+
+    void ignoresCloseRequests();
+
+    void whereThePathFileGoes_data();
+    void whereThePathFileGoes();
+    void writeFailureKeepsTheChooser();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_programFolder;
+    QString m_userFolder;
+    QString m_workingFolder;
+    QString m_previousCurrent;
+
+    PathFileStore store() const { return PathFileStore(m_programFolder, m_userFolder); }
+};
+
+void TestChooser::init()
+{
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    m_programFolder = m_tmp->filePath(QStringLiteral("program"));
+    m_userFolder = m_tmp->filePath(QStringLiteral("user/velmora"));
+    m_workingFolder = m_tmp->filePath(QStringLiteral("Half-Life"));
+    QVERIFY(QDir().mkpath(m_programFolder));
+    QVERIFY(QDir().mkpath(m_workingFolder + QStringLiteral("/cstrike")));
+    QVERIFY(QDir().mkpath(m_workingFolder + QStringLiteral("/valve")));
+    m_previousCurrent = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_workingFolder));
+    m_workingFolder = QDir::currentPath();
+    MessageBox::clearHistory();
+    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Ok; });
+}
+
+void TestChooser::cleanup()
+{
+    MessageBox::setResponder({});
+    MessageBox::setNextAnswers({});
+    QDir::setCurrent(m_previousCurrent);
+    m_tmp.reset();
+}
+
+void TestChooser::windowFrame()
+{
+    Dir chooser(store());
+    QCOMPARE(chooser.objectName(), QStringLiteral("dir"));
+    QCOMPARE(chooser.windowTitle(), QStringLiteral("Выберите директорию с Half-Life"));
+    const Qt::WindowFlags flags = chooser.windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(chooser.minimumSize(), chooser.maximumSize());
+    QCOMPARE(chooser.size(),
+             QSize(velmora::ui::Twips(&chooser, 6990), velmora::ui::Twips(&chooser, 4215)));
+
+    auto *label = chooser.findChild<QLabel *>(QStringLiteral("Label1"));
+    QVERIFY(label);
+    QCOMPARE(label->text(), QStringLiteral("Выберите директорию с Half-Life"));
+    QVERIFY(label->alignment().testFlag(Qt::AlignHCenter));
+    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(label->font().pointSizeF(), 14.25);
+    QCOMPARE(label->font().weight(), QFont::Normal);
+    auto *ok = chooser.findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+}
+
+void TestChooser::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Drive1") << QStringLiteral("Drive1") << QRect(120, 600, 6735, 315);
+    QTest::newRow("Dir1") << QStringLiteral("Dir1") << QRect(120, 960, 6735, 2565);
+    QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(120, 120, 6735, 375);
+    QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(120, 3600, 6735, 495);
+}
+
+void TestChooser::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    Dir chooser(store());
+    auto *widget = chooser.findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(),
+             velmora::ui::TwipRect(&chooser, twips.x(), twips.y(), twips.width(), twips.height()));
+    QVERIFY(chooser.rect().contains(widget->geometry()));
+}
+
+void TestChooser::focusAndTabOrder()
+{
+    Dir chooser(store());
+    QVERIFY(!chooser.load());
+    chooser.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&chooser));
+    auto *drives = chooser.findChild<QWidget *>(QStringLiteral("Drive1"));
+    auto *folders = chooser.findChild<QWidget *>(QStringLiteral("Dir1"));
+    auto *ok = chooser.findChild<QWidget *>(QStringLiteral("Command1"));
+    QCOMPARE(QApplication::focusWidget(), drives);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), folders);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drives);
+}
+
+void TestChooser::startPaths_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("handsOver");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("empty file") << QByteArray("") << false << QString();
+    QTest::newRow("only a line end") << QByteArray("\r\n") << false << QString();
+    QTest::newRow("only blanks") << QByteArray("   \r\n") << false << QString();
+    QTest::newRow("zero") << QByteArray("0\r\n") << false << QStringLiteral("0");
+    QTest::newRow("double zero") << QByteArray("00\r\n") << false << QStringLiteral("00");
+    QTest::newRow("zero after a folder")
+        << QByteArray("/games/Half-Life\r\n0\r\n") << false << QStringLiteral("0");
+    QTest::newRow("a folder") << QByteArray("/games/Half-Life\r\n") << true
+                              << QStringLiteral("/games/Half-Life");
+    QTest::newRow("several lines, the last counts")
+        << QByteArray("/old/place\r\n/games/Half-Life\r\n") << true
+        << QStringLiteral("/games/Half-Life");
+    QTest::newRow("indented, no line end")
+        << QByteArray("  /games/Half Life, 1.6") << true << QStringLiteral("/games/Half Life, 1.6");
+    QTest::newRow("a root") << QByteArray("/\r\n") << true << QStringLiteral("/");
+    QTest::newRow("a number that is not zero")
+        << QByteArray("7\r\n") << true << QStringLiteral("7");
+    QTest::newRow("Cyrillic") << QByteArray("/игры/Half-Life\r\n") << true
+                              << QStringLiteral("/игры/Half-Life");
+}
+
+void TestChooser::startPaths()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, handsOver);
+    QFETCH(QString, stored);
+
+    writeBytes(velmora::PathFileLocation(m_programFolder), content);
+    Dir chooser(store());
+    ShowCounter counter;
+    chooser.installEventFilter(&counter);
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+
+    QCOMPARE(chooser.load(), handsOver);
+    QCOMPARE(chooser.storedFolder(), stored);
+    QCOMPARE(handOver.count(), handsOver ? 1 : 0);
+    QCOMPARE(chooser.isVisible(), !handsOver);
+    QCOMPARE(counter.shows, handsOver ? 0 : 1);
+    const QList<MessageBox::Record> boxes = MessageBox::history();
+    if (handsOver) {
+        QVERIFY(boxes.isEmpty());
+    } else {
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, kNoPath);
+        QCOMPARE(boxes[0].style, int(velmora::ui::ErrorStyle));
+        QCOMPARE(boxes[0].title, QStringLiteral("Velmora"));
+    }
+    // The load only reads.
+    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)), content);
+}
+
+void TestChooser::missingFileShowsTheSystemsWords()
+{
+    // The real box, answered as a user does: it comes before the chooser is displayed.
+    MessageBox::setResponder({});
+    Dir chooser(store());
+    bool visibleWhileAsking = true;
+    BoxAnswerer answerer(QStringLiteral("OK"));
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        if (QApplication::activeModalWidget())
+            visibleWhileAsking = chooser.isVisible();
+    });
+    probe.start(5);
+    QVERIFY(!chooser.load());
+    probe.stop();
+
+    QCOMPARE(answerer.texts.size(), 1);
+    QFile missing(velmora::PathFileLocation(m_programFolder));
+    QVERIFY(!missing.open(QIODevice::ReadOnly));
+    QCOMPARE(answerer.texts[0], missing.errorString());
+    QVERIFY(answerer.texts[0] != kNoPath);
+    QCOMPARE(answerer.icons[0], QMessageBox::Critical);
+    QCOMPARE(answerer.titles[0], QStringLiteral("Velmora"));
+    QVERIFY(!visibleWhileAsking);
+    QVERIFY(chooser.isVisible());
+    QVERIFY(!chooser.handedOver());
+    QCOMPARE(MessageBox::history().size(), 1);
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+}
+
+void TestChooser::okStoresTheWorkingFolder()
+{
+    Dir chooser(store());
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+    QVERIFY(!chooser.load());
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
+
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+             native(m_workingFolder) + "\r\n");
+    QCOMPARE(handOver.count(), 1);
+    QVERIFY(chooser.isHidden());
+    QVERIFY(!QFile::exists(velmora::PathFileLocation(m_userFolder)));
+}
+
+void TestChooser::okStoresTheCurrentFolderNotTheSelection_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("expected"); // relative to the working folder's parent
+
+    QTest::newRow("select a subfolder")
+        << QStringLiteral("select") << QStringLiteral("valve") << QStringLiteral("Half-Life");
+    QTest::newRow("select the parent")
+        << QStringLiteral("select") << QStringLiteral("..") << QStringLiteral("Half-Life");
+    QTest::newRow("double-click a subfolder")
+        << QStringLiteral("double-click") << QStringLiteral("valve")
+        << QStringLiteral("Half-Life/valve");
+    QTest::newRow("Enter on a subfolder") << QStringLiteral("enter") << QStringLiteral("cstrike")
+                                          << QStringLiteral("Half-Life/cstrike");
+    QTest::newRow("double-click the parent")
+        << QStringLiteral("double-click") << QStringLiteral("..") << QString();
+}
+
+void TestChooser::okStoresTheCurrentFolderNotTheSelection()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, entry);
+    QFETCH(QString, expected);
+
+    Dir chooser(store());
+    QVERIFY(!chooser.load());
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    const QString target = QDir::cleanPath(m_workingFolder + u'/' + entry);
+    QTreeWidgetItem *item = nullptr;
+    for (QTreeWidgetItemIterator it(folders); *it; ++it) {
+        if (DirectoryList::folderOf(*it) == QDir::toNativeSeparators(target))
+            item = *it;
+    }
+    QVERIFY2(item, qPrintable(target));
+    folders->scrollToItem(item);
+    const QPoint centre = folders->visualItemRect(item).center();
+    if (action == QLatin1String("select")) {
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, centre);
+    } else if (action == QLatin1String("double-click")) {
+        // What the window system delivers for a double-click: press, release, double-click,
+        // release.
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(folders->viewport(), Qt::LeftButton, {}, centre);
+    } else {
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, centre);
+        QTest::keyClick(folders, Qt::Key_Return);
+    }
+    if (action == QLatin1String("select"))
+        QCOMPARE(folders->currentItem(), item); // selected, not opened
+
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    const QString stored = QDir::cleanPath(QFileInfo(m_workingFolder).path() + u'/' + expected);
+    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)), native(stored) + "\r\n");
+}
+
+void TestChooser::rootKeepsItsSeparator_data()
+{
+    QTest::addColumn<QString>("open");     // relative to the working folder, or absolute
+    QTest::addColumn<QString>("expected"); // likewise
+    QTest::newRow("root") << QDir::rootPath() << QDir::rootPath();
+    QTest::newRow("trailing separator dropped")
+        << QStringLiteral("cstrike/") << QStringLiteral("cstrike");
+    QTest::newRow("dots resolved")
+        << QStringLiteral("cstrike/../valve/.") << QStringLiteral("valve");
+}
+
+void TestChooser::rootKeepsItsSeparator()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, expected);
+    Dir chooser(store());
+    QVERIFY(!chooser.load());
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    QCOMPARE(folders->setPath(QDir(m_workingFolder).filePath(open)), QString());
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+             native(QDir(m_workingFolder).filePath(expected)) + "\r\n");
+}
+
+void TestChooser::enterOnTheButtonPressesIt()
+{
+    Dir chooser(store());
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+    QVERIFY(!chooser.load());
+    QTest::keyClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::Key_Return);
+    QCOMPARE(handOver.count(), 1);
+    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+             native(m_workingFolder) + "\r\n");
+}
+
+void TestChooser::secondClickDoesNotHandOverTwice()
+{
+    Dir chooser(store());
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+    QVERIFY(!chooser.load());
+    auto *ok = chooser.findChild<QPushButton *>(QStringLiteral("Command1"));
+    ok->click();
+    QFile::remove(velmora::PathFileLocation(m_programFolder));
+    ok->click();
+    QCOMPARE(handOver.count(), 1);
+    QVERIFY(!QFile::exists(velmora::PathFileLocation(m_programFolder)));
+}
+
+void TestChooser::driveChange()
+{
+    // Two "drives": the root and the temporary folder, which holds the working folder.
+    const QString tmpRoot = QDir::toNativeSeparators(m_tmp->path());
+    Dir chooser(store());
+    auto *drives = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    drives->setDrives({QDir::toNativeSeparators(QDir::rootPath()), tmpRoot});
+    drives->showDriveOf(folders->path());
+    QCOMPARE(drives->drive(), tmpRoot);
+    QVERIFY(!chooser.load());
+
+    // Another drive: its root.
+    QTest::keyClick(drives, Qt::Key_Up);
+    QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
+    QCOMPARE(folders->path(), QDir::toNativeSeparators(QDir::rootPath()));
+    // Back to the drive the program was started on: the working folder again.
+    QTest::keyClick(drives, Qt::Key_Down);
+    QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
+    // Opening a folder on another drive moves the drive list with it, silently.
+    QCOMPARE(folders->setPath(QDir::rootPath()), QString());
+    QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
+    QCOMPARE(MessageBox::history().size(), 1); // only the load's
+
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+             native(QDir::rootPath()) + "\r\n");
+}
+
+void TestChooser::driveNotReady()
+{
+    const QString gone = QDir::toNativeSeparators(m_tmp->filePath(QStringLiteral("gone")));
+    Dir chooser(store());
+    auto *drives = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    drives->setDrives({QDir::toNativeSeparators(QDir::rootPath()), gone});
+    drives->showDriveOf(folders->path());
+    QVERIFY(!chooser.load());
+    MessageBox::clearHistory();
+
+    QTest::keyClick(drives, Qt::Key_Down);
+    QCOMPARE(MessageBox::history().size(), 1);
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+    QVERIFY(MessageBox::history()[0].text.contains(gone));
+    QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
+    QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
+    QVERIFY(chooser.isVisible());
+}
+
+void TestChooser::removedFolderCannotBeOpened()
+{
+    const QString doomed = m_workingFolder + QStringLiteral("/valve");
+    Dir chooser(store());
+    QVERIFY(!chooser.load());
+    MessageBox::clearHistory();
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    QTreeWidgetItem *item = nullptr;
+    for (QTreeWidgetItemIterator it(folders); *it; ++it) {
+        if (DirectoryList::folderOf(*it) == QDir::toNativeSeparators(doomed))
+            item = *it;
+    }
+    QVERIFY(item);
+    QVERIFY(QDir(doomed).removeRecursively());
+    Q_EMIT folders->itemActivated(item, 0);
+    QCOMPARE(MessageBox::history().size(), 1);
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+    QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
+}
+
+void TestChooser::ignoresCloseRequests()
+{
+    Dir chooser(store());
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+    QVERIFY(!chooser.load());
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QVERIFY(!chooser.close());
+    QVERIFY(chooser.isVisible());
+    // Escape is no way out either.
+    QTest::keyClick(&chooser, Qt::Key_Escape);
+    QVERIFY(chooser.isVisible());
+    QCOMPARE(handOver.count(), 0);
+    QVERIFY(!QFile::exists(velmora::PathFileLocation(m_programFolder)));
+}
+
+void TestChooser::whereThePathFileGoes_data()
+{
+    QTest::addColumn<bool>("programWritable");
+    QTest::newRow("portable: beside the program") << true;
+    QTest::newRow("installed: in the user's folder") << false;
+}
+
+void TestChooser::whereThePathFileGoes()
+{
+    QFETCH(bool, programWritable);
+    // A folder below a plain file can be neither created nor written, even by root.
+    const QString blocker = m_tmp->filePath(QStringLiteral("plain-file"));
+    writeBytes(blocker, "x");
+    if (!programWritable)
+        m_programFolder = blocker + QStringLiteral("/bin");
+
+    Dir chooser(store());
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+    QVERIFY(!chooser.load());
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(handOver.count(), 1);
+    const QString written = programWritable ? m_programFolder : m_userFolder;
+    QCOMPARE(readBytes(velmora::PathFileLocation(written)), native(m_workingFolder) + "\r\n");
+    // The next start reads it from there.
+    Dir next(store());
+    QVERIFY(next.load());
+    QCOMPARE(next.storedFolder(), QDir::toNativeSeparators(m_workingFolder));
+}
+
+void TestChooser::writeFailureKeepsTheChooser()
+{
+    const QString blocker = m_tmp->filePath(QStringLiteral("plain-file"));
+    writeBytes(blocker, "x");
+    m_programFolder = blocker + QStringLiteral("/bin");
+    m_userFolder = blocker + QStringLiteral("/config");
+
+    MessageBox::setResponder({});
+    Dir chooser(store());
+    QSignalSpy handOver(&chooser, &Dir::handOver);
+    {
+        BoxAnswerer answerer(QStringLiteral("OK"));
+        QVERIFY(!chooser.load());
+        QCOMPARE(answerer.texts.size(), 1);
+    }
+    BoxAnswerer answerer(QStringLiteral("OK"));
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(answerer.texts.size(), 1);
+    QVERIFY(!answerer.texts[0].isEmpty());
+    QCOMPARE(answerer.icons[0], QMessageBox::Critical);
+    QCOMPARE(handOver.count(), 0);
+    QVERIFY(chooser.isVisible());
+    QVERIFY(!chooser.handedOver());
+}
+
+QTEST_MAIN(TestChooser)
+#include "tst_chooser.moc"
