@@ -1,0 +1,128 @@
+#include "gamefiles/autoexec.h"
+
+#include "gamefiles/pathfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+QString autoexecPath(const QTemporaryDir &game)
+{
+    return GameFile(game.path(), u"autoexec.cfg"_qs);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList cstrikeEntries(const QTemporaryDir &game)
+{
+    return QDir(game.filePath(u"cstrike"_qs))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestAutoexec : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bytes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("empty box") << QString() << QByteArray("\r\n");
+        QTest::newRow("generated lines")
+            << u"bind a b\nrate \"1\"\n"_qs << QByteArray("bind a b\r\nrate \"1\"\r\n\r\n");
+        QTest::newRow("no final break") << u"bind a b"_qs << QByteArray("bind a b\r\n");
+        QTest::newRow("CR LF kept") << u"a\r\nb"_qs << QByteArray("a\r\nb\r\n");
+        QTest::newRow("paragraph separators")
+            << u"a\u2029b\u2028c"_qs << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::newRow("Cyrillic") << u"name \"Игрок\""_qs << QByteArray("name \"Игрок\"\r\n");
+        QTest::newRow("non-breaking space") << u"bind a\u00A0b"_qs
+                                            << QByteArray("bind a\xC2\xA0"
+                                                          "b\r\n");
+        QTest::newRow("undecodable byte")
+            << QString(QChar(char16_t(0xDCEF))) << QByteArray("\xEF\r\n");
+    }
+
+    void bytes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QByteArray, file);
+        QCOMPARE(AutoexecBytes(box), file);
+    }
+
+    void saveReplacesTheWholeFile()
+    {
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        writeBytes(autoexecPath(game), QByteArray(10000, 'x'));
+        QVERIFY(QFile::setPermissions(autoexecPath(game),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QCOMPARE(SaveAutoexec(game.path(), u"bind a b\n"_qs), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("bind a b\r\n\r\n"));
+        QCOMPARE(QFile::permissions(autoexecPath(game)) & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
+    }
+
+    void saveCreatesTheFile()
+    {
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        QCOMPARE(SaveAutoexec(game.path(), QString()), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("\r\n"));
+    }
+
+    void readOnlyFileIsRefused()
+    {
+        // Root may write anywhere; the file's own read-only flag still protects it.
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        writeBytes(autoexecPath(game), "old\r\n");
+        QVERIFY(QFile::setPermissions(autoexecPath(game),
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QString error = SaveAutoexec(game.path(), u"new"_qs);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("old\r\n"));
+        QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
+    }
+
+    void missingCstrikeFolderCreatesNothing()
+    {
+        QTemporaryDir game;
+        QVERIFY(!SaveAutoexec(game.path(), u"bind a b"_qs).isEmpty());
+        QVERIFY(QDir(game.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(!SaveAutoexec(game.filePath(u"missing"_qs), u"bind a b"_qs).isEmpty());
+        QVERIFY(!QFile::exists(game.filePath(u"missing"_qs)));
+    }
+
+    void directoryInItsPlace()
+    {
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkpath(u"cstrike/autoexec.cfg"_qs));
+        const QString error = SaveAutoexec(game.path(), u"bind a b"_qs);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(QFileInfo(autoexecPath(game)).isDir());
+        QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutoexec)
+#include "tst_autoexec.moc"

@@ -1,0 +1,193 @@
+#include "gamefiles/pathfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestPathFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void locations()
+    {
+        QCOMPARE(PathFileLocation(u"/opt/velmora"_qs), u"/opt/velmora/dir.vlm"_qs);
+        const QString sep = QDir::separator();
+        QCOMPARE(GameFile(u"/games/Half-Life"_qs, u"config.cfg"_qs),
+                 u"/games/Half-Life"_qs + sep + u"cstrike"_qs + sep + u"config.cfg"_qs);
+        // Appended without normalisation: a root folder keeps its own separator.
+        QCOMPARE(GameFile(u"/"_qs, u"autoexec.cfg"_qs),
+                 u"/"_qs + sep + u"cstrike"_qs + sep + u"autoexec.cfg"_qs);
+    }
+
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("CR LF") << QByteArray("/games/hl\r\n") << int(PathFileRead::Folder)
+                               << u"/games/hl"_qs;
+        QTest::newRow("no line end")
+            << QByteArray("/games/hl") << int(PathFileRead::Folder) << u"/games/hl"_qs;
+        QTest::newRow("LF") << QByteArray("/games/hl\n") << int(PathFileRead::Folder)
+                            << u"/games/hl"_qs;
+        QTest::newRow("lone CR") << QByteArray("/old\r/games/hl\r") << int(PathFileRead::Folder)
+                                 << u"/games/hl"_qs;
+        QTest::newRow("several lines: the last") << QByteArray("/first\r\n/second\r\n/games/hl\r\n")
+                                                 << int(PathFileRead::Folder) << u"/games/hl"_qs;
+        QTest::newRow("leading spaces dropped")
+            << QByteArray("   /games/hl \r\n") << int(PathFileRead::Folder) << u"/games/hl "_qs;
+        QTest::newRow("trailing blank line") << QByteArray("/games/hl\r\n\r\n  \r\n")
+                                             << int(PathFileRead::Folder) << u"/games/hl"_qs;
+        QTest::newRow("commas, blanks, Cyrillic")
+            << QByteArray("/игры/Half-Life, мой\r\n") << int(PathFileRead::Folder)
+            << u"/игры/Half-Life, мой"_qs;
+        QTest::newRow("Windows folder") << QByteArray("C:\\Games\\Half-Life\r\n")
+                                        << int(PathFileRead::Folder) << u"C:\\Games\\Half-Life"_qs;
+        QTest::newRow("zero is a line")
+            << QByteArray("0\r\n") << int(PathFileRead::Folder) << u"0"_qs;
+        QTest::newRow("empty") << QByteArray() << int(PathFileRead::Nothing) << QString();
+        QTest::newRow("only blank lines")
+            << QByteArray("\r\n \r\n\n\t\r") << int(PathFileRead::Nothing) << QString();
+    }
+
+    void read()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, status);
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        writeBytes(PathFileLocation(dir.path()), content);
+        const PathFileRead result = ReadPathFile(dir.path());
+        QCOMPARE(int(result.status), status);
+        QCOMPARE(result.folder, folder);
+        QVERIFY(result.error.isEmpty());
+    }
+
+    void readFailures()
+    {
+        QTemporaryDir dir;
+        const PathFileRead missing = ReadPathFile(dir.path());
+        QCOMPARE(int(missing.status), int(PathFileRead::Failed));
+        QVERIFY(!missing.error.isEmpty());
+
+        QVERIFY(QDir(dir.path()).mkdir(u"dir.vlm"_qs));
+        const PathFileRead directory = ReadPathFile(dir.path());
+        QCOMPARE(int(directory.status), int(PathFileRead::Failed));
+        QVERIFY(!directory.error.isEmpty());
+    }
+
+    void writeThenRead()
+    {
+        QTemporaryDir dir;
+        const QString folder = u"/игры/Half-Life, 1.6"_qs;
+        QVERIFY(WritePathFile(dir.path(), u"/old"_qs).isEmpty());
+        QVERIFY(WritePathFile(dir.path(), folder).isEmpty());
+        QCOMPARE(readBytes(PathFileLocation(dir.path())), folder.toUtf8() + "\r\n");
+        QCOMPARE(ReadPathFile(dir.path()).folder, folder);
+    }
+
+    void writeFailsInAMissingFolder()
+    {
+        QTemporaryDir dir;
+        QVERIFY(!WritePathFile(dir.filePath(u"missing"_qs), u"/games"_qs).isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath(u"missing"_qs)));
+    }
+
+    void deleteFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(WritePathFile(dir.path(), u"/games"_qs).isEmpty());
+        QVERIFY(DeletePathFile(dir.path()).isEmpty());
+        QVERIFY(!QFile::exists(PathFileLocation(dir.path())));
+        QVERIFY(DeletePathFile(dir.path()).isEmpty()); // already gone: nothing to report
+        QVERIFY(QDir(dir.path()).mkdir(u"dir.vlm"_qs));
+        QVERIFY(!DeletePathFile(dir.path()).isEmpty());
+    }
+
+    void namesNoFolder_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("noFolder");
+        QTest::newRow("empty") << QString() << true;
+        QTest::newRow("0") << u"0"_qs << true;
+        QTest::newRow("00") << u"00"_qs << true;
+        QTest::newRow("0 and blank") << u"0 "_qs << true;
+        QTest::newRow("0.0") << u"0.0"_qs << true;
+        QTest::newRow("-0") << u"-0"_qs << true;
+        QTest::newRow("1") << u"1"_qs << false;
+        QTest::newRow("folder") << u"/games/hl"_qs << false;
+        QTest::newRow("folder named 0x") << u"0x"_qs << false;
+        QTest::newRow("root") << u"/"_qs << false;
+    }
+
+    void namesNoFolder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, noFolder);
+        QCOMPARE(NamesNoFolder(stored), noFolder);
+    }
+
+    void storePrefersTheFileBesideTheProgram()
+    {
+        QTemporaryDir program, user;
+        const PathFileStore store(program.path(), user.path());
+        QVERIFY(WritePathFile(user.path(), u"/user/hl"_qs).isEmpty());
+        QCOMPARE(store.read().folder, u"/user/hl"_qs);
+        QVERIFY(WritePathFile(program.path(), u"/program/hl"_qs).isEmpty());
+        QCOMPARE(store.read().folder, u"/program/hl"_qs);
+        QVERIFY(store.remove().isEmpty());
+        QVERIFY(!QFile::exists(PathFileLocation(program.path())));
+        QVERIFY(!QFile::exists(PathFileLocation(user.path())));
+        QCOMPARE(int(store.read().status), int(PathFileRead::Failed));
+    }
+
+    void storeFallsBackToTheUserFolder()
+    {
+        // A program folder that cannot take a file (a missing folder stands in for a read-only
+        // one, which root could still write).
+        QTemporaryDir base;
+        const QString program = base.filePath(u"not-there"_qs);
+        const QString user = base.filePath(u"config/velmora"_qs);
+        const PathFileStore store(program, user);
+        QVERIFY(store.write(u"/games/hl"_qs).isEmpty());
+        QCOMPARE(readBytes(PathFileLocation(user)), QByteArray("/games/hl\r\n"));
+        QCOMPARE(store.read().folder, u"/games/hl"_qs);
+
+        const PathFileStore nowhere(program, base.filePath(u"file/inside"_qs));
+        writeBytes(base.filePath(u"file"_qs), "not a folder");
+        QVERIFY(!nowhere.write(u"/games/hl"_qs).isEmpty());
+    }
+
+    void storeWritesBesideAWritableProgram()
+    {
+        QTemporaryDir program, user;
+        const PathFileStore store(program.path(), user.path());
+        QVERIFY(store.write(u"/games/hl"_qs).isEmpty());
+        QVERIFY(QFile::exists(PathFileLocation(program.path())));
+        QVERIFY(!QFile::exists(PathFileLocation(user.path())));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPathFile)
+#include "tst_pathfile.moc"

@@ -1,0 +1,110 @@
+#include "config/generator.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+/// Runs the real executable with no display at all: --print-config must never need one.
+Run velmora(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_qs);
+    environment.remove(u"WAYLAND_DISPLAY"_qs);
+    environment.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELMORA_EXE), arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestPrintConfig : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpOptions()
+    {
+        const Run run = velmora({u"--print-config"_qs});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+        QVERIFY(
+            run.out.startsWith("cl_latency \"-0\"\r\nname \"Player\"\r\nmp_roundtime \"5\"\r\n"));
+        QVERIFY(run.out.endsWith("hud_draw \"0\"\r\n-mlook\r\n"));
+        QCOMPARE(run.out.count("\r\n"), 44);
+        QCOMPARE(run.out.count('\n'), 44);
+        QCOMPARE(run.out, GenerateText(OptionSnapshot()).toUtf8());
+    }
+
+    void namedControls()
+    {
+        const Run run = velmora({u"--print-config"_qs, u"Combo1=Кабельное соединение"_qs,
+                                 u"Text1=40"_qs, u"Text2=60"_qs, u"Text5="_qs, u"Check39=1"_qs,
+                                 u"Text3=7"_qs, u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("rate \"8500\"\r\ncl_updaterate \"30\"\r\ncl_cmdrate \"40\"\r\n"
+                                   "cl_latency \"-37.5\"\r\nname \"\"\r\n"));
+        QVERIFY(run.out.contains("\r\nfps_max \"200\"\r\n"));
+        QVERIFY(run.out.contains("\r\nconsole \"1\"\r\nscr_conspeed \"7\"\r\n"));
+        QVERIFY(!run.out.contains("radar"));
+        QCOMPARE(run.out.count("\r\n"), 3 + 12 + 32);
+    }
+
+    void latencyPointUnderARussianLocale()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LC_ALL"_qs, u"ru_RU.UTF-8"_qs);
+        environment.insert(u"LANG"_qs, u"ru_RU.UTF-8"_qs);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELMORA_EXE),
+                      {u"--print-config"_qs, u"Text1=40"_qs, u"Text2=60"_qs});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY(process.readAllStandardOutput().startsWith("cl_latency \"-37.5\"\r\n"));
+    }
+
+    void refusedArguments_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("check value 3") << u"Check5=3"_qs;
+        QTest::newRow("slider out of range") << u"Slider1=11"_qs;
+        QTest::newRow("slider not a number") << u"Slider5=fast"_qs;
+        QTest::newRow("unknown name") << u"Check44=1"_qs;
+        QTest::newRow("no =") << u"Text1"_qs;
+        QTest::newRow("other option") << u"--verbose"_qs;
+    }
+
+    void refusedArguments()
+    {
+        QFETCH(QString, argument);
+        const Run run = velmora({u"--print-config"_qs, u"Text1=40"_qs, argument});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains(argument.toUtf8()), run.err.constData());
+    }
+
+    void help()
+    {
+        const Run run = velmora({u"--help"_qs});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("--print-config"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrintConfig)
+#include "tst_printconfig.moc"
