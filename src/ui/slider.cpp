@@ -25,6 +25,24 @@ Slider::Slider(int minimum, int maximum, int value, QWidget *parent)
     connect(this, &QSlider::sliderMoved, this, &Slider::showValueTip);
 }
 
+int Slider::handleCentreY() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect handle =
+        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    return y() + handle.center().y();
+}
+
+void Slider::placeValueLabel(int gap)
+{
+    const QFontMetrics fm = m_valueLabel->fontMetrics();
+    const int width = fm.horizontalAdvance(QString::number(maximum())) + 4;
+    const int height = fm.height() + 2;
+    m_valueLabel->setGeometry(geometry().right() + 1 + gap, handleCentreY() - height / 2, width,
+                              height);
+}
+
 void Slider::showValueTip(int value)
 {
     QStyleOptionSlider option;

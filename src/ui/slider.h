@@ -18,6 +18,11 @@ public:
 
     /// The label that shows the slider's value; a sibling of the slider in the same parent.
     QLabel *valueLabel() const { return m_valueLabel; }
+    /// Puts the value label this far right of the slider, level with the handle.
+    void placeValueLabel(int gap);
+    /// The height of the middle of the handle, in the parent's coordinates: where a caption
+    /// beside the slider lines up.
+    int handleCentreY() const;
 
 private:
     void showValueTip(int value);
