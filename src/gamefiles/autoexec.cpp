@@ -57,21 +57,34 @@ QByteArray AutoexecBytes(QStringView boxText)
 
 QString SaveAutoexec(const QString &gameFolder, QStringView boxText)
 {
+    return SaveAutoexec(gameFolder, boxText,
+                        [](const QString &path) { return std::make_unique<QSaveFile>(path); });
+}
+
+QString SaveAutoexec(const QString &gameFolder, QStringView boxText,
+                     const SaveFileFactory &openFile)
+{
     const QString path = GameFile(gameFolder, QStringLiteral("autoexec.cfg"));
     if (const QString refusal = refuseProtectedFile(path); !refusal.isEmpty())
         return refusal;
 
     const QByteArray bytes = AutoexecBytes(boxText);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
+    const std::unique_ptr<QSaveFile> file = openFile(path);
+    if (!file->open(QIODevice::WriteOnly))
+        return file->errorString();
+    // A write that stops short (the disk filled part-way) sets no error; writing the rest then
+    // fails with the system's reason, which is what the player is told.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 n = file->write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString error = file->errorString();
+            file->cancelWriting();
+            return error;
+        }
+        written += n;
     }
-    if (!file.commit())
-        return file.errorString();
+    if (!file->commit())
+        return file->errorString();
     return {};
 }
 

@@ -3,6 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QSaveFile;
+
 namespace velmora {
 
 /// The bytes Save writes for the config box's text: every line break as CR LF, then a final
@@ -15,5 +20,13 @@ QByteArray AutoexecBytes(QStringView boxText);
 /// cstrike folder fails and creates nothing. Returns an empty string on success, otherwise the
 /// system's description of the failure.
 QString SaveAutoexec(const QString &gameFolder, QStringView boxText);
+
+/// Opens the file a save writes through: a QSaveFile on the given path. Tests put in one whose
+/// writes fail part-way, as a full disk's do.
+using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
+
+/// SaveAutoexec() writing through a file of the given factory.
+QString SaveAutoexec(const QString &gameFolder, QStringView boxText,
+                     const SaveFileFactory &openFile);
 
 } // namespace velmora

@@ -1,0 +1,409 @@
+// Save when things go wrong: the disk fills, the process dies half-way, the file is protected, a
+// link or a folder stands where autoexec.cfg should be. Whatever happens, the player's previous
+// autoexec.cfg is either left whole or replaced whole.
+
+#include "gamefiles/autoexec.h"
+#include "gamefiles/pathfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
+
+using namespace velmora;
+
+namespace {
+
+const char *const kChildFlag = "--save-child";
+
+QString systemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<cannot read: ") + file.errorString().toUtf8() + '>';
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+/// A box of `lines` generated lines, all alike but numbered, with the given mark in each, so two
+/// contents of the same size still differ everywhere.
+QString boxText(int lines, char mark)
+{
+    QString text;
+    text.reserve(lines * 40);
+    for (int i = 0; i < lines; ++i) {
+        text += QStringLiteral("bind \"") + QChar::fromLatin1(mark) + QString::number(i) +
+                QStringLiteral("\" \"say сохранение, номер ") + QString::number(i) +
+                QStringLiteral("\"\n");
+    }
+    return text;
+}
+
+/// A QSaveFile whose device accepts `budget` bytes and then fails like a full disk: the bytes up
+/// to the budget really reach the temporary file, the rest is refused with ENOSPC.
+class FullDiskSaveFile : public QSaveFile
+{
+public:
+    FullDiskSaveFile(const QString &path, qint64 budget)
+        : QSaveFile(path)
+        , m_budget(budget)
+    {
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (length <= m_budget) {
+            m_budget -= length;
+            return QSaveFile::writeData(data, length);
+        }
+        if (m_budget > 0)
+            QSaveFile::writeData(data, m_budget);
+        m_budget = 0;
+        setErrorString(systemText(ENOSPC));
+        return -1;
+    }
+
+private:
+    qint64 m_budget;
+};
+
+/// Writes half of what it is given, says so on standard output and then hangs, so the parent can
+/// kill the process while the new autoexec.cfg is exactly half written.
+class HangingSaveFile : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        const qint64 half = length / 2;
+        QSaveFile::writeData(data, half);
+        flush();
+        std::fputs("half\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            QThread::sleep(1);
+    }
+};
+
+/// The child process: "hang" saves through HangingSaveFile; "loop" saves the two big contents
+/// 'a' and 'b' in turn for ever, announcing each save before it starts.
+int childMain(int argc, char **argv)
+{
+    if (argc < 4)
+        return 2;
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const QByteArray mode = argv[3];
+    if (mode == "hang") {
+        SaveAutoexec(folder, boxText(100000, 'a'),
+                     [](const QString &path) { return std::make_unique<HangingSaveFile>(path); });
+        return 1; // never reached
+    }
+    const QString contents[2] = {boxText(100000, 'a'), boxText(100000, 'b')};
+    for (int round = 0;; ++round) {
+        std::printf("saving %d\n", round);
+        std::fflush(stdout);
+        const QString error = SaveAutoexec(folder, contents[round % 2]);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+            return 1;
+        }
+    }
+}
+
+} // namespace
+
+class FaultSave : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void diskFullOnSmallFilesystem();
+    void deviceFailsPartWay_data();
+    void deviceFailsPartWay();
+    void killedWhileHalfWritten();
+    void killedDuringSaves_data();
+    void killedDuringSaves();
+    void readOnlyFileRefused();
+    void symbolicLinkFollowed_data();
+    void symbolicLinkFollowed();
+    void folderInItsPlace();
+
+private:
+    QString cstrike() const { return m_dir->path() + QStringLiteral("/cstrike"); }
+    QString autoexec() const { return cstrike() + QStringLiteral("/autoexec.cfg"); }
+    QStringList cstrikeEntries() const
+    {
+        return QDir(cstrike()).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_mounted;
+};
+
+void FaultSave::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("cstrike")));
+}
+
+void FaultSave::cleanup()
+{
+#ifdef Q_OS_LINUX
+    if (!m_mounted.isEmpty())
+        ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH);
+#endif
+    m_mounted.clear();
+    if (QFileInfo(autoexec()).exists())
+        QFile::setPermissions(autoexec(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    m_dir.reset();
+}
+
+void FaultSave::diskFullOnSmallFilesystem()
+{
+#ifdef Q_OS_LINUX
+    // A 64 KiB filesystem as the cstrike folder: room for the old file, not for a big new one.
+    const QByteArray where = QFile::encodeName(cstrike());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small filesystem here: ") +
+                         systemText(errno)));
+    m_mounted = cstrike();
+
+    const QByteArray previous = SaveAutoexec(m_dir->path(), boxText(600, 'o')).isEmpty()
+                                    ? readAll(autoexec())
+                                    : QByteArray();
+    QVERIFY2(previous.size() > 20000, "the old autoexec.cfg could not be written");
+
+    const QString error = SaveAutoexec(m_dir->path(), boxText(20000, 'n'));
+    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(readAll(autoexec()), previous);
+    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+
+    // The space the failed save took is given back: a small save fits beside the old file.
+    const QString small = boxText(100, 's');
+    QCOMPARE(SaveAutoexec(m_dir->path(), small), QString());
+    QCOMPARE(readAll(autoexec()), AutoexecBytes(small));
+#else
+    QSKIP("small filesystems are mounted on Linux only");
+#endif
+}
+
+void FaultSave::deviceFailsPartWay_data()
+{
+    QTest::addColumn<bool>("hadFile");
+    QTest::addColumn<qint64>("budget");
+
+    const qint64 size = AutoexecBytes(boxText(20000, 'n')).size();
+    for (bool hadFile : {true, false}) {
+        const char *which = hadFile ? "replacing" : "creating";
+        QTest::addRow("%s, nothing fits", which) << hadFile << qint64(0);
+        QTest::addRow("%s, one byte fits", which) << hadFile << qint64(1);
+        QTest::addRow("%s, half fits", which) << hadFile << size / 2;
+        QTest::addRow("%s, all but the last byte fit", which) << hadFile << size - 1;
+    }
+}
+
+void FaultSave::deviceFailsPartWay()
+{
+    QFETCH(bool, hadFile);
+    QFETCH(qint64, budget);
+
+    const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\n";
+    if (hadFile)
+        QVERIFY(writeFile(autoexec(), previous));
+
+    const QString error =
+        SaveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
+            return std::make_unique<FullDiskSaveFile>(path, budget);
+        });
+    QCOMPARE(error, systemText(ENOSPC));
+    if (hadFile) {
+        QCOMPARE(readAll(autoexec()), previous);
+        QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+    } else {
+        QCOMPARE(cstrikeEntries(), QStringList());
+    }
+}
+
+void FaultSave::killedWhileHalfWritten()
+{
+    const QByteArray previous = "alias old \"say I survive\"\r\n\r\n";
+    QVERIFY(writeFile(autoexec(), previous));
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(kChildFlag), m_dir->path(), QStringLiteral("hang")});
+    QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
+    // The child says "half" once the new content is half on disk, then waits to be killed.
+    QByteArray said;
+    while (!said.contains("half\n") && child.state() == QProcess::Running) {
+        child.waitForReadyRead(1000);
+        said += child.readAllStandardOutput();
+    }
+    QVERIFY2(said.contains("half\n"), child.readAllStandardError().constData());
+    child.kill();
+    QVERIFY(child.waitForFinished());
+
+    QCOMPARE(readAll(autoexec()), previous);
+    // Whatever the child left of its new content (an unnamed or a temporary file) took no name
+    // of the player's.
+    for (const QString &name : cstrikeEntries()) {
+        if (name != QStringLiteral("autoexec.cfg"))
+            qInfo("left behind by the killed save: %s", qPrintable(name));
+    }
+    // And the next save replaces the file as usual.
+    QCOMPARE(SaveAutoexec(m_dir->path(), boxText(3, 'z')), QString());
+    QCOMPARE(readAll(autoexec()), AutoexecBytes(boxText(3, 'z')));
+}
+
+void FaultSave::killedDuringSaves_data()
+{
+    QTest::addColumn<int>("announcements");
+    QTest::addColumn<int>("delayMs");
+    // The kill lands at different points of a save: right at its start, somewhere in the write,
+    // near its end or after it, as the child races on.
+    QTest::newRow("first save, at once") << 1 << 0;
+    QTest::newRow("first save, 2 ms in") << 1 << 2;
+    QTest::newRow("second save, 7 ms in") << 2 << 7;
+    QTest::newRow("third save, 15 ms in") << 3 << 15;
+    QTest::newRow("fourth save, 30 ms in") << 4 << 30;
+}
+
+void FaultSave::killedDuringSaves()
+{
+    QFETCH(int, announcements);
+    QFETCH(int, delayMs);
+
+    const QByteArray previous = "alias old \"say I survive\"\r\n\r\n";
+    QVERIFY(writeFile(autoexec(), previous));
+    const QList<QByteArray> whole = {previous, AutoexecBytes(boxText(100000, 'a')),
+                                     AutoexecBytes(boxText(100000, 'b'))};
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(kChildFlag), m_dir->path(), QStringLiteral("loop")});
+    QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
+    QByteArray said;
+    while (said.count("saving") < announcements && child.state() == QProcess::Running) {
+        child.waitForReadyRead(1000);
+        said += child.readAllStandardOutput();
+    }
+    QVERIFY2(said.count("saving") >= announcements, child.readAllStandardError().constData());
+    if (delayMs > 0)
+        QThread::msleep(delayMs);
+    child.kill();
+    QVERIFY(child.waitForFinished());
+
+    const QByteArray now = readAll(autoexec());
+    const qsizetype which = whole.indexOf(now);
+    QVERIFY2(which >= 0,
+             qPrintable(QStringLiteral("autoexec.cfg is not whole: %1 bytes").arg(now.size())));
+}
+
+void FaultSave::readOnlyFileRefused()
+{
+    const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\n";
+    QVERIFY(writeFile(autoexec(), previous));
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(autoexec(), readOnly));
+
+    // Refused for every user, root included: the file's own write bit is the player's word.
+    QCOMPARE(SaveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EACCES));
+    QCOMPARE(readAll(autoexec()), previous);
+    QCOMPARE(QFile::permissions(autoexec()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser &
+                 ~QFileDevice::ExeUser,
+             readOnly);
+    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+}
+
+void FaultSave::symbolicLinkFollowed_data()
+{
+    QTest::addColumn<bool>("relative");
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("absolute link") << false << true;
+    QTest::newRow("relative link") << true << true;
+    QTest::newRow("link to a file not yet there") << false << false;
+}
+
+void FaultSave::symbolicLinkFollowed()
+{
+    QFETCH(bool, relative);
+    QFETCH(bool, targetExists);
+
+    // A player keeping autoexec.cfg with their other settings, linked into the game.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("settings")));
+    const QString target = m_dir->path() + QStringLiteral("/settings/autoexec.cfg");
+    if (targetExists)
+        QVERIFY(writeFile(target, "alias old \"say old\"\r\n\r\n"));
+    const QString linkText = relative ? QStringLiteral("../settings/autoexec.cfg") : target;
+    QVERIFY(QFile::link(linkText, autoexec()));
+
+    const QString box = boxText(50, 'n');
+    QCOMPARE(SaveAutoexec(m_dir->path(), box), QString());
+
+    const QFileInfo link(autoexec());
+    QVERIFY(link.isSymLink());
+    QCOMPARE(link.symLinkTarget(), QFileInfo(target).absoluteFilePath());
+    QCOMPARE(
+        QString::fromStdString(
+            std::filesystem::read_symlink(QFile::encodeName(autoexec()).toStdString()).string()),
+        linkText);
+    QCOMPARE(readAll(target), AutoexecBytes(box));
+    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+    QCOMPARE(QDir(m_dir->path() + QStringLiteral("/settings")).entryList(QDir::Files),
+             QStringList{QStringLiteral("autoexec.cfg")});
+}
+
+void FaultSave::folderInItsPlace()
+{
+    QVERIFY(QDir(cstrike()).mkdir(QStringLiteral("autoexec.cfg")));
+    QVERIFY(writeFile(autoexec() + QStringLiteral("/keep.txt"), "mine"));
+
+    QCOMPARE(SaveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EISDIR));
+    QVERIFY(QFileInfo(autoexec()).isDir());
+    QCOMPARE(readAll(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
+    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+}
+
+int main(int argc, char **argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], kChildFlag) == 0)
+        return childMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    FaultSave test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_fault_save.moc"
