@@ -48,7 +48,7 @@ constexpr int kPageLeft = 120;
 constexpr int kPageTop = 720;
 constexpr int kPageHeight = 5055;
 constexpr int kControlLeft = 120; // controls start this far into their frame
-constexpr int kCheckHeight = 255;
+constexpr int kCheckHeight = 240;
 constexpr int kFieldHeight = 315;
 constexpr int kSliderHeight = 360;
 constexpr int kGap = 60;
@@ -305,8 +305,10 @@ void IndexRus::buildPages()
                       int firstTop, int width) {
         int top = firstTop;
         for (const auto &[number, caption] : rows) {
-            check(parent, number, QString::fromUtf8(caption))
-                ->setGeometry(tw.rect(kControlLeft, top, width, kCheckHeight));
+            // As wide as the caption needs, never wider than the frame allows.
+            QCheckBox *box = check(parent, number, QString::fromUtf8(caption));
+            const QRect r = tw.rect(kControlLeft, top, width, kCheckHeight);
+            box->setGeometry(r.x(), r.y(), qMin(r.width(), box->sizeHint().width()), r.height());
             top += 240;
         }
     };
@@ -384,8 +386,9 @@ void IndexRus::buildPages()
 
     // Tab 2 "Звук".
     QGroupBox *frame8 = page("Frame8", QStringLiteral("Звук"), 6975);
+    // 2175 twips high, Frame3 would reach 15 twips into Frame4 below it: it stops just short.
     QGroupBox *frame3 = frame(frame8, "Frame3", QStringLiteral("Голосовая коммуникация"),
-                              tw.rect(120, 240, 6735, 2175));
+                              tw.rect(120, 240, 6735, 2145));
     column(frame3,
            {{36, "Использовать голосовую комуникацию"},
             {23, "Что вы говорите будет слышно вам также как и другим"},
@@ -428,7 +431,7 @@ void IndexRus::buildPages()
            240, 6855);
     wrapCheck(frame2, 22,
               QStringLiteral("Хочу в вести свою контактную информацию (E-amil, Web или Тел.) :"))
-        ->setGeometry(tw.rect(kControlLeft, 2160, 2655, 735));
+        ->setGeometry(tw.rect(kControlLeft, 2160, 2655, 720)); // ends where "Ваш ник:" begins
     text(frame2, 4)->setGeometry(tw.rect(2880, 2520, 3975, kFieldHeight));
     {
         Row row(tw, 2880);

@@ -1,0 +1,500 @@
+// The commands of the main window's menu: Show, Save, Clear, Exit and the folder reset, and the
+// whole way from a game's config.cfg to its autoexec.cfg.
+
+#include "indexrus_fixture.h"
+
+#include "config/generator.h"
+#include "ui/tabcontrol.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using velmora::IndexRus;
+using velmora::ui::Answer;
+using velmora::ui::MessageBox;
+
+namespace {
+
+const QString kShowQuestion = QStringLiteral("Все поля заполнены??");
+const QString kSaveQuestion = QStringLiteral("Вы уверены что хотите сохранить конфиг?");
+const QString kClearQuestion = QStringLiteral("Вы уверены что хотите ОЧИСТИТЬ конфиг?");
+const QString kExitQuestion = QStringLiteral("Вы действительно хотите выйти?");
+const QString kResetQuestion =
+    QStringLiteral("Выдействительно хотите обнавить путь к папке с Half-Life?\r\nПослетого как вы "
+                   "нажмёте на кнопку ДА надо будет запустипь программу заново!");
+
+void trigger(QWidget *window, const char *action)
+{
+    auto *a = window->findChild<QAction *>(QLatin1StringView(action));
+    QVERIFY2(a, action);
+    a->trigger();
+}
+
+/// The lines of one run with the controls at their start-up values, '\n' ended as in the box.
+QString defaultRun()
+{
+    return velmora::GenerateText(velmora::OptionSnapshot())
+        .replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+}
+
+QByteArray crlf(QByteArray bytes)
+{
+    return bytes.replace("\n", "\r\n");
+}
+
+} // namespace
+
+class TestIndexRusCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { resetSeams(); }
+
+    // --- Show -------------------------------------------------------------------------------
+
+    void showAnsweredNoGeneratesNothingAndTurnsToTheFirstTab()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        auto *tabs = window->findChild<velmora::ui::TabControl *>(QStringLiteral("SSTab1"));
+        QCOMPARE(tabs->currentIndex(), 2);
+        MessageBox::clearHistory();
+        {
+            BoxPresser no(QStringLiteral("Нет"));
+            trigger(window.get(), "popMenu1Show");
+            QCOMPARE(no.texts, QStringList{kShowQuestion});
+            QCOMPARE(no.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
+        }
+        QCOMPARE(MessageBox::history()[0].style, 52);
+        QCOMPARE(window->configText(), QStringLiteral("bind a b\n"));
+        QCOMPARE(tabs->currentIndex(), 0);
+    }
+
+    void showAnsweredYesAppendsAfterTheImportedLines()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\nalias c d\r\n");
+        const auto window = loadedWindow(folders);
+        auto *tabs = window->findChild<velmora::ui::TabControl *>(QStringLiteral("SSTab1"));
+        {
+            BoxPresser yes(QStringLiteral("Да"));
+            trigger(window.get(), "popMenu1Show");
+            QCOMPARE(yes.texts, QStringList{kShowQuestion});
+        }
+        const QString text = window->configText();
+        QCOMPARE(text, QStringLiteral("bind a b\nalias c d\n") + defaultRun());
+        QCOMPARE(text.count(QLatin1Char('\n')), 2 + 44);
+        QVERIFY(text.contains(QStringLiteral("\nbind a b\nalias c d\ncl_latency \"-0\"\n").mid(1)));
+        QCOMPARE(tabs->currentIndex(), 2); // Yes leaves the tab alone
+    }
+
+    void showTwiceAppendsTwice()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Show");
+        trigger(window.get(), "popMenu1Show");
+        QCOMPARE(window->configText(), defaultRun() + defaultRun());
+    }
+
+    void showReadsTheControlsAsTheyStand()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        window->findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentIndex(3);
+        window->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("40"));
+        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
+        window->findChild<QCheckBox *>(QStringLiteral("Check12"))->setChecked(true);
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Show");
+        const QString text = window->configText();
+        QVERIFY(text.startsWith(QStringLiteral(
+            "rate \"8500\"\ncl_updaterate \"30\"\ncl_cmdrate \"40\"\ncl_latency \"-37.5\"\n")));
+        QCOMPARE(text, velmora::GenerateText(window->snapshot())
+                           .replace(QLatin1StringView("\r\n"), QLatin1StringView("\n")));
+        QVERIFY(text != defaultRun());
+    }
+
+    void showJoinsTheFirstLineToALastLineWithoutABreak()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        QPlainTextEdit *config = configBox(window.get());
+        // The user deletes the last line break.
+        config->moveCursor(QTextCursor::End);
+        QTest::keyClick(config, Qt::Key_Backspace);
+        QCOMPARE(window->configText(), QStringLiteral("bind a b"));
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Show");
+        QCOMPARE(window->configText(), QStringLiteral("bind a b") + defaultRun());
+        QVERIFY(window->configText().startsWith(QStringLiteral("bind a bcl_latency \"-0\"\n")));
+    }
+
+    void oneShowIsOneUndoStep()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        QTextDocument *document = configBox(window.get())->document();
+        QVERIFY(!document->isUndoAvailable()); // the load is not undone into the design text
+        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Show");
+        trigger(window.get(), "popMenu1Show");
+        document->undo();
+        QCOMPARE(window->configText(), QStringLiteral("bind a b\n") + defaultRun());
+        document->undo();
+        QCOMPARE(window->configText(), QStringLiteral("bind a b\n"));
+        QVERIFY(!document->isUndoAvailable());
+    }
+
+    void showOnALargeBoxAppendsWithoutRewriting()
+    {
+        GameFolders folders;
+        QByteArray bytes;
+        for (int i = 0; i < 200000; ++i)
+            bytes += "bind k" + QByteArray::number(i) + " x\r\n";
+        folders.writeConfig(bytes);
+        const auto window = loadedWindow(folders);
+        QTextDocument *document = configBox(window.get())->document();
+        const QTextBlock firstBlock = document->firstBlock();
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Show");
+        QCOMPARE(document->blockCount(), 200000 + 44 + 1);
+        // The blocks that were there stay the same blocks: nothing was set anew.
+        QVERIFY(document->firstBlock() == firstBlock);
+        QCOMPARE(document->findBlockByNumber(199999).text(), QStringLiteral("bind k199999 x"));
+        QCOMPARE(document->findBlockByNumber(200000).text(), QStringLiteral("cl_latency \"-0\""));
+    }
+
+    // --- Save -------------------------------------------------------------------------------
+
+    void saveWritesTheBoxAndCrLfByteForByte()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        QPlainTextEdit *config = configBox(window.get());
+        config->moveCursor(QTextCursor::End);
+        QTest::keyClicks(config, QStringLiteral("echo typed"));
+        QTest::keyClick(config, Qt::Key_Return);
+        QTest::keyClicks(config, QStringLiteral("last"));
+        {
+            BoxPresser yes(QStringLiteral("Да"));
+            trigger(window.get(), "popMenu1Save");
+            QCOMPARE(yes.texts, QStringList{kSaveQuestion});
+        }
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()),
+                 QByteArray("bind a b\r\necho typed\r\nlast\r\n"));
+        QCOMPARE(MessageBox::history().size(), 2); // the count and the question, nothing after
+    }
+
+    void saveKeepsEveryCharacterOfThePlayersLines()
+    {
+        // A no-break space and a byte that is not valid UTF-8 reach autoexec.cfg unchanged.
+        GameFolders folders;
+        const QByteArray binds = "bind \"x\" \"say\xC2\xA0hi\"\r\nbind y \x80z\xFF\r\n";
+        folders.writeConfig(binds);
+        const auto window = loadedWindow(folders);
+        QVERIFY(window->configText().contains(QChar(0x00A0)));
+        QVERIFY(window->configText().contains(QChar(0xDC80)));
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), binds + "\r\n");
+    }
+
+    void saveOfAnEmptyBoxWritesOnlyCrLf()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("\r\n"));
+    }
+
+    void saveAnsweredNoWritesNothing()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        GameFolders::writeBytes(folders.autoexecCfg(), "old\r\n");
+        const auto window = loadedWindow(folders);
+        MessageBox::clearHistory();
+        {
+            BoxPresser no(QStringLiteral("Нет"));
+            trigger(window.get(), "popMenu1Save");
+            QCOMPARE(no.texts, QStringList{kSaveQuestion});
+        }
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
+    }
+
+    void saveWithoutPathFileShowsTheErrorAndAsksNothing()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        QFile::remove(folders.pathFile());
+        MessageBox::clearHistory();
+        {
+            BoxPresser ok(QStringLiteral("OK"));
+            trigger(window.get(), "popMenu1Save");
+            QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
+        }
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].style, 16);
+        QVERIFY(MessageBox::history()[0].text != kSaveQuestion);
+        QVERIFY(!QFile::exists(folders.autoexecCfg()));
+    }
+
+    void saveWithoutCstrikeFolderShowsTheErrorAndCreatesNothing()
+    {
+        GameFolders folders;
+        const QString other = folders.root.filePath(QStringLiteral("nocstrike"));
+        QDir().mkpath(other);
+        folders.writePathFile(other);
+        const auto window = loadedWindow(folders); // the import fails too, with its own error
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Ok});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[0].text, kSaveQuestion);
+        QCOMPARE(MessageBox::history()[1].style, 16);
+        QVERIFY(!MessageBox::history()[1].text.isEmpty());
+        QVERIFY(!QFileInfo::exists(other + QStringLiteral("/cstrike")));
+    }
+
+    void saveWritesWhereThePathFileNamesNow()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        const QString moved = folders.root.filePath(QStringLiteral("moved"));
+        QDir().mkpath(moved + QStringLiteral("/cstrike"));
+        folders.writePathFile(moved);
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(GameFolders::readBytes(moved + QStringLiteral("/cstrike/autoexec.cfg")),
+                 QByteArray("bind a b\r\n\r\n"));
+        QVERIFY(!QFile::exists(folders.autoexecCfg()));
+        QCOMPARE(window->gameFolder(), moved);
+        QCOMPARE(window->configText(), QStringLiteral("bind a b\n")); // no new import
+    }
+
+    void saveAfterAPathFileEmptiedUsesTheLoadsFolder()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        GameFolders::writeBytes(folders.pathFile(), {});
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("bind a b\r\n\r\n"));
+    }
+
+    void saveWithNoFolderEverNamedRefusesToGuess()
+    {
+        // No folder at load and none now: "/cstrike/autoexec.cfg" at the root is not the game's.
+        GameFolders folders;
+        GameFolders::writeBytes(folders.pathFile(), {});
+        IndexRus window(folders.store());
+        MessageBox::setNextAnswers({velmora::ui::Ok});
+        window.load();
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({velmora::ui::Ok});
+        trigger(&window, "popMenu1Save");
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text, QStringLiteral("В файле не указан путь!"));
+        QCOMPARE(MessageBox::history()[0].style, 16);
+    }
+
+    void saveOverAReadOnlyFileIsRefused()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        GameFolders::writeBytes(folders.autoexecCfg(), "old\r\n");
+        QFile::setPermissions(folders.autoexecCfg(), QFileDevice::ReadOwner);
+        const auto window = loadedWindow(folders);
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Ok});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[1].style, 16);
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
+        QFile::setPermissions(folders.autoexecCfg(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    // --- Clear ------------------------------------------------------------------------------
+
+    void clear_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no") << "Нет"
+                            << "bind a b\n";
+        QTest::newRow("yes") << "Да"
+                             << "";
+    }
+    void clear()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, expected);
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        {
+            BoxPresser press(button);
+            trigger(window.get(), "popMenu1Clear");
+            QCOMPARE(press.texts, QStringList{kClearQuestion});
+        }
+        QCOMPARE(window->configText(), expected);
+        // A save afterwards writes what the box holds, only CR LF when it is empty.
+        MessageBox::setNextAnswers({velmora::ui::Yes});
+        trigger(window.get(), "popMenu1Save");
+        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), crlf(expected.toUtf8()) + "\r\n");
+    }
+
+    // --- Exit and the folder reset -----------------------------------------------------------
+
+    void exitEndsOnlyOnYes_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("ends");
+        QTest::newRow("no") << "Нет" << 0;
+        QTest::newRow("yes") << "Да" << 1;
+    }
+    void exitEndsOnlyOnYes()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, ends);
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        QuitCounter quit;
+        MessageBox::clearHistory();
+        {
+            BoxPresser press(button);
+            trigger(window.get(), "popMenu2Exit");
+            QCOMPARE(press.texts, QStringList{kExitQuestion});
+        }
+        QCOMPARE(quit.count, ends);
+        // Unsaved text is neither saved nor asked about.
+        QCOMPARE(MessageBox::history().size(), 1);
+        QVERIFY(!QFile::exists(folders.autoexecCfg()));
+    }
+
+    void resetEndsOnlyOnYesAndRemovesThePathFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("ends");
+        QTest::newRow("no") << "Нет" << 0;
+        QTest::newRow("yes") << "Да" << 1;
+    }
+    void resetEndsOnlyOnYesAndRemovesThePathFile()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, ends);
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        QuitCounter quit;
+        MessageBox::clearHistory();
+        {
+            BoxPresser press(button);
+            trigger(window.get(), "new");
+            QCOMPARE(press.texts, QStringList{kResetQuestion});
+            QCOMPARE(press.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
+        }
+        QCOMPARE(MessageBox::history()[0].style, 52);
+        QCOMPARE(quit.count, ends);
+        QCOMPARE(QFile::exists(folders.pathFile()), ends == 0);
+        QCOMPARE(MessageBox::history().size(), 1);
+    }
+
+    void resetReportsAPathFileThatCannotBeDeletedThenEnds()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        // A folder in the path file's place cannot be removed as a file.
+        QFile::remove(folders.pathFile());
+        QDir().mkpath(folders.pathFile() + QStringLiteral("/keep"));
+        QuitCounter quit;
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Ok});
+        trigger(window.get(), "new");
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[1].style, 16);
+        QVERIFY(!MessageBox::history()[1].text.isEmpty());
+        QCOMPARE(quit.count, 1);
+    }
+
+    void closingByTheTitleBarEndsWithoutAQuestion()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QuitCounter quit;
+        MessageBox::clearHistory();
+        QVERIFY(window->close());
+        QCOMPARE(quit.count, 1);
+        QCOMPARE(MessageBox::history().size(), 0);
+        QVERIFY(!QFile::exists(folders.autoexecCfg()));
+    }
+
+    // --- The whole way ------------------------------------------------------------------------
+
+    void threeBindsShowAndSaveGiveTheScript()
+    {
+        GameFolders folders;
+        folders.writeConfig("// written by the game\r\nunbindall\r\nbind \"w\" \"+forward\"\r\n"
+                            "bind \"MOUSE1\" \"+attack\"\r\nsensitivity \"3\"\r\n"
+                            "bind \",\" \"say hi, all\"\r\n");
+        IndexRus window(folders.store());
+        {
+            BoxPresser ok(QStringLiteral("OK"));
+            window.load();
+            QCOMPARE(ok.texts, QStringList{QStringLiteral("Найдено 3 bind(s) и alias")});
+        }
+        {
+            BoxPresser yes(QStringLiteral("Да"));
+            trigger(&window, "popMenu1Show");
+            trigger(&window, "popMenu1Save");
+            QCOMPARE(yes.texts, (QStringList{kShowQuestion, kSaveQuestion}));
+        }
+        QByteArray bare = GameFolders::readBytes(folders.autoexecCfg());
+        bare.replace("\r\n", "");
+        QVERIFY(!bare.contains('\n') && !bare.contains('\r')); // no lone LF or CR
+        const QByteArray file = GameFolders::readBytes(folders.autoexecCfg());
+        const QList<QByteArray> lines = file.split('\n');
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+            QVERIFY2(lines[i].endsWith('\r'), lines[i].constData()); // CR LF everywhere
+        QCOMPARE(lines.size(), 3 + 44 + 1 + 1); // binds, run, the final empty line, after its LF
+        QCOMPARE(lines[0], QByteArray("bind \"w\" \"+forward\"\r"));
+        QCOMPARE(lines[1], QByteArray("bind \"MOUSE1\" \"+attack\"\r"));
+        QCOMPARE(lines[2], QByteArray("bind \",\" \"say hi, all\"\r"));
+        QCOMPARE(lines[3], QByteArray("cl_latency \"-0\"\r"));
+        QCOMPARE(lines[4], QByteArray("name \"Player\"\r"));
+        QCOMPARE(lines[14], QByteArray("sensitivity \"15\"\r"));
+        QCOMPARE(lines[47], QByteArray("\r"));
+        QCOMPARE(lines[48], QByteArray());
+        QCOMPARE(file, "bind \"w\" \"+forward\"\r\nbind \"MOUSE1\" \"+attack\"\r\n"
+                       "bind \",\" \"say hi, all\"\r\n" +
+                           velmora::GenerateText(velmora::OptionSnapshot()).toUtf8() + "\r\n");
+    }
+};
+
+QTEST_MAIN(TestIndexRusCommands)
+#include "tst_index_rus_commands.moc"
