@@ -224,6 +224,41 @@ private Q_SLOTS:
         QVERIFY(!window.findChild<QWidget *>(QStringLiteral("Check14"))->isVisible());
     }
 
+    void tabKeyFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("order");
+        auto row = [](int tab, const char *names) {
+            QTest::addRow("tab %d", tab)
+                << tab << QString::fromLatin1(names).split(QLatin1Char(' '));
+        };
+        row(0, "Combo1 Text1 Text2 Check14 Check15 Check16");
+        row(1, "Check2 Check3 Check5 Check37 Check13 Check33 Check29 Check42 Check41 Slider2");
+        row(2, "Check36 Check23 Check24 Check26 Check25 Check27 Slider1 Check32 Text11 Check9 "
+               "Check10 Check21 Check31");
+        row(3, "Check1 Check7 Check8 Check30 Check38 Check17 Check18 Check43 Check22 Text4 Text5 "
+               "Text7 Text8 Text9 Check28");
+        row(4, "Check12 Check11 Check34 Text6 Check39 Text3 Check35 Check4 Check40 Text10 "
+               "Slider3 Slider4 Slider5");
+        row(5, "pod Check6 Check19 Check20");
+    }
+    void tabKeyFollowsTheReadingOrder()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, order);
+        IndexRus window(GameFolders().store());
+        QWidget *page = window.findChild<TabControl *>(QStringLiteral("SSTab1"))->widget(tab);
+        QStringList chain;
+        QWidget *w = &window;
+        do {
+            w = w->nextInFocusChain();
+            if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) &&
+                !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+                chain << w->objectName();
+        } while (w != &window);
+        QCOMPARE(chain, order);
+    }
+
     void defaultsAfterLoad_data()
     {
         QTest::addColumn<QString>("name");

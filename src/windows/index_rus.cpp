@@ -548,16 +548,11 @@ void IndexRus::buildPages()
 
 void IndexRus::load()
 {
+    // A path file that names nothing, or cannot be read, leaves the folder empty; that is
+    // reported once the limits are set, in place of the import.
     const PathFileRead read = m_store.read();
-    switch (read.status) {
-    case PathFileRead::Folder:
+    if (read.status == PathFileRead::Folder)
         m_gameFolder = read.folder;
-        break;
-    case PathFileRead::Nothing:
-        break;
-    case PathFileRead::Failed:
-        break;
-    }
 
     m_texts[6 - 1]->setMaxLength(6);
     m_texts[7 - 1]->setMaxLength(1);
