@@ -101,6 +101,11 @@ QString DirectoryList::setPath(const QString &folder)
     return {};
 }
 
+void DirectoryList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const
+{
+    // The list is always fully open: an arrow to fold a folder would only mislead.
+}
+
 void DirectoryList::openItem(QTreeWidgetItem *item)
 {
     if (!item)

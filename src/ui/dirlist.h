@@ -30,6 +30,10 @@ Q_SIGNALS:
     /// An entry the user opened could not be shown (removed meanwhile, or not readable).
     void openFailed(const QString &why);
 
+protected:
+    void drawBranches(QPainter *painter, const QRect &rect,
+                      const QModelIndex &index) const override;
+
 private:
     void openItem(QTreeWidgetItem *item);
 

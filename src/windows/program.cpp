@@ -1,13 +1,87 @@
 #include "windows/program.h"
 
-#include <cstdio>
+#include "windows/about_rus.h"
+#include "windows/dir.h"
+#include "windows/index_rus.h"
+#include "windows/support.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QStyleFactory>
 
 namespace velmora {
 
-int StartProgram(int, char **)
+Program::Program(PathFileStore store, QObject *parent)
+    : QObject(parent)
+    , m_store(std::move(store))
 {
-    std::fputs("velmora: the windows are not built yet; use --print-config (see --help)\n", stderr);
-    return 2;
+}
+
+Program::~Program()
+{
+    delete m_about.data();
+}
+
+AboutRus *Program::aboutWindow() const
+{
+    return m_about.data();
+}
+
+void Program::start()
+{
+    m_chooser = std::make_unique<Dir>(m_store);
+    connect(m_chooser.get(), &Dir::handOver, this, &Program::showMainWindow);
+    m_chooser->load();
+}
+
+void Program::showMainWindow()
+{
+    if (m_main)
+        return;
+    m_main = std::make_unique<IndexRus>(m_store);
+    connect(m_main.get(), &IndexRus::aboutRequested, this, &Program::showAbout);
+    connect(m_main.get(), &IndexRus::supportRequested, this, &Program::openSupport);
+    // The first showing loads the window: it reads the path file the chooser has just read or
+    // written, and carries the game's binds into the config box.
+    m_main->load();
+    m_main->show();
+}
+
+void Program::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutRus();
+        if (m_main)
+            m_about->setWindowIcon(m_main->windowIcon());
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void Program::openSupport()
+{
+    OpenSupportPage();
+}
+
+int StartProgram(int argc, char **argv)
+{
+    QApplication::setApplicationName(QStringLiteral("velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    QApplication app(argc, argv);
+    // One look everywhere: the twip layouts are measured for it.
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    // Velmora ends through its main window only (Exit, the folder reset, its close button), never
+    // because the last window displayed went away: the chooser hides before the main window is
+    // shown, and the main window's load shows its box before the window itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Program program(
+        PathFileStore(QCoreApplication::applicationDirPath(),
+                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    program.start();
+    return QApplication::exec();
 }
 
 } // namespace velmora

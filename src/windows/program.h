@@ -1,9 +1,56 @@
 #pragma once
 
+#include "gamefiles/pathfile.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
 namespace velmora {
+
+class AboutRus;
+class Dir;
+class IndexRus;
 
 /// Starts the windowed program: the folder chooser first, then the main window.
 /// Returns the process's exit status.
 int StartProgram(int argc, char **argv);
+
+/// The program's windows and how they meet: the chooser runs first and hands over to the main
+/// window, whose "?" menu shows the about window or opens the support page. Takes the path file's
+/// folders as a parameter, so the whole start can run on temporary folders.
+class Program : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Program(PathFileStore store, QObject *parent = nullptr);
+    ~Program() override;
+
+    /// Creates the chooser and runs its load. Afterwards either the main window or the chooser is
+    /// displayed.
+    void start();
+
+    Dir *chooser() const { return m_chooser.get(); }
+    IndexRus *mainWindow() const { return m_main.get(); }
+    /// Null until "О программе" and again after the window has been closed by its title bar.
+    AboutRus *aboutWindow() const;
+
+public Q_SLOTS:
+    /// "О программе": shows the about window, creating it when there is none, and brings it to
+    /// the front.
+    void showAbout();
+    /// "Тех. поддержка": opens the support page; the clipboard stays as it is.
+    void openSupport();
+
+private:
+    void showMainWindow();
+
+    PathFileStore m_store;
+    std::unique_ptr<Dir> m_chooser;
+    std::unique_ptr<IndexRus> m_main;
+    QPointer<AboutRus> m_about;
+};
 
 } // namespace velmora
