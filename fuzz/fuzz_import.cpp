@@ -1,7 +1,8 @@
 // The start-up import on arbitrary config.cfg bytes: it never crashes, it carries exactly the
 // alias/bind lines a plain reference splitter finds, and every carried line comes back byte for
-// byte through the encoding Save uses.
+// byte through the encoding Save uses and through the bytes Save writes for the box.
 
+#include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
 #include "gamefiles/textcodec.h"
 
@@ -124,6 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &line : expected)
         joined += line + "\r\n";
     if (velmora::EncodeLossless(result.text()) != joined)
+        std::abort();
+    if (velmora::AutoexecBytes(result.text()) != joined + "\r\n")
         std::abort();
     return 0;
 }

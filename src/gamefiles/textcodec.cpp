@@ -69,7 +69,11 @@ QString decodeUtf8(QByteArrayView bytes)
             continue;
         }
         char32_t cp = 0;
-        const int length = utf8SequenceLength(p + i, size - i, &cp);
+        int length = utf8SequenceLength(p + i, size - i, &cp);
+        // The config box takes these characters for line breaks: decoded as themselves they
+        // would split the player's line in two on Save. Their bytes travel as escapes instead.
+        if (cp == 0x2028 || cp == 0x2029 || cp == 0xFDD0 || cp == 0xFDD1)
+            length = 0;
         if (length == 0) {
             text.append(QChar(char16_t(kEscapeBase + p[i++])));
             continue;

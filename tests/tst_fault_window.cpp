@@ -1,0 +1,101 @@
+// The player's odd bytes through the real main window: load carries config.cfg into the config
+// box, Save writes the box out, and every alias and bind line arrives in autoexec.cfg unchanged,
+// whatever the box makes of its characters on the way.
+
+#include "indexrus_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace velmora;
+using velmora::ui::MessageBox;
+
+namespace {
+
+/// The bytes of a literal, NUL bytes included, without the terminating one.
+template<qsizetype N>
+QByteArray bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
+} // namespace
+
+class FaultWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void carriedThroughTheBox_data();
+    void carriedThroughTheBox();
+};
+
+void FaultWindow::init()
+{
+    MessageBox::clearHistory();
+    MessageBox::setResponder([](const MessageBox::Record &box) {
+        return box.style == ui::QuestionStyle ? ui::Yes : ui::Ok;
+    });
+}
+
+void FaultWindow::cleanup()
+{
+    MessageBox::setResponder({});
+}
+
+void FaultWindow::carriedThroughTheBox_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QByteArray>("autoexec");
+
+    QTest::newRow("NUL and control characters")
+        << bytes("bind a \"\0\x01\x1c\x1d\x1e\x1f\x0b\x0c\"\r\nname x\r\n")
+        << bytes("bind a \"\0\x01\x1c\x1d\x1e\x1f\x0b\x0c\"\r\n\r\n");
+    QTest::newRow("invalid UTF-8 and encoded surrogates")
+        << QByteArray("bind k \"\xff\xfe\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xe2\x82\"\n")
+        << QByteArray("bind k \"\xff\xfe\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xe2\x82\"\r\n\r\n");
+    QTest::newRow("line and paragraph separators, frame marks")
+        << QByteArray("bind x \"a\xe2\x80\xa8"
+                      "b\xe2\x80\xa9"
+                      "c\xef\xb7\x90"
+                      "d\xef\xb7\x91"
+                      "e\"\r")
+        << QByteArray("bind x \"a\xe2\x80\xa8"
+                      "b\xe2\x80\xa9"
+                      "c\xef\xb7\x90"
+                      "d\xef\xb7\x91"
+                      "e\"\r\n\r\n");
+    QTest::newRow("no-break space, next line, object mark, byte-order mark")
+        << QByteArray("\xef\xbb\xbf"
+                      "alias n \"\xc2\xa0\xc2\x85\xef\xbf\xbc\xef\xbb\xbf\"\r\n")
+        << QByteArray("alias n \"\xc2\xa0\xc2\x85\xef\xbf\xbc\xef\xbb\xbf\"\r\n\r\n");
+    QTest::newRow("mixed line ends, tabs, commas and quotes")
+        << QByteArray("\tbind \",\" \"say a, \"\"b\"\"\"\rBIND 2\n  alias q \"w;w\"\r\n")
+        << QByteArray("bind \",\" \"say a, \"\"b\"\"\"\r\nBIND 2\r\nalias q \"w;w\"\r\n\r\n");
+}
+
+void FaultWindow::carriedThroughTheBox()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QByteArray, autoexec);
+
+    GameFolders folders;
+    folders.writeConfig(config);
+    IndexRus window(folders.store());
+    window.load();
+    window.saveConfig();
+
+    const QList<MessageBox::Record> boxes = MessageBox::history();
+    QVERIFY(!boxes.isEmpty());
+    QVERIFY2(boxes.first().text.startsWith(QStringLiteral("Найдено ")),
+             qPrintable(boxes.first().text));
+    for (const MessageBox::Record &box : boxes)
+        QVERIFY2(box.style != ui::ErrorStyle, qPrintable(box.text));
+    QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
+}
+
+QTEST_MAIN(FaultWindow)
+
+#include "tst_fault_window.moc"
