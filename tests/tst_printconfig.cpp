@@ -15,7 +15,7 @@ struct Run
 };
 
 /// Runs the real executable with no display at all: --print-config must never need one.
-Run velmora(const QStringList &arguments)
+Run runVelmora(const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -39,7 +39,7 @@ class TestPrintConfig : public QObject
 private Q_SLOTS:
     void startUpOptions()
     {
-        const Run run = velmora({u"--print-config"_qs});
+        const Run run = runVelmora({u"--print-config"_qs});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
         QVERIFY(
@@ -52,9 +52,10 @@ private Q_SLOTS:
 
     void namedControls()
     {
-        const Run run = velmora({u"--print-config"_qs, u"Combo1=Кабельное соединение"_qs,
-                                 u"Text1=40"_qs, u"Text2=60"_qs, u"Text5="_qs, u"Check39=1"_qs,
-                                 u"Text3=7"_qs, u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs});
+        const Run run =
+            runVelmora({u"--print-config"_qs, u"Combo1=Кабельное соединение"_qs, u"Text1=40"_qs,
+                        u"Text2=60"_qs, u"Text5="_qs, u"Check39=1"_qs, u"Text3=7"_qs,
+                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("rate \"8500\"\r\ncl_updaterate \"30\"\r\ncl_cmdrate \"40\"\r\n"
                                    "cl_latency \"-37.5\"\r\nname \"\"\r\n"));
@@ -91,7 +92,7 @@ private Q_SLOTS:
     void refusedArguments()
     {
         QFETCH(QString, argument);
-        const Run run = velmora({u"--print-config"_qs, u"Text1=40"_qs, argument});
+        const Run run = runVelmora({u"--print-config"_qs, u"Text1=40"_qs, argument});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(run.err.count('\n'), 1);
@@ -100,7 +101,7 @@ private Q_SLOTS:
 
     void help()
     {
-        const Run run = velmora({u"--help"_qs});
+        const Run run = runVelmora({u"--help"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--print-config"));
     }
