@@ -55,7 +55,7 @@ wait_for() {
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 # Window geometry as "x y width height" of the client area (xwininfo's absolute origin).
 geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
                              /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 # The visible windows titled "Velmora", split into message boxes and the main window by size: the
@@ -63,7 +63,9 @@ geometry() {
 velmora_windows() {
     local kind=$1 id x y w h
     for id in $(visible Velmora); do
-        read -r x y w h < <(geometry "$id")
+        # A box that has just closed is gone before it can be measured.
+        read -r x y w h < <(geometry "$id") || continue
+        [[ -n $w ]] || continue
         if [[ $kind == box && $w -lt 600 ]] || [[ $kind == main && $w -ge 600 ]]; then
             echo "$id"
         fi
@@ -114,6 +116,8 @@ wait_exit() { # pid
 }
 
 # --- the desktop ------------------------------------------------------------------------------
+# A sanitized build: the system's D-Bus library keeps a buffer until the process ends.
+export LSAN_OPTIONS="suppressions=$(dirname "$(readlink -f "$0")")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 mkdir -p "$HOME"
