@@ -90,6 +90,8 @@ private Q_SLOTS:
     void enterOnTheButtonPressesIt();
     void secondClickDoesNotHandOverTwice();
 
+    void systemDrives();
+    void hiddenFoldersAreListed();
     void driveChange();
     void driveNotReady();
     void removedFolderCannotBeOpened();
@@ -409,6 +411,38 @@ void TestChooser::secondClickDoesNotHandOverTwice()
     ok->click();
     QCOMPARE(handOver.count(), 1);
     QVERIFY(!QFile::exists(velmora::PathFileLocation(m_programFolder)));
+}
+
+void TestChooser::systemDrives()
+{
+    const QStringList drives = DriveList::systemDrives();
+    QVERIFY(!drives.isEmpty());
+#ifndef Q_OS_WIN
+    QCOMPARE(drives.first(), QStringLiteral("/"));
+#endif
+    for (const QString &root : drives) {
+        QVERIFY2(QFileInfo(root).isDir(), qPrintable(root));
+        QCOMPARE(drives.count(root), 1);
+    }
+    // The drive list starts on the drive that holds the working folder.
+    Dir chooser(store());
+    auto *list = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
+    QCOMPARE(list->drive(), list->driveOf(QDir::toNativeSeparators(m_workingFolder)));
+    QVERIFY(!list->drive().isEmpty());
+}
+
+void TestChooser::hiddenFoldersAreListed()
+{
+    // Steam keeps Half-Life below ~/.steam or ~/.local on Linux: the way there must be open.
+    QVERIFY(QDir().mkpath(m_workingFolder + QStringLiteral("/.steam")));
+    Dir chooser(store());
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    QStringList names;
+    QTreeWidgetItem *current = folders->currentItem();
+    for (int i = 0; i < current->childCount(); ++i)
+        names.append(current->child(i)->text(0));
+    QCOMPARE(names, (QStringList{QStringLiteral(".steam"), QStringLiteral("cstrike"),
+                                 QStringLiteral("valve")}));
 }
 
 void TestChooser::driveChange()
