@@ -27,9 +27,10 @@ QString currentFolderOf(const ui::DriveList &drives, const QString &root)
 } // namespace
 
 Dir::Dir(PathFileStore store, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QWidget(parent, Qt::Window)
     , m_store(std::move(store))
 {
+    RemoveCloseItem();
     setObjectName(QStringLiteral("dir"));
     setWindowTitle(kCaption);
 
@@ -65,6 +66,13 @@ Dir::Dir(PathFileStore store, QWidget *parent)
     connect(m_folders, &ui::DirectoryList::openFailed, this,
             [this](const QString &why) { ui::MessageBox::show(this, why, ui::ErrorStyle); });
     connect(m_ok, &QPushButton::clicked, this, &Dir::accept);
+}
+
+void Dir::RemoveCloseItem()
+{
+    // A title and nothing else: no close, minimise or maximise button. Close requests that come
+    // anyway (Alt+F4, a window manager that draws its own buttons) are ignored in closeEvent().
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
 bool Dir::load()

@@ -41,6 +41,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void RemoveCloseItem();
     void changeDrive();
     void accept();
     void finish();

@@ -620,10 +620,10 @@ void IndexRus::showConfig()
         m_tabs->setCurrentIndex(0);
         return;
     }
-    generateConfig();
+    GenerateConfig();
 }
 
-void IndexRus::generateConfig()
+void IndexRus::GenerateConfig()
 {
     appendToConfig(GenerateText(snapshot()));
 }

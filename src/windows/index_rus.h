@@ -71,7 +71,7 @@ protected:
 private:
     void buildMenu();
     void buildPages();
-    void generateConfig();
+    void GenerateConfig();
     void appendToConfig(const QString &text);
     void updateBotExtras();
     void endProgram();
