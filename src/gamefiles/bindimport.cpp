@@ -148,7 +148,13 @@ ImportResult ImportBinds(QIODevice &device)
                                result.lines);
             start = buffer.size();
         }
-        buffer.remove(0, start);
+        // The unfinished line moves to the front of the same allocation: a new buffer for every
+        // chunk would cost a large allocation, and its page faults, per megabyte read.
+        if (start > 0) {
+            const qsizetype left = buffer.size() - start;
+            std::memmove(buffer.data(), buffer.constData() + start, size_t(left));
+            buffer.truncate(left);
+        }
     }
     return result;
 }

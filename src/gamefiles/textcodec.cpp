@@ -59,13 +59,17 @@ int utf8SequenceLength(const uchar *p, qsizetype left, char32_t *codePoint)
 
 QString decodeUtf8(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    // No byte gives more than one UTF-16 unit (four bytes give two), so the text fits in as many
+    // units as there are bytes; writing through a pointer keeps the import of a large config.cfg
+    // from spending its time in per-character appends.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+    char16_t *out = begin;
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
         if (p[i] < 0x80) {
-            text.append(QChar(char16_t(p[i++])));
+            *out++ = p[i++];
             continue;
         }
         char32_t cp = 0;
@@ -75,17 +79,18 @@ QString decodeUtf8(QByteArrayView bytes)
         if (cp == 0x2028 || cp == 0x2029 || cp == 0xFDD0 || cp == 0xFDD1)
             length = 0;
         if (length == 0) {
-            text.append(QChar(char16_t(kEscapeBase + p[i++])));
+            *out++ = char16_t(kEscapeBase + p[i++]);
             continue;
         }
         if (cp > 0xFFFF) {
-            text.append(QChar(QChar::highSurrogate(cp)));
-            text.append(QChar(QChar::lowSurrogate(cp)));
+            *out++ = QChar::highSurrogate(cp);
+            *out++ = QChar::lowSurrogate(cp);
         } else {
-            text.append(QChar(char16_t(cp)));
+            *out++ = char16_t(cp);
         }
         i += length;
     }
+    text.truncate(out - begin);
     return text;
 }
 
