@@ -114,8 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::vector<QByteArray> expected = referenceLines(file);
     if (size_t(result.count()) != expected.size())
         std::abort();
+    const QStringList lines = result.lines();
+    if (size_t(lines.size()) != expected.size())
+        std::abort();
     for (size_t k = 0; k < expected.size(); ++k) {
-        if (velmora::EncodeLossless(result.lines.at(qsizetype(k))) != expected[k])
+        if (velmora::EncodeLossless(lines.at(qsizetype(k))) != expected[k])
             std::abort();
         if (!velmora::IsCarriedLine(expected[k]))
             std::abort();

@@ -59,6 +59,12 @@ private Q_SLOTS:
                                                           "b\r\n");
         QTest::newRow("undecodable byte")
             << QString(QChar(char16_t(0xDCEF))) << QByteArray("\xEF\r\n");
+        QTest::newRow("lone CR and LF among letters")
+            << u"abcdefgh\rijklmnop\nqrstuvwx\r\n\tyz"_qs
+            << QByteArray("abcdefgh\r\nijklmnop\r\nqrstuvwx\r\n\tyz\r\n");
+        QTest::newRow("astral character") << u"say 😀 ok"_qs << QByteArray("say 😀 ok\r\n");
+        QTest::newRow("lone high surrogate") << u"ab"_qs + QChar(char16_t(0xD83D)) + u"cdefghijk"_qs
+                                             << QByteArray("ab?cdefghijk\r\n");
     }
 
     void bytes()
@@ -66,6 +72,33 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QByteArray, file);
         QCOMPARE(AutoexecBytes(box), file);
+    }
+
+    void longBoxKeepsPairsWhole()
+    {
+        // The box is encoded a slice at a time: a CR LF or a surrogate pair may fall on any
+        // place of a long text, slice ends included.
+        for (qsizetype at = (1 << 18) - 9; at <= (1 << 18) + 9; ++at) {
+            for (const QString &pair : {u"\r\n"_qs, u"😀"_qs}) {
+                const QString box = QString(at - 1, u'a') + pair + QString(300, u'b');
+                const QByteArray expected = QByteArray(at - 1, 'a') +
+                                            (pair == u"\r\n"_qs ? "\r\n" : "\xF0\x9F\x98\x80") +
+                                            QByteArray(300, 'b') + "\r\n";
+                QCOMPARE(AutoexecBytes(box), expected);
+            }
+        }
+    }
+
+    void saveWritesLongBoxesWhole()
+    {
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        QString box;
+        for (int i = 0; box.size() < 2'000'000; ++i)
+            box += u"alias \"a"_qs + QString::number(i) + u"\" \"say Привет, 😀\"\u2029"_qs;
+        QCOMPARE(SaveAutoexec(game.path(), box), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), AutoexecBytes(box));
+        QVERIFY(readBytes(autoexecPath(game)).endsWith("\"say Привет, 😀\"\r\n\r\n"));
     }
 
     void saveReplacesTheWholeFile()

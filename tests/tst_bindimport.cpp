@@ -106,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         const ImportResult result = importBytes(file);
         QVERIFY(result.ok());
-        QCOMPARE(result.lines, lines);
+        QCOMPARE(result.lines(), lines);
         QCOMPARE(result.count(), lines.size());
         QString text;
         for (const QString &line : lines)
@@ -125,7 +125,7 @@ private Q_SLOTS:
             file += line + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
             expected << QString::fromLatin1(line);
         }
-        QCOMPARE(importBytes(file).lines, expected);
+        QCOMPARE(importBytes(file).lines(), expected);
     }
 
     void undecodableBytesSurvive()
@@ -133,8 +133,8 @@ private Q_SLOTS:
         const QByteArray line = "bind k \"say \xEF\xF0\xE8\xE2\xE5\xF2\"";
         const ImportResult result = importBytes(line + "\r\n");
         QCOMPARE(result.count(), 1);
-        QVERIFY(!result.lines.first().contains(QChar::ReplacementCharacter));
-        QCOMPARE(EncodeLossless(result.lines.first()), line);
+        QVERIFY(!result.lines().first().contains(QChar::ReplacementCharacter));
+        QCOMPARE(EncodeLossless(result.lines().first()), line);
     }
 
     void failureKeepsWhatWasCarried()

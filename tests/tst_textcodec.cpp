@@ -69,6 +69,23 @@ private Q_SLOTS:
         QCOMPARE(EncodeLossless(DecodeLossless(pairs)), pairs);
     }
 
+    void asciiRunsOfAnyLengthAroundOtherBytes()
+    {
+        // The decoder takes ASCII eight bytes at a time; a multibyte character or an escaped byte
+        // may sit at any place in such a block.
+        for (int before = 0; before <= 17; ++before) {
+            const QByteArray bytes = QByteArray(before, 'a') + "\xD0\xBF" +
+                                     QByteArray(17 - before, 'b') + "\xFF" + QByteArray(9, 'c');
+            const QString text = QString(before, u'a') + u"п"_qs + QString(17 - before, u'b') +
+                                 units({0xDCFF}) + QString(9, u'c');
+            QCOMPARE(DecodeLossless(bytes), text);
+            QString appended = u"bind "_qs;
+            AppendDecodedLossless(bytes, appended);
+            QCOMPARE(appended, u"bind "_qs + text);
+            QCOMPARE(EncodeLossless(appended), "bind " + bytes);
+        }
+    }
+
     void loneSurrogateThatNoDecodingMakesIsReplaced()
     {
         QCOMPARE(EncodeLossless(units({u'a', 0xD800, u'b'})), QByteArray("a?b"));

@@ -14,11 +14,6 @@ namespace velmora {
 
 namespace {
 
-bool isLineBreak(QChar c)
-{
-    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
 /// An existing autoexec.cfg that may not be written is refused: moving a new file over it would
 /// bypass its protection. Root may open anything, so the file's own write bit is checked too.
 QString refuseProtectedFile(const QString &path)
@@ -35,24 +30,31 @@ QString refuseProtectedFile(const QString &path)
     return {};
 }
 
+/// Writes every byte, or cancels the save and returns the system's reason. A write that stops
+/// short (the disk filled part-way) sets no error; writing the rest then fails with the reason,
+/// which is what the player is told.
+QString writeAll(QSaveFile &file, QByteArrayView bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.data() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString error = file.errorString();
+            file.cancelWriting();
+            return error;
+        }
+        written += n;
+    }
+    return {};
+}
+
 } // namespace
 
 QByteArray AutoexecBytes(QStringView boxText)
 {
-    QString text;
-    text.reserve(boxText.size() + boxText.size() / 16 + 2);
-    for (qsizetype i = 0; i < boxText.size(); ++i) {
-        const QChar c = boxText[i];
-        if (!isLineBreak(c)) {
-            text.append(c);
-            continue;
-        }
-        if (c == u'\r' && i + 1 < boxText.size() && boxText[i + 1] == u'\n')
-            ++i;
-        text.append(QLatin1StringView("\r\n"));
-    }
-    text.append(QLatin1StringView("\r\n"));
-    return EncodeLossless(text);
+    QByteArray bytes;
+    AppendEncodedLossless(boxText, bytes, LineBreaks::CrLf);
+    bytes.append("\r\n", 2);
+    return bytes;
 }
 
 QString SaveAutoexec(const QString &gameFolder, QStringView boxText)
@@ -68,21 +70,17 @@ QString SaveAutoexec(const QString &gameFolder, QStringView boxText,
     if (const QString refusal = refuseProtectedFile(path); !refusal.isEmpty())
         return refusal;
 
-    const QByteArray bytes = AutoexecBytes(boxText);
     const std::unique_ptr<QSaveFile> file = openFile(path);
     if (!file->open(QIODevice::WriteOnly))
         return file->errorString();
-    // A write that stops short (the disk filled part-way) sets no error; writing the rest then
-    // fails with the system's reason, which is what the player is told.
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 n = file->write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString error = file->errorString();
-            file->cancelWriting();
+    // The box is encoded as it is written, a slice at a time, rather than copied whole first.
+    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
+    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next()) {
+        if (const QString error = writeAll(*file, slice); !error.isEmpty())
             return error;
-        }
-        written += n;
     }
+    if (const QString error = writeAll(*file, "\r\n"); !error.isEmpty())
+        return error;
     if (!file->commit())
         return file->errorString();
     return {};

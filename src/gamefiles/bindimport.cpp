@@ -5,7 +5,12 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 
 namespace velmora {
 
@@ -71,26 +76,47 @@ private:
     qsizetype m_nextLf = -1;
 };
 
-void carryIfBindOrAlias(QByteArrayView line, QStringList &lines)
+void carryIfBindOrAlias(QByteArrayView line, ImportResult &result)
 {
     const QByteArrayView candidate = dropLeadingBlanks(line);
-    if (IsCarriedLine(candidate))
-        lines.append(DecodeLossless(candidate));
+    if (!IsCarriedLine(candidate))
+        return;
+    AppendDecodedLossless(candidate, result.plainText);
+    result.plainText.append(u'\n');
+    ++result.carried;
+}
+
+/// Reserves room for the text decoded from `bytes` bytes (no byte gives more than one UTF-16
+/// unit). On Linux the room is offered transparent huge pages: a large config.cfg decodes into
+/// tens of megabytes, and faulting them in 4 KiB at a time cost more than the scan itself.
+void reserveText(QString &text, qint64 bytes)
+{
+    constexpr qint64 kMostReserved = qint64(1) << 29; // past that, the string grows as it fills
+    text.reserve(qsizetype(std::min(bytes, kMostReserved)));
+#ifdef Q_OS_LINUX
+    constexpr quintptr kHugePage = quintptr(2) << 20;
+    const auto begin = reinterpret_cast<quintptr>(text.data());
+    const quintptr end = begin + quintptr(text.capacity()) * sizeof(QChar);
+    const quintptr alignedBegin = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const quintptr alignedEnd = end & ~(kHugePage - 1);
+    if (alignedEnd > alignedBegin) // advice only: where it is refused, small pages serve
+        madvise(reinterpret_cast<void *>(alignedBegin), alignedEnd - alignedBegin, MADV_HUGEPAGE);
+#endif
 }
 
 } // namespace
 
+QStringList ImportResult::lines() const
+{
+    QStringList list = plainText.split(u'\n');
+    list.removeLast(); // what follows the last line feed
+    return list;
+}
+
 QString ImportResult::text() const
 {
-    qsizetype length = 0;
-    for (const QString &line : lines)
-        length += line.size() + 2;
-    QString joined;
-    joined.reserve(length);
-    for (const QString &line : lines) {
-        joined.append(line);
-        joined.append(QLatin1StringView("\r\n"));
-    }
+    QString joined = plainText;
+    joined.replace(u'\n', QLatin1StringView("\r\n"));
     return joined;
 }
 
@@ -103,6 +129,8 @@ bool IsCarriedLine(QByteArrayView line)
 ImportResult ImportBinds(QIODevice &device)
 {
     ImportResult result;
+    if (!device.isSequential())
+        reserveText(result.plainText, device.size() - device.pos());
     QByteArray buffer;
     bool atFileStart = true;
     bool atEnd = false;
@@ -136,8 +164,7 @@ ImportResult ImportBinds(QIODevice &device)
             // A CR as the last byte read may be the first half of CR LF: wait for the next chunk.
             if (buffer[end] == '\r' && end + 1 == buffer.size() && !atEnd)
                 break;
-            carryIfBindOrAlias(QByteArrayView(buffer.constData() + start, end - start),
-                               result.lines);
+            carryIfBindOrAlias(QByteArrayView(buffer.constData() + start, end - start), result);
             const bool crLf =
                 buffer[end] == '\r' && end + 1 < buffer.size() && buffer[end + 1] == '\n';
             start = end + (crLf ? 2 : 1);
@@ -145,7 +172,7 @@ ImportResult ImportBinds(QIODevice &device)
         if (atEnd && start < buffer.size()) {
             // The last line of a file need not end with a line break.
             carryIfBindOrAlias(QByteArrayView(buffer.constData() + start, buffer.size() - start),
-                               result.lines);
+                               result);
             start = buffer.size();
         }
         // The unfinished line moves to the front of the same allocation: a new buffer for every

@@ -9,11 +9,16 @@ namespace velmora {
 
 struct ImportResult
 {
-    QStringList lines; ///< carried lines in file order, leading blanks and line end dropped
+    /// Every carried line, leading blanks and line end dropped, followed by a line feed, in file
+    /// order: the form the config box takes at once. One string rather than a list of lines keeps
+    /// a large config.cfg from costing an allocation per line.
+    QString plainText;
+    int carried = 0;
     QString error; ///< the system's description when the import failed (lines carried so far stay)
 
     bool ok() const { return error.isEmpty(); }
-    int count() const { return int(lines.size()); }
+    int count() const { return carried; }
+    QStringList lines() const;
     /// Every carried line followed by CR LF, as the config box receives them.
     QString text() const;
 };

@@ -2,6 +2,14 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtAlgorithms>
+
+#include <algorithm>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace velmora {
 
@@ -57,17 +65,27 @@ int utf8SequenceLength(const uchar *p, qsizetype left, char32_t *codePoint)
     return 0;
 }
 
-QString decodeUtf8(QByteArrayView bytes)
+/// Decodes into `out`, which has room for bytes.size() units: no byte gives more than one UTF-16
+/// unit (four bytes give two). Returns the units written.
+qsizetype decodeUtf8Into(QByteArrayView bytes, char16_t *out)
 {
-    // No byte gives more than one UTF-16 unit (four bytes give two), so the text fits in as many
-    // units as there are bytes; writing through a pointer keeps the import of a large config.cfg
-    // from spending its time in per-character appends.
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
-    char16_t *out = begin;
+    char16_t *const begin = out;
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
+        // A config.cfg is nearly all ASCII: take it eight bytes at a time while it lasts.
+        while (size - i >= 8) {
+            quint64 block;
+            std::memcpy(&block, p + i, 8);
+            if (block & 0x8080808080808080u)
+                break;
+            for (int k = 0; k < 8; ++k)
+                out[k] = p[i + k];
+            out += 8;
+            i += 8;
+        }
+        if (i == size)
+            break;
         if (p[i] < 0x80) {
             *out++ = p[i++];
             continue;
@@ -90,42 +108,7 @@ QString decodeUtf8(QByteArrayView bytes)
         }
         i += length;
     }
-    text.truncate(out - begin);
-    return text;
-}
-
-void encodeUtf8(QStringView text, QByteArray &out)
-{
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
-        char32_t cp = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < size &&
-            QChar::isLowSurrogate(text[i + 1].unicode())) {
-            cp = QChar::surrogateToUcs4(c, text[++i].unicode());
-        } else if (isEscape(c)) {
-            out.append(char(c - kEscapeBase));
-            continue;
-        } else if (QChar::isSurrogate(c)) {
-            out.append('?'); // a lone surrogate that no decoding produced: nothing to give back
-            continue;
-        }
-        if (cp < 0x80) {
-            out.append(char(cp));
-        } else if (cp < 0x800) {
-            out.append(char(0xC0 | (cp >> 6)));
-            out.append(char(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.append(char(0xE0 | (cp >> 12)));
-            out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.append(char(0x80 | (cp & 0x3F)));
-        } else {
-            out.append(char(0xF0 | (cp >> 18)));
-            out.append(char(0x80 | ((cp >> 12) & 0x3F)));
-            out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.append(char(0x80 | (cp & 0x3F)));
-        }
-    }
+    return out - begin;
 }
 
 /// For an 8-bit code page: decode with the system's codec, and escape each byte that does not come
@@ -148,27 +131,115 @@ QString decodeCodePage(QByteArrayView bytes)
     return text;
 }
 
-void encodeCodePage(QStringView text, QByteArray &out)
+bool isLineBreak(char16_t c)
+{
+    return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
+}
+
+/// The byte an escape stands for; a lone surrogate that no decoding produced has none and
+/// becomes '?'.
+char escapedByte(char16_t c)
+{
+    return isEscape(c) ? char(c - kEscapeBase) : '?';
+}
+
+/// Writes `text` as UTF-8 from `out` on (room for three bytes per unit); returns the end.
+char *encodeUtf8Into(QStringView text, char *out, bool crLf)
+{
+    const char16_t *const p = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        // Box text is nearly all ASCII: take it a block at a time while no unit needs a look,
+        // that is while none is above 0x7F nor, when line breaks are translated, below 0x0E.
+#ifdef __SSE2__
+        const __m128i lowest = _mm_set1_epi16(crLf ? 0x0E : 0);
+        const __m128i highest = _mm_set1_epi16(0x7F);
+        while (size - i >= 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            const __m128i outside =
+                _mm_or_si128(_mm_subs_epu16(units, highest), _mm_subs_epu16(lowest, units));
+            const uint plain =
+                uint(_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())));
+            // All eight are stored; past the first unit that needs a look they are overwritten.
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+            const int taken = plain == 0xFFFF ? 8 : qCountTrailingZeroBits(~plain) / 2;
+            out += taken;
+            i += taken;
+            if (taken < 8)
+                break;
+        }
+#else
+        while (size - i >= 4) {
+            quint64 block;
+            std::memcpy(&block, p + i, 8);
+            if (block & 0xFF80FF80FF80FF80u)
+                break;
+            if (crLf && ((block - 0x000E000E000E000Eu) & ~block & 0x8000800080008000u))
+                break;
+            for (int k = 0; k < 4; ++k)
+                out[k] = char(p[i + k]);
+            out += 4;
+            i += 4;
+        }
+#endif
+        if (i == size)
+            break;
+        const char16_t c = p[i++];
+        if (crLf && isLineBreak(c)) {
+            *out++ = '\r';
+            *out++ = '\n';
+            if (c == u'\r' && i < size && p[i] == u'\n')
+                ++i;
+        } else if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (!QChar::isSurrogate(c)) {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && i < size && QChar::isLowSurrogate(p[i])) {
+            const char32_t cp = QChar::surrogateToUcs4(c, p[i++]);
+            *out++ = char(0xF0 | (cp >> 18));
+            *out++ = char(0x80 | ((cp >> 12) & 0x3F));
+            *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *out++ = char(0x80 | (cp & 0x3F));
+        } else {
+            *out++ = escapedByte(c);
+        }
+    }
+    return out;
+}
+
+/// For an 8-bit code page: runs of ordinary characters go through the system's encoder; escapes,
+/// lone surrogates and translated line breaks are written between them.
+void encodeCodePage(QStringView text, QByteArray &out, bool crLf)
 {
     QStringEncoder encoder(QStringConverter::System);
     qsizetype runStart = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isEscape(text[i].unicode()))
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i <= size; ++i) {
+        const char16_t c = i < size ? text[i].unicode() : 0;
+        const bool lineBreak = i < size && crLf && isLineBreak(c);
+        const bool loneSurrogate = i < size && QChar::isSurrogate(c) &&
+                                   !(QChar::isHighSurrogate(c) && i + 1 < size &&
+                                     QChar::isLowSurrogate(text[i + 1].unicode()));
+        if (i < size && !lineBreak && !loneSurrogate) {
+            if (QChar::isSurrogate(c))
+                ++i; // a pair stays in the run
             continue;
-        out.append(encoder.encode(text.mid(runStart, i - runStart)));
-        if (i < text.size())
-            out.append(char(text[i].unicode() - kEscapeBase));
+        }
+        out.append(encoder.encode(text.sliced(runStart, i - runStart)));
+        if (lineBreak) {
+            out.append("\r\n", 2);
+            if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+                ++i;
+        } else if (loneSurrogate) {
+            out.append(escapedByte(c));
+        }
         runStart = i + 1;
     }
-}
-
-bool hasSurrogates(QStringView text)
-{
-    for (QChar c : text) {
-        if (c.isSurrogate())
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -177,20 +248,71 @@ QString DecodeLossless(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    return kSystemIsUtf8 ? decodeUtf8(bytes) : decodeCodePage(bytes);
+    QString text;
+    AppendDecodedLossless(bytes, text);
+    return text;
+}
+
+void AppendDecodedLossless(QByteArrayView bytes, QString &text)
+{
+    if (!kSystemIsUtf8) {
+        text.append(decodeCodePage(bytes));
+        return;
+    }
+    // resize() grows the string geometrically, so appending line by line stays linear.
+    const qsizetype used = text.size();
+    text.resize(used + bytes.size());
+    const qsizetype written =
+        decodeUtf8Into(bytes, reinterpret_cast<char16_t *>(text.data()) + used);
+    text.truncate(used + written);
 }
 
 QByteArray EncodeLossless(QStringView text)
 {
-    if (kSystemIsUtf8 && !hasSurrogates(text))
-        return text.toUtf8();
     QByteArray out;
-    out.reserve(text.size() * (kSystemIsUtf8 ? 3 : 1));
-    if (kSystemIsUtf8)
-        encodeUtf8(text, out);
-    else
-        encodeCodePage(text, out);
+    AppendEncodedLossless(text, out);
     return out;
+}
+
+void AppendEncodedLossless(QStringView text, QByteArray &bytes, LineBreaks lineBreaks)
+{
+    bytes.reserve(bytes.size() + text.size() + text.size() / 16);
+    LosslessEncoder encoder(text, lineBreaks);
+    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next())
+        bytes.append(slice);
+}
+
+LosslessEncoder::LosslessEncoder(QStringView text, LineBreaks lineBreaks)
+    : m_text(text)
+    , m_crLf(lineBreaks == LineBreaks::CrLf)
+{
+}
+
+QByteArrayView LosslessEncoder::next()
+{
+    m_bytes.clear();
+    const qsizetype size = m_text.size();
+    if (m_done >= size)
+        return {};
+    if (!kSystemIsUtf8) {
+        encodeCodePage(m_text, m_bytes, m_crLf);
+        m_done = size;
+        return m_bytes;
+    }
+    // Slices keep the buffer small and warm in the cache, and spare the system handing over fresh
+    // memory for a copy of a large box.
+    constexpr qsizetype kSlice = 1 << 18;
+    qsizetype end = std::min(size, m_done + kSlice);
+    // A CR LF pair or a surrogate pair stays within one slice.
+    if (end < size && (m_text[end - 1] == u'\r' || m_text[end - 1].isHighSurrogate()))
+        ++end;
+    // No UTF-16 unit takes more than three bytes, a line break included.
+    m_bytes.resize((end - m_done) * 3);
+    const char *const written =
+        encodeUtf8Into(m_text.sliced(m_done, end - m_done), m_bytes.data(), m_crLf);
+    m_bytes.truncate(written - m_bytes.constData());
+    m_done = end;
+    return m_bytes;
 }
 
 } // namespace velmora

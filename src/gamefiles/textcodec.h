@@ -12,8 +12,37 @@ namespace velmora {
 /// player's config.cfg reaches autoexec.cfg byte for byte, whatever it holds.
 QString DecodeLossless(QByteArrayView bytes);
 
+/// DecodeLossless() appended to `text`, without a string of its own in between.
+void AppendDecodedLossless(QByteArrayView bytes, QString &text);
+
 /// The inverse of DecodeLossless(): text in the system encoding, lone surrogates U+DC80..U+DCFF
 /// written back as the bytes 0x80..0xFF.
 QByteArray EncodeLossless(QStringView text);
+
+enum class LineBreaks {
+    Keep,
+    CrLf, ///< CR LF, LF, a lone CR, U+2028 and U+2029 are each written as CR LF
+};
+
+/// EncodeLossless() appended to `bytes`.
+void AppendEncodedLossless(QStringView text, QByteArray &bytes,
+                           LineBreaks lineBreaks = LineBreaks::Keep);
+
+/// EncodeLossless() a slice at a time, so a large text can be written out without a copy of all
+/// its bytes. The text must outlive the encoder.
+class LosslessEncoder
+{
+public:
+    explicit LosslessEncoder(QStringView text, LineBreaks lineBreaks = LineBreaks::Keep);
+
+    /// The bytes of the next slice, valid until the next call; empty once the text is done.
+    QByteArrayView next();
+
+private:
+    QStringView m_text;
+    bool m_crLf;
+    qsizetype m_done = 0;
+    QByteArray m_bytes;
+};
 
 } // namespace velmora

@@ -573,9 +573,7 @@ void IndexRus::load()
 
     const ImportResult result = ImportBindsFromGame(m_gameFolder);
     // The box is empty here, so setting the whole text at once is the same as appending each line.
-    QString text = result.text();
-    text.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
-    m_config->setPlainText(text);
+    m_config->setPlainText(result.plainText);
     if (!result.ok()) {
         MessageBox::show(this, result.error, ui::ErrorStyle);
         return;
@@ -659,7 +657,9 @@ void IndexRus::saveConfig()
                          ui::QuestionStyle) != ui::Yes) {
         return;
     }
-    const QString error = SaveAutoexec(m_gameFolder, configText());
+    // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
+    // so translating them first would only cost a large box one more pass.
+    const QString error = SaveAutoexec(m_gameFolder, m_config->document()->toRawText());
     if (!error.isEmpty())
         MessageBox::show(this, error, ui::ErrorStyle);
 }
