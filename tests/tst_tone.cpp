@@ -1,6 +1,7 @@
 #include "ui/tone.h"
 
 #include <QApplication>
+#include <QLibrary>
 #include <QTest>
 #include <QtEndian>
 
@@ -77,6 +78,23 @@ private Q_SLOTS:
         Tone::refuse();
         QCOMPARE(Tone::count(), 1);
         QTest::qWait(150); // let a playing sink finish and clean up
+    }
+
+    void audioModulePlaysWithoutWaiting()
+    {
+#ifdef VELMORA_TONE_MODULE
+        // The module the program loads on the first refused key: it must export its player, and
+        // the player must come back, with or without an audio device (a hang stops the test).
+        QLibrary module(QStringLiteral(VELMORA_TONE_MODULE));
+        using PlayTone = bool (*)(const char *, qint64, int);
+        const auto play = reinterpret_cast<PlayTone>(module.resolve("velmoraPlayTone"));
+        QVERIFY2(play, qPrintable(module.errorString()));
+        const QByteArray samples = Tone::samples(800, 90, 44100);
+        play(samples.constData(), samples.size(), 44100);
+        QTest::qWait(150); // let a playing sink finish and clean up
+#else
+        QSKIP("built without Qt Multimedia: the tone is the system's bell");
+#endif
     }
 };
 

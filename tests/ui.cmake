@@ -1,4 +1,8 @@
 velmora_add_test(tst_tabcontrol SOURCES tst_tabcontrol.cpp LIBS velmora_gui)
 velmora_add_test(tst_slider SOURCES tst_slider.cpp LIBS velmora_gui)
 velmora_add_test(tst_tone SOURCES tst_tone.cpp LIBS velmora_gui)
+if(TARGET velmora-tone)
+    target_compile_definitions(tst_tone PRIVATE VELMORA_TONE_MODULE="$<TARGET_FILE:velmora-tone>")
+    add_dependencies(tst_tone velmora-tone)
+endif()
 velmora_add_test(tst_digitkeyfilter SOURCES tst_digitkeyfilter.cpp LIBS velmora_gui)

@@ -9,12 +9,8 @@
 #if defined(Q_OS_WIN)
 #define NOMINMAX
 #include <windows.h>
-#elif defined(VELMORA_HAVE_MULTIMEDIA)
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
+#else
+#include <QLibrary>
 #endif
 
 namespace velmora::ui {
@@ -33,41 +29,40 @@ ToneState &state()
     return s;
 }
 
+#ifndef Q_OS_WIN
+using PlayTone = bool (*)(const char *samples, qint64 size, int sampleRate);
+
+/// The audio module's player, loaded once, on the first tone; null where the module is missing.
+PlayTone audioModule()
+{
+    static const PlayTone play = [] {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        // Beside the program in a build folder; in the library folder once installed.
+        const QStringList folders{programFolder,
+                                  programFolder + QStringLiteral("/" VELMORA_TONE_MODULE_DIR)};
+        for (const QString &folder : folders) {
+            QLibrary module(folder + QStringLiteral("/velmora-tone"));
+            if (auto found = reinterpret_cast<PlayTone>(module.resolve("velmoraPlayTone")))
+                return found;
+        }
+        return PlayTone(nullptr);
+    }();
+    return play;
+}
+#endif
+
 void systemTone(int frequencyHz, int durationMs)
 {
 #if defined(Q_OS_WIN)
     // Beep waits until the tone has ended; 90 ms is short enough to wait for.
     ::Beep(DWORD(frequencyHz), DWORD(durationMs));
-#elif defined(VELMORA_HAVE_MULTIMEDIA)
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (device.isNull() || !device.isFormatSupported(format)) {
-        QApplication::beep();
-        return;
-    }
-    // The sink plays from its buffer on its own and removes itself when the buffer has run dry,
-    // so the refused key is never held up by the sound.
-    auto *sink = new QAudioSink(device, format, qApp);
-    auto *buffer = new QBuffer(sink);
-    buffer->setData(Tone::samples(frequencyHz, durationMs, format.sampleRate()));
-    buffer->open(QIODevice::ReadOnly);
-    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State s) {
-        if (s == QAudio::IdleState || s == QAudio::StoppedState) {
-            sink->stop();
-            sink->deleteLater();
-        }
-    });
-    sink->start(buffer);
-    if (sink->error() != QAudio::NoError) {
-        sink->deleteLater();
-        QApplication::beep();
-    }
 #else
-    Q_UNUSED(frequencyHz);
-    Q_UNUSED(durationMs);
+    constexpr int kSampleRate = 44100;
+    if (const PlayTone play = audioModule()) {
+        const QByteArray samples = Tone::samples(frequencyHz, durationMs, kSampleRate);
+        if (play(samples.constData(), samples.size(), kSampleRate))
+            return;
+    }
     QApplication::beep();
 #endif
 }
