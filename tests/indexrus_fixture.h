@@ -3,6 +3,7 @@
 // What the main window's tests share: a program folder with dir.vlm, a game folder with its
 // cstrike folder, a window built on them, and a hand that presses buttons of real message boxes.
 
+#include "boxanswerer.h"
 #include "gamefiles/pathfile.h"
 #include "ui/messagebox.h"
 #include "ui/tone.h"
@@ -71,42 +72,6 @@ struct QuitCounter
         velmora::IndexRus::setQuitHandler([this] { ++count; });
     }
     ~QuitCounter() { velmora::IndexRus::setQuitHandler({}); }
-};
-
-/// Presses a button of every real QMessageBox that opens while it lives, as a user would.
-class BoxPresser : public QObject
-{
-public:
-    explicit BoxPresser(QString button)
-        : m_button(std::move(button))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &BoxPresser::poll);
-        m_timer.start(5);
-    }
-
-    QStringList texts;
-    QStringList titles;
-    QList<QMessageBox::Icon> icons;
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        for (QPushButton *button : box->findChildren<QPushButton *>()) {
-            if (button->text() == m_button) {
-                texts.append(box->text());
-                titles.append(box->windowTitle());
-                icons.append(box->icon());
-                button->click();
-                return;
-            }
-        }
-    }
-
-    QString m_button;
-    QTimer m_timer;
 };
 
 /// Resets the seams every test touches: boxes answered by nobody, a silent tone.

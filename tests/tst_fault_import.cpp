@@ -5,6 +5,7 @@
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
 #include "gamefiles/textcodec.h"
+#include "literalbytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,13 +16,6 @@
 using namespace velmora;
 
 namespace {
-
-/// The bytes of a literal, NUL bytes included, without the terminating one.
-template<qsizetype N>
-QByteArray bytes(const char (&literal)[N])
-{
-    return QByteArray(literal, N - 1);
-}
 
 QByteArray readAll(const QString &path)
 {

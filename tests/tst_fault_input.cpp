@@ -4,6 +4,7 @@
 #include "config/generator.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/textcodec.h"
+#include "literalbytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,17 +16,6 @@
 using namespace velmora;
 
 Q_DECLARE_METATYPE(PathFileRead::Status)
-
-namespace {
-
-/// The bytes of a literal, NUL bytes included, without the terminating one.
-template<qsizetype N>
-QByteArray bytes(const char (&literal)[N])
-{
-    return QByteArray(literal, N - 1);
-}
-
-} // namespace
 
 class FaultInput : public QObject
 {

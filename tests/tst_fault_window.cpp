@@ -3,23 +3,13 @@
 // whatever the box makes of its characters on the way.
 
 #include "indexrus_fixture.h"
+#include "literalbytes.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace velmora;
 using velmora::ui::MessageBox;
-
-namespace {
-
-/// The bytes of a literal, NUL bytes included, without the terminating one.
-template<qsizetype N>
-QByteArray bytes(const char (&literal)[N])
-{
-    return QByteArray(literal, N - 1);
-}
-
-} // namespace
 
 class FaultWindow : public QObject
 {

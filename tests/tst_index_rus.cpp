@@ -630,7 +630,7 @@ private Q_SLOTS:
                             "\"say a, b\"\r\nname \"x\"\r\nAlias go \"+jump\"\r\n");
         IndexRus window(folders.store());
         QCOMPARE(configBox(&window)->toPlainText(), QStringLiteral("Здесь будет ваш конфиг\n"));
-        BoxPresser ok(QStringLiteral("OK"));
+        BoxAnswerer ok(QStringLiteral("OK"));
         window.load();
         QCOMPARE(ok.texts, QStringList{QStringLiteral("Найдено 3 bind(s) и alias")});
         QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
@@ -656,7 +656,7 @@ private Q_SLOTS:
     {
         GameFolders folders; // no config.cfg
         IndexRus window(folders.store());
-        BoxPresser ok(QStringLiteral("OK"));
+        BoxAnswerer ok(QStringLiteral("OK"));
         window.load();
         QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
         QCOMPARE(MessageBox::history().size(), 1);

@@ -66,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(tabs->currentIndex(), 2);
         MessageBox::clearHistory();
         {
-            BoxPresser no(QStringLiteral("Нет"));
+            BoxAnswerer no(QStringLiteral("Нет"));
             trigger(window.get(), "popMenu1Show");
             QCOMPARE(no.texts, QStringList{kShowQuestion});
             QCOMPARE(no.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
@@ -83,7 +83,7 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         auto *tabs = window->findChild<velmora::ui::TabControl *>(QStringLiteral("SSTab1"));
         {
-            BoxPresser yes(QStringLiteral("Да"));
+            BoxAnswerer yes(QStringLiteral("Да"));
             trigger(window.get(), "popMenu1Show");
             QCOMPARE(yes.texts, QStringList{kShowQuestion});
         }
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QTest::keyClick(config, Qt::Key_Return);
         QTest::keyClicks(config, QStringLiteral("last"));
         {
-            BoxPresser yes(QStringLiteral("Да"));
+            BoxAnswerer yes(QStringLiteral("Да"));
             trigger(window.get(), "popMenu1Save");
             QCOMPARE(yes.texts, QStringList{kSaveQuestion});
         }
@@ -230,7 +230,7 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         MessageBox::clearHistory();
         {
-            BoxPresser no(QStringLiteral("Нет"));
+            BoxAnswerer no(QStringLiteral("Нет"));
             trigger(window.get(), "popMenu1Save");
             QCOMPARE(no.texts, QStringList{kSaveQuestion});
         }
@@ -246,7 +246,7 @@ private Q_SLOTS:
         QFile::remove(folders.pathFile());
         MessageBox::clearHistory();
         {
-            BoxPresser ok(QStringLiteral("OK"));
+            BoxAnswerer ok(QStringLiteral("OK"));
             trigger(window.get(), "popMenu1Save");
             QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
         }
@@ -353,7 +353,7 @@ private Q_SLOTS:
         folders.writeConfig("bind a b\r\n");
         const auto window = loadedWindow(folders);
         {
-            BoxPresser press(button);
+            BoxAnswerer press(button);
             trigger(window.get(), "popMenu1Clear");
             QCOMPARE(press.texts, QStringList{kClearQuestion});
         }
@@ -366,15 +366,21 @@ private Q_SLOTS:
 
     // --- Exit and the folder reset -----------------------------------------------------------
 
-    void exitEndsOnlyOnYes_data()
+    void endsOnlyOnYes_data()
     {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("ends");
-        QTest::newRow("no") << "Нет" << 0;
-        QTest::newRow("yes") << "Да" << 1;
+        QTest::newRow("exit, no") << QByteArray("popMenu2Exit") << kExitQuestion << "Нет" << 0;
+        QTest::newRow("exit, yes") << QByteArray("popMenu2Exit") << kExitQuestion << "Да" << 1;
+        QTest::newRow("reset, no") << QByteArray("new") << kResetQuestion << "Нет" << 0;
+        QTest::newRow("reset, yes") << QByteArray("new") << kResetQuestion << "Да" << 1;
     }
-    void exitEndsOnlyOnYes()
+    void endsOnlyOnYes()
     {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, question);
         QFETCH(QString, button);
         QFETCH(int, ends);
         GameFolders folders;
@@ -383,42 +389,18 @@ private Q_SLOTS:
         QuitCounter quit;
         MessageBox::clearHistory();
         {
-            BoxPresser press(button);
-            trigger(window.get(), "popMenu2Exit");
-            QCOMPARE(press.texts, QStringList{kExitQuestion});
-        }
-        QCOMPARE(quit.count, ends);
-        // Unsaved text is neither saved nor asked about.
-        QCOMPARE(MessageBox::history().size(), 1);
-        QVERIFY(!QFile::exists(folders.autoexecCfg()));
-    }
-
-    void resetEndsOnlyOnYesAndRemovesThePathFile_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("ends");
-        QTest::newRow("no") << "Нет" << 0;
-        QTest::newRow("yes") << "Да" << 1;
-    }
-    void resetEndsOnlyOnYesAndRemovesThePathFile()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, ends);
-        GameFolders folders;
-        folders.writeConfig("bind a b\r\n");
-        const auto window = loadedWindow(folders);
-        QuitCounter quit;
-        MessageBox::clearHistory();
-        {
-            BoxPresser press(button);
-            trigger(window.get(), "new");
-            QCOMPARE(press.texts, QStringList{kResetQuestion});
+            BoxAnswerer press(button);
+            trigger(window.get(), command.constData());
+            QCOMPARE(press.texts, QStringList{question});
             QCOMPARE(press.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
         }
         QCOMPARE(MessageBox::history()[0].style, 52);
         QCOMPARE(quit.count, ends);
-        QCOMPARE(QFile::exists(folders.pathFile()), ends == 0);
+        // Only the reset removes the path file, and only on Yes.
+        QCOMPARE(QFile::exists(folders.pathFile()), command != "new" || ends == 0);
+        // Unsaved text is neither saved nor asked about.
         QCOMPARE(MessageBox::history().size(), 1);
+        QVERIFY(!QFile::exists(folders.autoexecCfg()));
     }
 
     void resetReportsAPathFileThatCannotBeDeletedThenEnds()
@@ -464,12 +446,12 @@ private Q_SLOTS:
                             "bind \",\" \"say hi, all\"\r\n");
         IndexRus window(folders.store());
         {
-            BoxPresser ok(QStringLiteral("OK"));
+            BoxAnswerer ok(QStringLiteral("OK"));
             window.load();
             QCOMPARE(ok.texts, QStringList{QStringLiteral("Найдено 3 bind(s) и alias")});
         }
         {
-            BoxPresser yes(QStringLiteral("Да"));
+            BoxAnswerer yes(QStringLiteral("Да"));
             trigger(&window, "popMenu1Show");
             trigger(&window, "popMenu1Save");
             QCOMPARE(yes.texts, (QStringList{kShowQuestion, kSaveQuestion}));
