@@ -149,9 +149,10 @@ char *encodeUtf8Into(QStringView text, char *out, bool crLf)
     const char16_t *const p = text.utf16();
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
-        // Box text is nearly all ASCII: take it a block at a time while no unit needs a look,
-        // that is while none is above 0x7F nor, when line breaks are translated, below 0x0E.
 #ifdef __SSE2__
+        // Box text is nearly all ASCII: take it eight units at a time while no unit needs a
+        // look, that is while none is above 0x7F nor, when line breaks are translated, below
+        // 0x0E. Elsewhere the loop below takes every unit on its own.
         const __m128i lowest = _mm_set1_epi16(crLf ? 0x0E : 0);
         const __m128i highest = _mm_set1_epi16(0x7F);
         while (size - i >= 8) {
@@ -167,19 +168,6 @@ char *encodeUtf8Into(QStringView text, char *out, bool crLf)
             i += taken;
             if (taken < 8)
                 break;
-        }
-#else
-        while (size - i >= 4) {
-            quint64 block;
-            std::memcpy(&block, p + i, 8);
-            if (block & 0xFF80FF80FF80FF80u)
-                break;
-            if (crLf && ((block - 0x000E000E000E000Eu) & ~block & 0x8000800080008000u))
-                break;
-            for (int k = 0; k < 4; ++k)
-                out[k] = char(p[i + k]);
-            out += 4;
-            i += 4;
         }
 #endif
         if (i == size)
