@@ -9,6 +9,7 @@
 #include "ui/tabcontrol.h"
 #include "ui/wrapcheckbox.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -381,6 +382,12 @@ private Q_SLOTS:
         QVERIFY2(w, qPrintable(name));
         QCOMPARE(w->font().family(), QStringLiteral("Arial"));
         QCOMPARE(w->font().pointSizeF(), points);
+        // What the combo box shows is drawn by its own field and list.
+        if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            QCOMPARE(combo->lineEdit()->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(combo->lineEdit()->font().pointSizeF(), points);
+            QCOMPARE(combo->view()->font().family(), QStringLiteral("Arial"));
+        }
         QCOMPARE(w->palette().color(QPalette::WindowText) == QColor(255, 0, 0), red);
     }
 

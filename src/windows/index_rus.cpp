@@ -10,6 +10,7 @@
 #include "ui/tabcontrol.h"
 #include "ui/wrapcheckbox.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -335,8 +336,12 @@ void IndexRus::buildPages()
         row.add(label(frame1, "Label1", QStringLiteral("Тип соединения:")));
         m_combo = new QComboBox(frame1);
         m_combo->setObjectName(QStringLiteral("Combo1"));
-        m_combo->setFont(arial);
         m_combo->setEditable(true);
+        // The frame's style sheet stops fonts from reaching the combo box's own field and list,
+        // so each gets Arial by name.
+        m_combo->setFont(arial);
+        m_combo->lineEdit()->setFont(arial);
+        m_combo->view()->setFont(arial);
         // The list is fixed and the typed text is taken exactly as typed: no completion that
         // could change its case, no typed text added to the list.
         m_combo->setInsertPolicy(QComboBox::NoInsert);
