@@ -89,9 +89,10 @@ void carryIfBindOrAlias(QByteArrayView line, ImportResult &result)
 /// Reserves room for the text decoded from `bytes` bytes (no byte gives more than one UTF-16
 /// unit). On Linux the room is offered transparent huge pages: a large config.cfg decodes into
 /// tens of megabytes, and faulting them in 4 KiB at a time cost more than the scan itself.
+/// What the carried lines leave unused is given back when the scan ends.
 void reserveText(QString &text, qint64 bytes)
 {
-    constexpr qint64 kMostReserved = qint64(1) << 29; // past that, the string grows as it fills
+    constexpr qint64 kMostReserved = qint64(1) << 26; // past that, the string grows as it fills
     text.reserve(qsizetype(std::min(bytes, kMostReserved)));
 #ifdef Q_OS_LINUX
     constexpr quintptr kHugePage = quintptr(2) << 20;
@@ -183,6 +184,7 @@ ImportResult ImportBinds(QIODevice &device)
             buffer.truncate(left);
         }
     }
+    result.plainText.squeeze();
     return result;
 }
 

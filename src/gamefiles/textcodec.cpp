@@ -278,7 +278,7 @@ LosslessEncoder::LosslessEncoder(QStringView text, LineBreaks lineBreaks)
 
 QByteArrayView LosslessEncoder::next()
 {
-    m_bytes.clear();
+    m_bytes.truncate(0); // keeps the allocation for the next slice
     const qsizetype size = m_text.size();
     if (m_done >= size)
         return {};
@@ -291,8 +291,10 @@ QByteArrayView LosslessEncoder::next()
     // memory for a copy of a large box.
     constexpr qsizetype kSlice = 1 << 18;
     qsizetype end = std::min(size, m_done + kSlice);
-    // A CR LF pair or a surrogate pair stays within one slice.
-    if (end < size && (m_text[end - 1] == u'\r' || m_text[end - 1].isHighSurrogate()))
+    // A CR LF pair or a surrogate pair stays within one slice. The unit taken in (an LF or a low
+    // surrogate) cannot begin a pair of its own, so one step is enough.
+    if (end < size && ((m_text[end - 1] == u'\r' && m_text[end] == u'\n') ||
+                       (m_text[end - 1].isHighSurrogate() && m_text[end].isLowSurrogate())))
         ++end;
     // No UTF-16 unit takes more than three bytes, a line break included.
     m_bytes.resize((end - m_done) * 3);
