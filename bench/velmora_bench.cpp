@@ -120,7 +120,7 @@ struct Install
     {
         QDir().mkpath(program);
         QDir().mkpath(game + QStringLiteral("/cstrike"));
-        WritePathFile(program, game);
+        writePathFile(program, game);
         writeFile(game + QStringLiteral("/cstrike/config.cfg"), config);
     }
     PathFileStore store() const { return PathFileStore(program); }
@@ -225,7 +225,7 @@ int main(int argc, char **argv)
     // The main window's box: 200,000 lines of config.cfg, half of them carried.
     const Install big(root.path(), QStringLiteral("big"), configCfg(200'000, kSeed));
     const Install empty(root.path(), QStringLiteral("empty"), QByteArray());
-    const QString carried = ImportBindsFromGame(big.game).plainText;
+    const QString carried = importBindsFromGame(big.game).plainText;
 
     if (wanted("load")) {
         Figure f{"load",
@@ -290,7 +290,7 @@ int main(int argc, char **argv)
                  {}};
         IndexRus window(big.store());
         window.load();
-        const QByteArray bytes = AutoexecBytes(window.configText());
+        const QByteArray bytes = autoexecBytes(window.configText());
         const QString floorPath = big.game + QStringLiteral("/cstrike/floor.cfg");
         measure(
             f, runs,
@@ -351,7 +351,7 @@ int main(int argc, char **argv)
             [&] {
                 QElapsedTimer timer;
                 timer.start();
-                const ImportResult result = ImportBindsFromGame(scan.game);
+                const ImportResult result = importBindsFromGame(scan.game);
                 const double ms = msSince(timer);
                 found = result.count();
                 return ms;
@@ -384,9 +384,9 @@ int main(int argc, char **argv)
         const Install small(root.path(), QStringLiteral("start"), configCfg(300, kSeed));
         const QString exe = small.program + QStringLiteral("/velmora");
         QFile::copy(QStringLiteral(VELMORA_EXE), exe);
-        const QString smallCarried = ImportBindsFromGame(small.game).plainText;
+        const QString smallCarried = importBindsFromGame(small.game).plainText;
         const QString smallText = root.path() + QStringLiteral("/start-carried.txt");
-        writeFile(smallText, EncodeLossless(smallCarried));
+        writeFile(smallText, encodeLossless(smallCarried));
         measure(
             f, runs, [&] { return probeRun(exe, {}, root.path()).first; },
             [&] {
@@ -406,7 +406,7 @@ int main(int argc, char **argv)
         const QString exe = big.program + QStringLiteral("/velmora");
         QFile::copy(QStringLiteral(VELMORA_EXE), exe);
         const QString bigText = root.path() + QStringLiteral("/big-carried.txt");
-        writeFile(bigText, EncodeLossless(carried));
+        writeFile(bigText, encodeLossless(carried));
         measure(
             f, runs, [&] { return probeRun(exe, {}, root.path()).second; },
             [&] {

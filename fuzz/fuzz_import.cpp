@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray file(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
 
     PieceDevice device(file, piece);
-    const velmora::ImportResult result = velmora::ImportBinds(device);
+    const velmora::ImportResult result = velmora::importBinds(device);
     if (!result.ok())
         std::abort();
 
@@ -118,18 +118,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size_t(lines.size()) != expected.size())
         std::abort();
     for (size_t k = 0; k < expected.size(); ++k) {
-        if (velmora::EncodeLossless(lines.at(qsizetype(k))) != expected[k])
+        if (velmora::encodeLossless(lines.at(qsizetype(k))) != expected[k])
             std::abort();
-        if (!velmora::IsCarriedLine(expected[k]))
+        if (!velmora::isCarriedLine(expected[k]))
             std::abort();
     }
     // The box's text as Save writes it: the same bytes, each line followed by CR LF.
     QByteArray joined;
     for (const QByteArray &line : expected)
         joined += line + "\r\n";
-    if (velmora::EncodeLossless(result.text()) != joined)
+    if (velmora::encodeLossless(result.text()) != joined)
         std::abort();
-    if (velmora::AutoexecBytes(result.text()) != joined + "\r\n")
+    if (velmora::autoexecBytes(result.text()) != joined + "\r\n")
         std::abort();
     return 0;
 }

@@ -36,14 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString folder = scratchFolder();
     {
-        QFile file(velmora::PathFileLocation(folder));
+        QFile file(velmora::pathFileLocation(folder));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             std::abort();
         if (file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
             std::abort();
     }
 
-    const velmora::PathFileRead read = velmora::ReadPathFile(folder);
+    const velmora::PathFileRead read = velmora::readPathFile(folder);
     switch (read.status) {
     case velmora::PathFileRead::Failed:
         std::abort(); // the file is there and readable
@@ -59,10 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         if (std::all_of(text.begin(), text.end(), isBlankChar))
             std::abort();
-        (void)velmora::NamesNoFolder(text);
-        if (!velmora::WritePathFile(folder, text).isEmpty())
+        (void)velmora::namesNoFolder(text);
+        if (!velmora::writePathFile(folder, text).isEmpty())
             std::abort();
-        const velmora::PathFileRead again = velmora::ReadPathFile(folder);
+        const velmora::PathFileRead again = velmora::readPathFile(folder);
         if (again.status != velmora::PathFileRead::Folder || again.folder != text)
             std::abort();
         break;

@@ -18,7 +18,7 @@ namespace {
 
 void checkNumberText(double value)
 {
-    const QString text = velmora::FormatNumber(value);
+    const QString text = velmora::numberText(value);
     if (text.isEmpty())
         std::abort();
     for (QChar c : text) {
@@ -28,7 +28,7 @@ void checkNumberText(double value)
     }
     if (!std::isfinite(value))
         return;
-    const double back = velmora::ParsePing(text);
+    const double back = velmora::parsePing(text);
     if (!std::isfinite(back))
         std::abort();
     // 15 significant digits: the text is off by at most half a unit in the 15th digit. Values
@@ -46,15 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString field = QString::fromUtf8(bytes);
 
-    const double ping = velmora::ParsePing(field);
+    const double ping = velmora::parsePing(field);
     if (!std::isfinite(ping))
         std::abort();
 
     // Split in two fields for the latency.
     const qsizetype half = field.size() / 2;
-    const double lowest = velmora::ParsePing(QStringView(field).first(half));
-    const double highest = velmora::ParsePing(QStringView(field).sliced(half));
-    const double latency = velmora::Latency(lowest, highest);
+    const double lowest = velmora::parsePing(QStringView(field).first(half));
+    const double highest = velmora::parsePing(QStringView(field).sliced(half));
+    const double latency = velmora::latencyOf(lowest, highest);
     if (!std::isfinite(latency))
         std::abort();
 
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             expected = expected * 10 + (data[i] - '0');
         if (ping != double(expected))
             std::abort();
-        if (velmora::FormatNumber(ping) != QString::number(expected))
+        if (velmora::numberText(ping) != QString::number(expected))
             std::abort();
     }
 

@@ -65,7 +65,7 @@ void TestAbout::init()
 {
     m_calls.clear();
     m_browserWorks = true;
-    velmora::ui::SetBrowserOpener([this](const QUrl &url) {
+    velmora::ui::setBrowserOpener([this](const QUrl &url) {
         m_calls.append({url, QGuiApplication::clipboard()->text()});
         return m_browserWorks;
     });
@@ -79,7 +79,7 @@ void TestAbout::init()
 
 void TestAbout::cleanup()
 {
-    velmora::ui::SetBrowserOpener({});
+    velmora::ui::setBrowserOpener({});
 }
 
 void TestAbout::frame()
@@ -141,7 +141,7 @@ void TestAbout::labels_data()
                             << "Frame2"
                             << "Web:" << arial << 9.75 << QString();
     QTest::newRow("Label10") << "Label10"
-                             << "Frame2" << velmora::SupportAddress() << arial << 12.0
+                             << "Frame2" << velmora::supportAddress() << arial << 12.0
                              << QStringLiteral("Нажми на надаись чтобы посетить");
     QTest::newRow("Label11")
         << "Label11"
@@ -251,11 +251,11 @@ void TestAbout::clicks()
     }
     if (opens) {
         QCOMPARE(m_calls.size(), 1);
-        QCOMPARE(m_calls[0].url, velmora::SupportUrl());
-        QCOMPARE(m_calls[0].url.host(), velmora::SupportAddress());
+        QCOMPARE(m_calls[0].url, velmora::supportUrl());
+        QCOMPARE(m_calls[0].url.host(), velmora::supportAddress());
         QVERIFY(m_calls[0].url.host().endsWith(QLatin1String("example.org")));
         // The address is on the clipboard before the browser is asked.
-        QCOMPARE(m_calls[0].clipboardAtThatMoment, velmora::SupportAddress());
+        QCOMPARE(m_calls[0].clipboardAtThatMoment, velmora::supportAddress());
     } else {
         QCOMPARE(m_calls.size(), 0);
     }
@@ -290,7 +290,7 @@ void TestAbout::browserFailureIsHarmless()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no web browser")));
     QTest::mouseClick(web, Qt::LeftButton, {}, QPoint(4, 4));
     QCOMPARE(m_calls.size(), 1);
-    QCOMPARE(QGuiApplication::clipboard()->text(), velmora::SupportAddress());
+    QCOMPARE(QGuiApplication::clipboard()->text(), velmora::supportAddress());
     QVERIFY(about.isVisible());
     QVERIFY(velmora::ui::MessageBox::history().isEmpty());
 }

@@ -13,7 +13,7 @@ namespace {
 
 QString autoexecPath(const QTemporaryDir &game)
 {
-    return GameFile(game.path(), u"autoexec.cfg"_qs);
+    return gameFile(game.path(), u"autoexec.cfg"_qs);
 }
 
 QByteArray readBytes(const QString &path)
@@ -71,7 +71,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, box);
         QFETCH(QByteArray, file);
-        QCOMPARE(AutoexecBytes(box), file);
+        QCOMPARE(autoexecBytes(box), file);
     }
 
     void longBoxKeepsPairsWhole_data()
@@ -97,7 +97,7 @@ private Q_SLOTS:
             const QString box = QString(at - 1, u'a') + pair + QString(300, u'b');
             const QByteArray expected =
                 QByteArray(at - 1, 'a') + bytes + QByteArray(300, 'b') + "\r\n";
-            QCOMPARE(AutoexecBytes(box), expected);
+            QCOMPARE(autoexecBytes(box), expected);
         }
     }
 
@@ -108,8 +108,8 @@ private Q_SLOTS:
         QString box;
         for (int i = 0; box.size() < 2'000'000; ++i)
             box += u"alias \"a"_qs + QString::number(i) + u"\" \"say Привет, 😀\"\u2029"_qs;
-        QCOMPARE(SaveAutoexec(game.path(), box), QString());
-        QCOMPARE(readBytes(autoexecPath(game)), AutoexecBytes(box));
+        QCOMPARE(saveAutoexec(game.path(), box), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), autoexecBytes(box));
         QVERIFY(readBytes(autoexecPath(game)).endsWith("\"say Привет, 😀\"\r\n\r\n"));
     }
 
@@ -120,7 +120,7 @@ private Q_SLOTS:
         writeBytes(autoexecPath(game), QByteArray(10000, 'x'));
         QVERIFY(QFile::setPermissions(autoexecPath(game),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-        QCOMPARE(SaveAutoexec(game.path(), u"bind a b\n"_qs), QString());
+        QCOMPARE(saveAutoexec(game.path(), u"bind a b\n"_qs), QString());
         QCOMPARE(readBytes(autoexecPath(game)), QByteArray("bind a b\r\n\r\n"));
         QCOMPARE(QFile::permissions(autoexecPath(game)) & 0x7077,
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
@@ -131,7 +131,7 @@ private Q_SLOTS:
     {
         QTemporaryDir game;
         QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
-        QCOMPARE(SaveAutoexec(game.path(), QString()), QString());
+        QCOMPARE(saveAutoexec(game.path(), QString()), QString());
         QCOMPARE(readBytes(autoexecPath(game)), QByteArray("\r\n"));
     }
 
@@ -143,7 +143,7 @@ private Q_SLOTS:
         writeBytes(autoexecPath(game), "old\r\n");
         QVERIFY(QFile::setPermissions(autoexecPath(game),
                                       QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        const QString error = SaveAutoexec(game.path(), u"new"_qs);
+        const QString error = saveAutoexec(game.path(), u"new"_qs);
         QVERIFY(!error.isEmpty());
         QCOMPARE(readBytes(autoexecPath(game)), QByteArray("old\r\n"));
         QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
@@ -152,9 +152,9 @@ private Q_SLOTS:
     void missingCstrikeFolderCreatesNothing()
     {
         QTemporaryDir game;
-        QVERIFY(!SaveAutoexec(game.path(), u"bind a b"_qs).isEmpty());
+        QVERIFY(!saveAutoexec(game.path(), u"bind a b"_qs).isEmpty());
         QVERIFY(QDir(game.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-        QVERIFY(!SaveAutoexec(game.filePath(u"missing"_qs), u"bind a b"_qs).isEmpty());
+        QVERIFY(!saveAutoexec(game.filePath(u"missing"_qs), u"bind a b"_qs).isEmpty());
         QVERIFY(!QFile::exists(game.filePath(u"missing"_qs)));
     }
 
@@ -162,7 +162,7 @@ private Q_SLOTS:
     {
         QTemporaryDir game;
         QVERIFY(QDir(game.path()).mkpath(u"cstrike/autoexec.cfg"_qs));
-        const QString error = SaveAutoexec(game.path(), u"bind a b"_qs);
+        const QString error = saveAutoexec(game.path(), u"bind a b"_qs);
         QVERIFY(!error.isEmpty());
         QVERIFY(QFileInfo(autoexecPath(game)).isDir());
         QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});

@@ -18,7 +18,7 @@ ImportResult importBytes(const QByteArray &bytes)
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return ImportBinds(buffer);
+    return importBinds(buffer);
 }
 
 /// A device that delivers some bytes, then fails like a disk that cannot be read further.
@@ -134,7 +134,7 @@ private Q_SLOTS:
         const ImportResult result = importBytes(line + "\r\n");
         QCOMPARE(result.count(), 1);
         QVERIFY(!result.lines().first().contains(QChar::ReplacementCharacter));
-        QCOMPARE(EncodeLossless(result.lines().first()), line);
+        QCOMPARE(encodeLossless(result.lines().first()), line);
     }
 
     void failureKeepsWhatWasCarried()
@@ -143,7 +143,7 @@ private Q_SLOTS:
         for (int i = 0; i < 1000; ++i)
             bytes += "bind a b\r\n";
         FailingDevice device(bytes, 5000);
-        const ImportResult result = ImportBinds(device);
+        const ImportResult result = importBinds(device);
         QCOMPARE(result.error, u"Input/output error"_qs);
         QCOMPARE(result.count(), 500);
     }
@@ -152,11 +152,11 @@ private Q_SLOTS:
     {
         QTemporaryDir game;
         QVERIFY(QDir(game.path()).mkpath(u"cstrike"_qs));
-        QFile file(GameFile(game.path(), u"config.cfg"_qs));
+        QFile file(gameFile(game.path(), u"config.cfg"_qs));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("bind w +forward\r\nname x\r\nalias a b\r\n");
         file.close();
-        const ImportResult result = ImportBindsFromGame(game.path());
+        const ImportResult result = importBindsFromGame(game.path());
         QVERIFY(result.ok());
         QCOMPARE(result.count(), 2);
     }
@@ -164,15 +164,15 @@ private Q_SLOTS:
     void fromGameFolderFailures()
     {
         QTemporaryDir game;
-        const ImportResult noCstrike = ImportBindsFromGame(game.path());
+        const ImportResult noCstrike = importBindsFromGame(game.path());
         QVERIFY(!noCstrike.ok());
         QCOMPARE(noCstrike.count(), 0);
 
         QVERIFY(QDir(game.path()).mkpath(u"cstrike"_qs));
-        QVERIFY(!ImportBindsFromGame(game.path()).ok());
+        QVERIFY(!importBindsFromGame(game.path()).ok());
 
         QVERIFY(QDir(game.path()).mkpath(u"cstrike/config.cfg"_qs));
-        const ImportResult directory = ImportBindsFromGame(game.path());
+        const ImportResult directory = importBindsFromGame(game.path());
         QVERIFY(!directory.ok());
         QVERIFY(!directory.error.isEmpty());
     }

@@ -237,7 +237,7 @@ void TestChooser::startPaths()
     QFETCH(bool, handsOver);
     QFETCH(QString, stored);
 
-    writeBytes(velmora::PathFileLocation(m_programFolder), content);
+    writeBytes(velmora::pathFileLocation(m_programFolder), content);
     Dir chooser(store());
     ShowCounter counter;
     chooser.installEventFilter(&counter);
@@ -258,7 +258,7 @@ void TestChooser::startPaths()
         QCOMPARE(boxes[0].title, QStringLiteral("Velmora"));
     }
     // The load only reads.
-    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)), content);
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)), content);
 }
 
 void TestChooser::missingFileShowsTheSystemsWords()
@@ -278,7 +278,7 @@ void TestChooser::missingFileShowsTheSystemsWords()
     probe.stop();
 
     QCOMPARE(answerer.texts.size(), 1);
-    QFile missing(velmora::PathFileLocation(m_programFolder));
+    QFile missing(velmora::pathFileLocation(m_programFolder));
     QVERIFY(!missing.open(QIODevice::ReadOnly));
     QCOMPARE(answerer.texts[0], missing.errorString());
     QVERIFY(answerer.texts[0] != kNoPath);
@@ -300,11 +300,11 @@ void TestChooser::okStoresTheWorkingFolder()
     QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
 
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)),
              native(m_workingFolder) + "\r\n");
     QCOMPARE(handOver.count(), 1);
     QVERIFY(chooser.isHidden());
-    QVERIFY(!QFile::exists(velmora::PathFileLocation(m_userFolder)));
+    QVERIFY(!QFile::exists(velmora::pathFileLocation(m_userFolder)));
 }
 
 void TestChooser::okStoresTheCurrentFolderNotTheSelection_data()
@@ -362,7 +362,7 @@ void TestChooser::okStoresTheCurrentFolderNotTheSelection()
 
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     const QString stored = QDir::cleanPath(QFileInfo(m_workingFolder).path() + u'/' + expected);
-    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)), native(stored) + "\r\n");
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)), native(stored) + "\r\n");
 }
 
 void TestChooser::rootKeepsItsSeparator_data()
@@ -385,7 +385,7 @@ void TestChooser::rootKeepsItsSeparator()
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
     QCOMPARE(folders->setPath(QDir(m_workingFolder).filePath(open)), QString());
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)),
              native(QDir(m_workingFolder).filePath(expected)) + "\r\n");
 }
 
@@ -396,7 +396,7 @@ void TestChooser::enterOnTheButtonPressesIt()
     QVERIFY(!chooser.load());
     QTest::keyClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::Key_Return);
     QCOMPARE(handOver.count(), 1);
-    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)),
              native(m_workingFolder) + "\r\n");
 }
 
@@ -407,10 +407,10 @@ void TestChooser::secondClickDoesNotHandOverTwice()
     QVERIFY(!chooser.load());
     auto *ok = chooser.findChild<QPushButton *>(QStringLiteral("Command1"));
     ok->click();
-    QFile::remove(velmora::PathFileLocation(m_programFolder));
+    QFile::remove(velmora::pathFileLocation(m_programFolder));
     ok->click();
     QCOMPARE(handOver.count(), 1);
-    QVERIFY(!QFile::exists(velmora::PathFileLocation(m_programFolder)));
+    QVERIFY(!QFile::exists(velmora::pathFileLocation(m_programFolder)));
 }
 
 void TestChooser::systemDrives()
@@ -470,7 +470,7 @@ void TestChooser::driveChange()
     QCOMPARE(MessageBox::history().size(), 1); // only the load's
 
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    QCOMPARE(readBytes(velmora::PathFileLocation(m_programFolder)),
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)),
              native(QDir::rootPath()) + "\r\n");
 }
 
@@ -526,7 +526,7 @@ void TestChooser::ignoresCloseRequests()
     QTest::keyClick(&chooser, Qt::Key_Escape);
     QVERIFY(chooser.isVisible());
     QCOMPARE(handOver.count(), 0);
-    QVERIFY(!QFile::exists(velmora::PathFileLocation(m_programFolder)));
+    QVERIFY(!QFile::exists(velmora::pathFileLocation(m_programFolder)));
 }
 
 void TestChooser::whereThePathFileGoes_data()
@@ -551,7 +551,7 @@ void TestChooser::whereThePathFileGoes()
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(handOver.count(), 1);
     const QString written = programWritable ? m_programFolder : m_userFolder;
-    QCOMPARE(readBytes(velmora::PathFileLocation(written)), native(m_workingFolder) + "\r\n");
+    QCOMPARE(readBytes(velmora::pathFileLocation(written)), native(m_workingFolder) + "\r\n");
     // The next start reads it from there.
     Dir next(store());
     QVERIFY(next.load());

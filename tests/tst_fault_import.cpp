@@ -73,13 +73,13 @@ void FaultImport::cleanup()
 
 void FaultImport::importAndSave(const QList<QByteArray> &expected)
 {
-    const ImportResult result = ImportBindsFromGame(m_dir->path());
+    const ImportResult result = importBindsFromGame(m_dir->path());
     QCOMPARE(result.error, QString());
     QCOMPARE(result.count(), expected.size());
     const QStringList lines = result.lines();
     QCOMPARE(lines.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
-        const QByteArray line = EncodeLossless(lines.at(i));
+        const QByteArray line = encodeLossless(lines.at(i));
         if (line != expected.at(i)) {
             QFAIL(qPrintable(QStringLiteral("line %1 is %2 bytes, not the %3 of config.cfg")
                                  .arg(i)
@@ -87,7 +87,7 @@ void FaultImport::importAndSave(const QList<QByteArray> &expected)
                                  .arg(expected.at(i).size())));
         }
     }
-    QCOMPARE(SaveAutoexec(m_dir->path(), result.text()), QString());
+    QCOMPARE(saveAutoexec(m_dir->path(), result.text()), QString());
     QVERIFY(readAll(autoexecPath()) == savedBytes(expected));
 }
 

@@ -33,7 +33,7 @@ void FaultInput::pathFile_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<PathFileRead::Status>("status");
     QTest::addColumn<QByteArray>("folder"); ///< the folder's bytes, as the file holds them
-    QTest::addColumn<bool>("namesNoFolder");
+    QTest::addColumn<bool>("noFolder");
 
     QByteArray binary;
     for (int b = 0; b < 256; ++b)
@@ -75,20 +75,20 @@ void FaultInput::pathFile()
     QFETCH(QByteArray, content);
     QFETCH(PathFileRead::Status, status);
     QFETCH(QByteArray, folder);
-    QFETCH(bool, namesNoFolder);
+    QFETCH(bool, noFolder);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QFile file(PathFileLocation(dir.path()));
+    QFile file(pathFileLocation(dir.path()));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(content), content.size());
     file.close();
 
-    const PathFileRead read = ReadPathFile(dir.path());
+    const PathFileRead read = readPathFile(dir.path());
     QCOMPARE(read.status, status);
     QCOMPARE(read.error, QString());
-    QVERIFY(EncodeLossless(read.folder) == folder);
-    QCOMPARE(NamesNoFolder(read.folder), namesNoFolder);
+    QVERIFY(encodeLossless(read.folder) == folder);
+    QCOMPARE(namesNoFolder(read.folder), noFolder);
 }
 
 void FaultInput::pingFields_data()
@@ -139,18 +139,18 @@ void FaultInput::pingFields()
     QFETCH(double, highestValue);
     QFETCH(QString, latencyText);
 
-    const double low = ParsePing(lowest);
-    const double high = ParsePing(highest);
+    const double low = parsePing(lowest);
+    const double high = parsePing(highest);
     QCOMPARE(low, lowestValue);
     QCOMPARE(high, highestValue);
-    const double latency = Latency(low, high);
+    const double latency = latencyOf(low, high);
     QVERIFY(std::isfinite(latency));
-    QCOMPARE(FormatNumber(latency), latencyText);
+    QCOMPARE(numberText(latency), latencyText);
 
     OptionSnapshot options;
     options.text(1) = lowest;
     options.text(2) = highest;
-    QVERIFY(GenerateText(options).startsWith(QStringLiteral("cl_latency \"-") + latencyText +
+    QVERIFY(generateText(options).startsWith(QStringLiteral("cl_latency \"-") + latencyText +
                                              QStringLiteral("\"\r\n")));
 }
 

@@ -121,7 +121,7 @@ int childMain(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const QByteArray mode = argv[3];
     if (mode == "hang") {
-        SaveAutoexec(folder, boxText(100000, 'a'),
+        saveAutoexec(folder, boxText(100000, 'a'),
                      [](const QString &path) { return std::make_unique<HangingSaveFile>(path); });
         return 1; // never reached
     }
@@ -129,7 +129,7 @@ int childMain(int argc, char **argv)
     for (int round = 0;; ++round) {
         std::printf("saving %d\n", round);
         std::fflush(stdout);
-        const QString error = SaveAutoexec(folder, contents[round % 2]);
+        const QString error = saveAutoexec(folder, contents[round % 2]);
         if (!error.isEmpty()) {
             std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
             return 1;
@@ -200,20 +200,20 @@ void FaultSave::diskFullOnSmallFilesystem()
                          systemText(errno)));
     m_mounted = cstrike();
 
-    const QByteArray previous = SaveAutoexec(m_dir->path(), boxText(600, 'o')).isEmpty()
+    const QByteArray previous = saveAutoexec(m_dir->path(), boxText(600, 'o')).isEmpty()
                                     ? readAll(autoexec())
                                     : QByteArray();
     QVERIFY2(previous.size() > 20000, "the old autoexec.cfg could not be written");
 
-    const QString error = SaveAutoexec(m_dir->path(), boxText(20000, 'n'));
+    const QString error = saveAutoexec(m_dir->path(), boxText(20000, 'n'));
     QCOMPARE(error, systemText(ENOSPC));
     QCOMPARE(readAll(autoexec()), previous);
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
 
     // The space the failed save took is given back: a small save fits beside the old file.
     const QString small = boxText(100, 's');
-    QCOMPARE(SaveAutoexec(m_dir->path(), small), QString());
-    QCOMPARE(readAll(autoexec()), AutoexecBytes(small));
+    QCOMPARE(saveAutoexec(m_dir->path(), small), QString());
+    QCOMPARE(readAll(autoexec()), autoexecBytes(small));
 #else
     QSKIP("small filesystems are mounted on Linux only");
 #endif
@@ -224,7 +224,7 @@ void FaultSave::deviceFailsPartWay_data()
     QTest::addColumn<bool>("hadFile");
     QTest::addColumn<qint64>("budget");
 
-    const qint64 size = AutoexecBytes(boxText(20000, 'n')).size();
+    const qint64 size = autoexecBytes(boxText(20000, 'n')).size();
     for (bool hadFile : {true, false}) {
         const char *which = hadFile ? "replacing" : "creating";
         QTest::addRow("%s, nothing fits", which) << hadFile << qint64(0);
@@ -244,7 +244,7 @@ void FaultSave::deviceFailsPartWay()
         QVERIFY(writeFile(autoexec(), previous));
 
     const QString error =
-        SaveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
+        saveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
             return std::make_unique<FullDiskSaveFile>(path, budget);
         });
     QCOMPARE(error, systemText(ENOSPC));
@@ -283,8 +283,8 @@ void FaultSave::killedWhileHalfWritten()
             qInfo("left behind by the killed save: %s", qPrintable(name));
     }
     // And the next save replaces the file as usual.
-    QCOMPARE(SaveAutoexec(m_dir->path(), boxText(3, 'z')), QString());
-    QCOMPARE(readAll(autoexec()), AutoexecBytes(boxText(3, 'z')));
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(3, 'z')), QString());
+    QCOMPARE(readAll(autoexec()), autoexecBytes(boxText(3, 'z')));
 }
 
 void FaultSave::killedDuringSaves_data()
@@ -307,8 +307,8 @@ void FaultSave::killedDuringSaves()
 
     const QByteArray previous = "alias old \"say I survive\"\r\n\r\n";
     QVERIFY(writeFile(autoexec(), previous));
-    const QList<QByteArray> whole = {previous, AutoexecBytes(boxText(100000, 'a')),
-                                     AutoexecBytes(boxText(100000, 'b'))};
+    const QList<QByteArray> whole = {previous, autoexecBytes(boxText(100000, 'a')),
+                                     autoexecBytes(boxText(100000, 'b'))};
 
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
@@ -339,7 +339,7 @@ void FaultSave::readOnlyFileRefused()
     QVERIFY(QFile::setPermissions(autoexec(), readOnly));
 
     // Refused for every user, root included: the file's own write bit is the player's word.
-    QCOMPARE(SaveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EACCES));
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EACCES));
     QCOMPARE(readAll(autoexec()), previous);
     QCOMPARE(QFile::permissions(autoexec()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser &
                  ~QFileDevice::ExeUser,
@@ -370,7 +370,7 @@ void FaultSave::symbolicLinkFollowed()
     QVERIFY(QFile::link(linkText, autoexec()));
 
     const QString box = boxText(50, 'n');
-    QCOMPARE(SaveAutoexec(m_dir->path(), box), QString());
+    QCOMPARE(saveAutoexec(m_dir->path(), box), QString());
 
     const QFileInfo link(autoexec());
     QVERIFY(link.isSymLink());
@@ -379,7 +379,7 @@ void FaultSave::symbolicLinkFollowed()
         QString::fromStdString(
             std::filesystem::read_symlink(QFile::encodeName(autoexec()).toStdString()).string()),
         linkText);
-    QCOMPARE(readAll(target), AutoexecBytes(box));
+    QCOMPARE(readAll(target), autoexecBytes(box));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
     QCOMPARE(QDir(m_dir->path() + QStringLiteral("/settings")).entryList(QDir::Files),
              QStringList{QStringLiteral("autoexec.cfg")});
@@ -390,7 +390,7 @@ void FaultSave::folderInItsPlace()
     QVERIFY(QDir(cstrike()).mkdir(QStringLiteral("autoexec.cfg")));
     QVERIFY(writeFile(autoexec() + QStringLiteral("/keep.txt"), "mine"));
 
-    QCOMPARE(SaveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EISDIR));
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EISDIR));
     QVERIFY(QFileInfo(autoexec()).isDir());
     QCOMPARE(readAll(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});

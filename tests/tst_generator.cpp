@@ -88,7 +88,7 @@ QStringList valueLines(const QString &latency, const QString &nick)
 QStringList run(const OptionSnapshot &options)
 {
     QStringList lines;
-    for (const QString &line : GenerateLines(options)) {
+    for (const QString &line : generateLines(options)) {
         if (!line.endsWith(u"\r\n"_qs) || line.count(u'\n') != 1)
             return {u"<line without a single CR LF end: %1>"_qs.arg(line)};
         lines << line.chopped(2);
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 44);
         QCOMPARE(lines, valueLines(u"-0"_qs, u"Player"_qs) + checkBlock(0, 0));
         QCOMPARE(checkBlock(0, 0).size(), 32);
-        QCOMPARE(GenerateText(OptionSnapshot()), GenerateLines(OptionSnapshot()).join(QString()));
+        QCOMPARE(generateText(OptionSnapshot()), generateLines(OptionSnapshot()).join(QString()));
     }
 
     void checkRow_data()
@@ -349,7 +349,7 @@ private Q_SLOTS:
     {
         QFETCH(double, value);
         QFETCH(QString, text);
-        QCOMPARE(FormatNumber(value), text);
+        QCOMPARE(numberText(value), text);
     }
 };
 

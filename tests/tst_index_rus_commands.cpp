@@ -37,7 +37,7 @@ void trigger(QWidget *window, const char *action)
 /// The lines of one run with the controls at their start-up values, '\n' ended as in the box.
 QString defaultRun()
 {
-    return velmora::GenerateText(velmora::OptionSnapshot())
+    return velmora::generateText(velmora::OptionSnapshot())
         .replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
 }
 
@@ -119,7 +119,7 @@ private Q_SLOTS:
         const QString text = window->configText();
         QVERIFY(text.startsWith(QStringLiteral(
             "rate \"8500\"\ncl_updaterate \"30\"\ncl_cmdrate \"40\"\ncl_latency \"-37.5\"\n")));
-        QCOMPARE(text, velmora::GenerateText(window->snapshot())
+        QCOMPARE(text, velmora::generateText(window->snapshot())
                            .replace(QLatin1StringView("\r\n"), QLatin1StringView("\n")));
         QVERIFY(text != defaultRun());
     }
@@ -474,7 +474,7 @@ private Q_SLOTS:
         QCOMPARE(lines[48], QByteArray());
         QCOMPARE(file, "bind \"w\" \"+forward\"\r\nbind \"MOUSE1\" \"+attack\"\r\n"
                        "bind \",\" \"say hi, all\"\r\n" +
-                           velmora::GenerateText(velmora::OptionSnapshot()).toUtf8() + "\r\n");
+                           velmora::generateText(velmora::OptionSnapshot()).toUtf8() + "\r\n");
     }
 };
 

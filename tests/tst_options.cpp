@@ -85,7 +85,7 @@ private Q_SLOTS:
         QFETCH(QString, argument);
         QFETCH(bool, accepted);
         OptionSnapshot options;
-        const QString why = ApplyAssignment(options, argument);
+        const QString why = applyAssignment(options, argument);
         QCOMPARE(why.isEmpty(), accepted);
         if (!accepted)
             QCOMPARE(options, OptionSnapshot());
@@ -94,11 +94,11 @@ private Q_SLOTS:
     void assignmentSetsTheNamedControl()
     {
         OptionSnapshot options;
-        QVERIFY(ApplyAssignment(options, u"Text4=a=b"_qs).isEmpty());
-        QVERIFY(ApplyAssignment(options, u"Slider2=+7"_qs).isEmpty());
-        QVERIFY(ApplyAssignment(options, u"Check12=1"_qs).isEmpty());
-        QVERIFY(ApplyAssignment(options, u"pod=2"_qs).isEmpty());
-        QVERIFY(ApplyAssignment(options, u"Combo1= x "_qs).isEmpty());
+        QVERIFY(applyAssignment(options, u"Text4=a=b"_qs).isEmpty());
+        QVERIFY(applyAssignment(options, u"Slider2=+7"_qs).isEmpty());
+        QVERIFY(applyAssignment(options, u"Check12=1"_qs).isEmpty());
+        QVERIFY(applyAssignment(options, u"pod=2"_qs).isEmpty());
+        QVERIFY(applyAssignment(options, u"Combo1= x "_qs).isEmpty());
         QCOMPARE(options.text(4), u"a=b"_qs);
         QCOMPARE(options.slider(2), 7);
         QCOMPARE(options.check(12), 1);

@@ -31,12 +31,12 @@ class TestPathFile : public QObject
 private Q_SLOTS:
     void locations()
     {
-        QCOMPARE(PathFileLocation(u"/opt/velmora"_qs), u"/opt/velmora/dir.vlm"_qs);
+        QCOMPARE(pathFileLocation(u"/opt/velmora"_qs), u"/opt/velmora/dir.vlm"_qs);
         const QString sep = QDir::separator();
-        QCOMPARE(GameFile(u"/games/Half-Life"_qs, u"config.cfg"_qs),
+        QCOMPARE(gameFile(u"/games/Half-Life"_qs, u"config.cfg"_qs),
                  u"/games/Half-Life"_qs + sep + u"cstrike"_qs + sep + u"config.cfg"_qs);
         // Appended without normalisation: a root folder keeps its own separator.
-        QCOMPARE(GameFile(u"/"_qs, u"autoexec.cfg"_qs),
+        QCOMPARE(gameFile(u"/"_qs, u"autoexec.cfg"_qs),
                  u"/"_qs + sep + u"cstrike"_qs + sep + u"autoexec.cfg"_qs);
     }
 
@@ -77,8 +77,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, folder);
         QTemporaryDir dir;
-        writeBytes(PathFileLocation(dir.path()), content);
-        const PathFileRead result = ReadPathFile(dir.path());
+        writeBytes(pathFileLocation(dir.path()), content);
+        const PathFileRead result = readPathFile(dir.path());
         QCOMPARE(int(result.status), status);
         QCOMPARE(result.folder, folder);
         QVERIFY(result.error.isEmpty());
@@ -87,12 +87,12 @@ private Q_SLOTS:
     void readFailures()
     {
         QTemporaryDir dir;
-        const PathFileRead missing = ReadPathFile(dir.path());
+        const PathFileRead missing = readPathFile(dir.path());
         QCOMPARE(int(missing.status), int(PathFileRead::Failed));
         QVERIFY(!missing.error.isEmpty());
 
         QVERIFY(QDir(dir.path()).mkdir(u"dir.vlm"_qs));
-        const PathFileRead directory = ReadPathFile(dir.path());
+        const PathFileRead directory = readPathFile(dir.path());
         QCOMPARE(int(directory.status), int(PathFileRead::Failed));
         QVERIFY(!directory.error.isEmpty());
     }
@@ -101,31 +101,31 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString folder = u"/игры/Half-Life, 1.6"_qs;
-        QVERIFY(WritePathFile(dir.path(), u"/old"_qs).isEmpty());
-        QVERIFY(WritePathFile(dir.path(), folder).isEmpty());
-        QCOMPARE(readBytes(PathFileLocation(dir.path())), folder.toUtf8() + "\r\n");
-        QCOMPARE(ReadPathFile(dir.path()).folder, folder);
+        QVERIFY(writePathFile(dir.path(), u"/old"_qs).isEmpty());
+        QVERIFY(writePathFile(dir.path(), folder).isEmpty());
+        QCOMPARE(readBytes(pathFileLocation(dir.path())), folder.toUtf8() + "\r\n");
+        QCOMPARE(readPathFile(dir.path()).folder, folder);
     }
 
     void writeFailsInAMissingFolder()
     {
         QTemporaryDir dir;
-        QVERIFY(!WritePathFile(dir.filePath(u"missing"_qs), u"/games"_qs).isEmpty());
+        QVERIFY(!writePathFile(dir.filePath(u"missing"_qs), u"/games"_qs).isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(u"missing"_qs)));
     }
 
     void deleteFile()
     {
         QTemporaryDir dir;
-        QVERIFY(WritePathFile(dir.path(), u"/games"_qs).isEmpty());
-        QVERIFY(DeletePathFile(dir.path()).isEmpty());
-        QVERIFY(!QFile::exists(PathFileLocation(dir.path())));
-        QVERIFY(DeletePathFile(dir.path()).isEmpty()); // already gone: nothing to report
+        QVERIFY(writePathFile(dir.path(), u"/games"_qs).isEmpty());
+        QVERIFY(deletePathFile(dir.path()).isEmpty());
+        QVERIFY(!QFile::exists(pathFileLocation(dir.path())));
+        QVERIFY(deletePathFile(dir.path()).isEmpty()); // already gone: nothing to report
         QVERIFY(QDir(dir.path()).mkdir(u"dir.vlm"_qs));
-        QVERIFY(!DeletePathFile(dir.path()).isEmpty());
+        QVERIFY(!deletePathFile(dir.path()).isEmpty());
     }
 
-    void namesNoFolder_data()
+    void noFolderNames_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("noFolder");
@@ -141,24 +141,24 @@ private Q_SLOTS:
         QTest::newRow("root") << u"/"_qs << false;
     }
 
-    void namesNoFolder()
+    void noFolderNames()
     {
         QFETCH(QString, stored);
         QFETCH(bool, noFolder);
-        QCOMPARE(NamesNoFolder(stored), noFolder);
+        QCOMPARE(namesNoFolder(stored), noFolder);
     }
 
     void storePrefersTheFileBesideTheProgram()
     {
         QTemporaryDir program, user;
         const PathFileStore store(program.path(), user.path());
-        QVERIFY(WritePathFile(user.path(), u"/user/hl"_qs).isEmpty());
+        QVERIFY(writePathFile(user.path(), u"/user/hl"_qs).isEmpty());
         QCOMPARE(store.read().folder, u"/user/hl"_qs);
-        QVERIFY(WritePathFile(program.path(), u"/program/hl"_qs).isEmpty());
+        QVERIFY(writePathFile(program.path(), u"/program/hl"_qs).isEmpty());
         QCOMPARE(store.read().folder, u"/program/hl"_qs);
         QVERIFY(store.remove().isEmpty());
-        QVERIFY(!QFile::exists(PathFileLocation(program.path())));
-        QVERIFY(!QFile::exists(PathFileLocation(user.path())));
+        QVERIFY(!QFile::exists(pathFileLocation(program.path())));
+        QVERIFY(!QFile::exists(pathFileLocation(user.path())));
         QCOMPARE(int(store.read().status), int(PathFileRead::Failed));
     }
 
@@ -171,7 +171,7 @@ private Q_SLOTS:
         const QString user = base.filePath(u"config/velmora"_qs);
         const PathFileStore store(program, user);
         QVERIFY(store.write(u"/games/hl"_qs).isEmpty());
-        QCOMPARE(readBytes(PathFileLocation(user)), QByteArray("/games/hl\r\n"));
+        QCOMPARE(readBytes(pathFileLocation(user)), QByteArray("/games/hl\r\n"));
         QCOMPARE(store.read().folder, u"/games/hl"_qs);
 
         const PathFileStore nowhere(program, base.filePath(u"file/inside"_qs));
@@ -184,8 +184,8 @@ private Q_SLOTS:
         QTemporaryDir program, user;
         const PathFileStore store(program.path(), user.path());
         QVERIFY(store.write(u"/games/hl"_qs).isEmpty());
-        QVERIFY(QFile::exists(PathFileLocation(program.path())));
-        QVERIFY(!QFile::exists(PathFileLocation(user.path())));
+        QVERIFY(QFile::exists(pathFileLocation(program.path())));
+        QVERIFY(!QFile::exists(pathFileLocation(user.path())));
     }
 };
 

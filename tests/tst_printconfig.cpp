@@ -47,7 +47,7 @@ private Q_SLOTS:
         QVERIFY(run.out.endsWith("hud_draw \"0\"\r\n-mlook\r\n"));
         QCOMPARE(run.out.count("\r\n"), 44);
         QCOMPARE(run.out.count('\n'), 44);
-        QCOMPARE(run.out, GenerateText(OptionSnapshot()).toUtf8());
+        QCOMPARE(run.out, generateText(OptionSnapshot()).toUtf8());
     }
 
     void namedControls()

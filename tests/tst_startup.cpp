@@ -79,7 +79,7 @@ private:
 void TestStartup::initTestCase()
 {
     velmora::IndexRus::setQuitHandler([this] { ++m_quits; });
-    velmora::ui::SetBrowserOpener([this](const QUrl &url) {
+    velmora::ui::setBrowserOpener([this](const QUrl &url) {
         m_opened.append(url);
         return true;
     });
@@ -138,7 +138,7 @@ void TestStartup::startPaths()
     QFETCH(bool, fileExists);
     QFETCH(QByteArray, content);
     QFETCH(bool, straightToMain);
-    const QString dirVlm = velmora::PathFileLocation(m_programFolder);
+    const QString dirVlm = velmora::pathFileLocation(m_programFolder);
     if (fileExists)
         writeBytes(dirVlm, content.replace("%GAME%", QDir::toNativeSeparators(m_game).toUtf8()));
 
@@ -198,7 +198,7 @@ void TestStartup::firstStartWithRealBoxes()
 
 void TestStartup::aboutWindowLifecycle()
 {
-    writeBytes(velmora::PathFileLocation(m_programFolder),
+    writeBytes(velmora::pathFileLocation(m_programFolder),
                QDir::toNativeSeparators(m_game).toUtf8() + "\r\n");
     Program program(store());
     program.start();
@@ -245,7 +245,7 @@ void TestStartup::aboutWindowLifecycle()
 
 void TestStartup::supportOpensWithoutTouchingTheClipboard()
 {
-    writeBytes(velmora::PathFileLocation(m_programFolder),
+    writeBytes(velmora::pathFileLocation(m_programFolder),
                QDir::toNativeSeparators(m_game).toUtf8() + "\r\n");
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     Program program(store());
@@ -253,7 +253,7 @@ void TestStartup::supportOpensWithoutTouchingTheClipboard()
     QAction *support = menuEntry(program, "popMenu3Tex");
     QVERIFY(support);
     support->trigger();
-    QCOMPARE(m_opened, QList<QUrl>{velmora::SupportUrl()});
+    QCOMPARE(m_opened, QList<QUrl>{velmora::supportUrl()});
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QVERIFY(!program.aboutWindow());
 }

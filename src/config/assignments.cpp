@@ -23,7 +23,7 @@ bool parseInteger(QStringView text, int *value)
 
 } // namespace
 
-QString ApplyAssignment(OptionSnapshot &options, QStringView argument)
+QString applyAssignment(OptionSnapshot &options, QStringView argument)
 {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)

@@ -36,7 +36,7 @@ long long magnitude(const std::string &intDigits, const std::string &fracDigits,
 
 } // namespace
 
-double ParsePing(QStringView text)
+double parsePing(QStringView text)
 {
     // Blanks, tabs and line feeds do not count anywhere, even inside the number.
     std::string s;
@@ -97,7 +97,7 @@ double ParsePing(QStringView text)
     return negative ? -value : value;
 }
 
-double Latency(double lowestPing, double highestPing)
+double latencyOf(double lowestPing, double highestPing)
 {
     double mean = (lowestPing + highestPing) / 2;
     if (!std::isfinite(mean))
@@ -105,7 +105,7 @@ double Latency(double lowestPing, double highestPing)
     return mean / 4 * 3;
 }
 
-QString FormatNumber(double value)
+QString numberText(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
         return QStringLiteral("0");
@@ -169,7 +169,7 @@ QString checkLine(const CheckLine &line, const OptionSnapshot &options)
 
 } // namespace
 
-QStringList GenerateLines(const OptionSnapshot &options)
+QStringList generateLines(const OptionSnapshot &options)
 {
     QStringList lines;
     lines.reserve(60);
@@ -183,9 +183,9 @@ QStringList GenerateLines(const OptionSnapshot &options)
         }
     }
 
-    const double latency = Latency(ParsePing(options.text(1)), ParsePing(options.text(2)));
+    const double latency = latencyOf(parsePing(options.text(1)), parsePing(options.text(2)));
     // The minus is put in front of the number text, whatever its sign.
-    lines << valuedLine("cl_latency ", u'-' + FormatNumber(latency))
+    lines << valuedLine("cl_latency ", u'-' + numberText(latency))
           << valuedLine("name ", options.text(5)) << valuedLine("mp_roundtime ", options.text(7))
           << valuedLine("mp_freezetime ", options.text(8))
           << valuedLine("cl_corpsestay ", options.text(9))
@@ -212,9 +212,9 @@ QStringList GenerateLines(const OptionSnapshot &options)
     return lines;
 }
 
-QString GenerateText(const OptionSnapshot &options)
+QString generateText(const OptionSnapshot &options)
 {
-    return GenerateLines(options).join(QString());
+    return generateLines(options).join(QString());
 }
 
 } // namespace velmora

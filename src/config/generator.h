@@ -11,22 +11,22 @@ namespace velmora {
 /// separator whatever the locale, an optional exponent (E or D); reading stops at the first
 /// character that cannot continue the number; no number reads as 0. A number beyond the range of
 /// a double saturates at the largest finite double of its sign; one too small to represent is 0.
-double ParsePing(QStringView text);
+double parsePing(QStringView text);
 
 /// Three quarters of the mean of the two pings, computed in that order. Never infinite: when the
 /// sum of two huge pings overflows, the mean is taken as half of each, added.
-double Latency(double lowestPing, double highestPing);
+double latencyOf(double lowestPing, double highestPing);
 
 /// Number text as the game expects it: at most 15 significant digits, no trailing zeros, a point
 /// as decimal separator in every locale, and scientific notation ("1E+15", "3.75E-05") outside
 /// 1E-04 <= |x| < 1E+15. Zero of either sign is "0".
-QString FormatNumber(double value);
+QString numberText(double value);
 
 /// The lines of one run of the generator for the given options, each ending in CR LF:
 /// connection preset, the twelve value lines, then the check-box rows Check1..Check43.
-QStringList GenerateLines(const OptionSnapshot &options);
+QStringList generateLines(const OptionSnapshot &options);
 
-/// GenerateLines() joined: the text one run appends to the config box.
-QString GenerateText(const OptionSnapshot &options);
+/// generateLines() joined: the text one run appends to the config box.
+QString generateText(const OptionSnapshot &options);
 
 } // namespace velmora

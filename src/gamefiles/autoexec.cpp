@@ -49,24 +49,24 @@ QString writeAll(QSaveFile &file, QByteArrayView bytes)
 
 } // namespace
 
-QByteArray AutoexecBytes(QStringView boxText)
+QByteArray autoexecBytes(QStringView boxText)
 {
     QByteArray bytes;
-    AppendEncodedLossless(boxText, bytes, LineBreaks::CrLf);
+    appendEncodedLossless(boxText, bytes, LineBreaks::CrLf);
     bytes.append("\r\n", 2);
     return bytes;
 }
 
-QString SaveAutoexec(const QString &gameFolder, QStringView boxText)
+QString saveAutoexec(const QString &gameFolder, QStringView boxText)
 {
-    return SaveAutoexec(gameFolder, boxText,
+    return saveAutoexec(gameFolder, boxText,
                         [](const QString &path) { return std::make_unique<QSaveFile>(path); });
 }
 
-QString SaveAutoexec(const QString &gameFolder, QStringView boxText,
+QString saveAutoexec(const QString &gameFolder, QStringView boxText,
                      const SaveFileFactory &openFile)
 {
-    const QString path = GameFile(gameFolder, QStringLiteral("autoexec.cfg"));
+    const QString path = gameFile(gameFolder, QStringLiteral("autoexec.cfg"));
     if (const QString refusal = refuseProtectedFile(path); !refusal.isEmpty())
         return refusal;
 

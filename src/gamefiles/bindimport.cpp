@@ -79,9 +79,9 @@ private:
 void carryIfBindOrAlias(QByteArrayView line, ImportResult &result)
 {
     const QByteArrayView candidate = dropLeadingBlanks(line);
-    if (!IsCarriedLine(candidate))
+    if (!isCarriedLine(candidate))
         return;
-    AppendDecodedLossless(candidate, result.plainText);
+    appendDecodedLossless(candidate, result.plainText);
     result.plainText.append(u'\n');
     ++result.carried;
 }
@@ -121,13 +121,13 @@ QString ImportResult::text() const
     return joined;
 }
 
-bool IsCarriedLine(QByteArrayView line)
+bool isCarriedLine(QByteArrayView line)
 {
     const QByteArrayView candidate = dropLeadingBlanks(line);
     return startsWithKeyword(candidate, "alias") || startsWithKeyword(candidate, "bind");
 }
 
-ImportResult ImportBinds(QIODevice &device)
+ImportResult importBinds(QIODevice &device)
 {
     ImportResult result;
     if (!device.isSequential())
@@ -188,15 +188,15 @@ ImportResult ImportBinds(QIODevice &device)
     return result;
 }
 
-ImportResult ImportBindsFromGame(const QString &gameFolder)
+ImportResult importBindsFromGame(const QString &gameFolder)
 {
-    QFile file(GameFile(gameFolder, QStringLiteral("config.cfg")));
+    QFile file(gameFile(gameFolder, QStringLiteral("config.cfg")));
     if (!file.open(QIODevice::ReadOnly)) {
         ImportResult result;
         result.error = file.errorString();
         return result;
     }
-    return ImportBinds(file);
+    return importBinds(file);
 }
 
 } // namespace velmora

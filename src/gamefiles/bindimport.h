@@ -24,13 +24,13 @@ struct ImportResult
 };
 
 /// True when a line, leading spaces and tabs dropped, begins with "alias" or "bind" in any case.
-bool IsCarriedLine(QByteArrayView line);
+bool isCarriedLine(QByteArrayView line);
 
 /// Carries the alias and bind lines of an open config file. Lines end with CR LF, LF or a lone CR;
 /// a UTF-8 byte-order mark before the first line is dropped.
-ImportResult ImportBinds(QIODevice &device);
+ImportResult importBinds(QIODevice &device);
 
 /// Reads <gameFolder>/cstrike/config.cfg.
-ImportResult ImportBindsFromGame(const QString &gameFolder);
+ImportResult importBindsFromGame(const QString &gameFolder);
 
 } // namespace velmora

@@ -23,20 +23,20 @@ bool isBlank(QByteArrayView line)
 
 } // namespace
 
-QString GameFile(const QString &gameFolder, const QString &fileName)
+QString gameFile(const QString &gameFolder, const QString &fileName)
 {
     return gameFolder + QDir::separator() + QStringLiteral("cstrike") + QDir::separator() +
            fileName;
 }
 
-QString PathFileLocation(const QString &folder)
+QString pathFileLocation(const QString &folder)
 {
     return folder + QStringLiteral("/dir.vlm");
 }
 
-PathFileRead ReadPathFile(const QString &folder)
+PathFileRead readPathFile(const QString &folder)
 {
-    QFile file(PathFileLocation(folder));
+    QFile file(pathFileLocation(folder));
     if (!file.open(QIODevice::ReadOnly))
         return {PathFileRead::Failed, {}, file.errorString()};
     const QByteArray content = file.readAll();
@@ -65,23 +65,23 @@ PathFileRead ReadPathFile(const QString &folder)
         return {PathFileRead::Nothing, {}, {}};
     while (last.startsWith(' '))
         last = last.sliced(1);
-    return {PathFileRead::Folder, DecodeLossless(last), {}};
+    return {PathFileRead::Folder, decodeLossless(last), {}};
 }
 
-QString WritePathFile(const QString &folder, const QString &gameFolder)
+QString writePathFile(const QString &folder, const QString &gameFolder)
 {
-    QSaveFile file(PathFileLocation(folder));
+    QSaveFile file(pathFileLocation(folder));
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray bytes = EncodeLossless(gameFolder) + QByteArrayLiteral("\r\n");
+    const QByteArray bytes = encodeLossless(gameFolder) + QByteArrayLiteral("\r\n");
     if (file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return {};
 }
 
-QString DeletePathFile(const QString &folder)
+QString deletePathFile(const QString &folder)
 {
-    QFile file(PathFileLocation(folder));
+    QFile file(pathFileLocation(folder));
     if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
         return {};
     if (!file.remove())
@@ -89,7 +89,7 @@ QString DeletePathFile(const QString &folder)
     return {};
 }
 
-bool NamesNoFolder(const QString &storedFolder)
+bool namesNoFolder(const QString &storedFolder)
 {
     const QString text = storedFolder.trimmed();
     if (text.isEmpty())
@@ -107,36 +107,36 @@ PathFileStore::PathFileStore(QString programFolder, QString userFolder)
 
 QString PathFileStore::activeFolder() const
 {
-    if (m_userFolder.isEmpty() || QFileInfo::exists(PathFileLocation(m_programFolder)))
+    if (m_userFolder.isEmpty() || QFileInfo::exists(pathFileLocation(m_programFolder)))
         return m_programFolder;
     return m_userFolder;
 }
 
 PathFileRead PathFileStore::read() const
 {
-    return ReadPathFile(activeFolder());
+    return readPathFile(activeFolder());
 }
 
 QString PathFileStore::write(const QString &gameFolder) const
 {
-    const QString error = WritePathFile(m_programFolder, gameFolder);
+    const QString error = writePathFile(m_programFolder, gameFolder);
     if (error.isEmpty() || m_userFolder.isEmpty())
         return error;
     // The program's folder is read-only (an installed program): keep the file per user instead.
     QDir().mkpath(m_userFolder);
-    if (!WritePathFile(m_userFolder, gameFolder).isEmpty())
+    if (!writePathFile(m_userFolder, gameFolder).isEmpty())
         return error;
     // A stale file beside the executable would still win over the new one.
-    if (QFileInfo::exists(PathFileLocation(m_programFolder)) &&
-        !DeletePathFile(m_programFolder).isEmpty())
+    if (QFileInfo::exists(pathFileLocation(m_programFolder)) &&
+        !deletePathFile(m_programFolder).isEmpty())
         return error;
     return {};
 }
 
 QString PathFileStore::remove() const
 {
-    const QString programError = DeletePathFile(m_programFolder);
-    const QString userError = m_userFolder.isEmpty() ? QString() : DeletePathFile(m_userFolder);
+    const QString programError = deletePathFile(m_programFolder);
+    const QString userError = m_userFolder.isEmpty() ? QString() : deletePathFile(m_userFolder);
     return programError.isEmpty() ? userError : programError;
 }
 

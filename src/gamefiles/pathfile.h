@@ -6,10 +6,10 @@ namespace velmora {
 
 /// A file of the game, addressed the way the game's own folders are: the game folder text, the
 /// native separator, "cstrike", the separator, the file name; nothing is normalised.
-QString GameFile(const QString &gameFolder, const QString &fileName);
+QString gameFile(const QString &gameFolder, const QString &fileName);
 
 /// dir.vlm in the given folder (normally the program's own).
-QString PathFileLocation(const QString &folder);
+QString pathFileLocation(const QString &folder);
 
 struct PathFileRead
 {
@@ -21,17 +21,17 @@ struct PathFileRead
 
 /// Reads dir.vlm in the given folder. Nothing means the file holds no folder (empty or only blank
 /// lines): the caller keeps what it had.
-PathFileRead ReadPathFile(const QString &folder);
+PathFileRead readPathFile(const QString &folder);
 
 /// Writes the game folder and CR LF to dir.vlm in the given folder, replacing the file.
 /// Returns an empty string on success, otherwise the system's description.
-QString WritePathFile(const QString &folder, const QString &gameFolder);
+QString writePathFile(const QString &folder, const QString &gameFolder);
 
 /// Deletes dir.vlm in the given folder. A file that is not there is no failure.
-QString DeletePathFile(const QString &folder);
+QString deletePathFile(const QString &folder);
 
 /// True for a stored folder that names no folder: empty, or a number equal to zero ("0", "00").
-bool NamesNoFolder(const QString &storedFolder);
+bool namesNoFolder(const QString &storedFolder);
 
 /// Where Velmora keeps dir.vlm: beside the executable, or in the user's configuration folder when
 /// the program's folder cannot be written (an installed program in /usr/local/bin).

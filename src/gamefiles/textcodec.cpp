@@ -232,16 +232,16 @@ void encodeCodePage(QStringView text, QByteArray &out, bool crLf)
 
 } // namespace
 
-QString DecodeLossless(QByteArrayView bytes)
+QString decodeLossless(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     QString text;
-    AppendDecodedLossless(bytes, text);
+    appendDecodedLossless(bytes, text);
     return text;
 }
 
-void AppendDecodedLossless(QByteArrayView bytes, QString &text)
+void appendDecodedLossless(QByteArrayView bytes, QString &text)
 {
     if (!kSystemIsUtf8) {
         text.append(decodeCodePage(bytes));
@@ -255,14 +255,14 @@ void AppendDecodedLossless(QByteArrayView bytes, QString &text)
     text.truncate(used + written);
 }
 
-QByteArray EncodeLossless(QStringView text)
+QByteArray encodeLossless(QStringView text)
 {
     QByteArray out;
-    AppendEncodedLossless(text, out);
+    appendEncodedLossless(text, out);
     return out;
 }
 
-void AppendEncodedLossless(QStringView text, QByteArray &bytes, LineBreaks lineBreaks)
+void appendEncodedLossless(QStringView text, QByteArray &bytes, LineBreaks lineBreaks)
 {
     bytes.reserve(bytes.size() + text.size() + text.size() / 16);
     LosslessEncoder encoder(text, lineBreaks);

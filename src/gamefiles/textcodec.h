@@ -8,27 +8,27 @@
 namespace velmora {
 
 /// Decodes bytes of the system's 8-bit encoding without losing any: a byte that is not valid there
-/// becomes a lone surrogate U+DC80..U+DCFF, which EncodeLossless() turns back into that byte. So a
+/// becomes a lone surrogate U+DC80..U+DCFF, which encodeLossless() turns back into that byte. So a
 /// player's config.cfg reaches autoexec.cfg byte for byte, whatever it holds.
-QString DecodeLossless(QByteArrayView bytes);
+QString decodeLossless(QByteArrayView bytes);
 
-/// DecodeLossless() appended to `text`, without a string of its own in between.
-void AppendDecodedLossless(QByteArrayView bytes, QString &text);
+/// decodeLossless() appended to `text`, without a string of its own in between.
+void appendDecodedLossless(QByteArrayView bytes, QString &text);
 
-/// The inverse of DecodeLossless(): text in the system encoding, lone surrogates U+DC80..U+DCFF
+/// The inverse of decodeLossless(): text in the system encoding, lone surrogates U+DC80..U+DCFF
 /// written back as the bytes 0x80..0xFF.
-QByteArray EncodeLossless(QStringView text);
+QByteArray encodeLossless(QStringView text);
 
 enum class LineBreaks {
     Keep,
     CrLf, ///< CR LF, LF, a lone CR, U+2028 and U+2029 are each written as CR LF
 };
 
-/// EncodeLossless() appended to `bytes`.
-void AppendEncodedLossless(QStringView text, QByteArray &bytes,
+/// encodeLossless() appended to `bytes`.
+void appendEncodedLossless(QStringView text, QByteArray &bytes,
                            LineBreaks lineBreaks = LineBreaks::Keep);
 
-/// EncodeLossless() a slice at a time, so a large text can be written out without a copy of all
+/// encodeLossless() a slice at a time, so a large text can be written out without a copy of all
 /// its bytes. The text must outlive the encoder.
 class LosslessEncoder
 {

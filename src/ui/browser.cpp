@@ -15,7 +15,7 @@ BrowserOpener &opener()
 
 } // namespace
 
-bool OpenInBrowser(const QUrl &url)
+bool openInBrowser(const QUrl &url)
 {
     const bool started = opener() ? opener()(url) : QDesktopServices::openUrl(url);
     if (!started)
@@ -24,7 +24,7 @@ bool OpenInBrowser(const QUrl &url)
     return started;
 }
 
-void SetBrowserOpener(BrowserOpener replacement)
+void setBrowserOpener(BrowserOpener replacement)
 {
     opener() = std::move(replacement);
 }

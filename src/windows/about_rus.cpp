@@ -67,7 +67,7 @@ AboutRus::AboutRus(QWidget *parent)
         addLabel(frame2, "Label6", QStringLiteral("123456789"), {1200, 1800, 1335, 255}, arial(12));
     m_icq->setToolTip(QStringLiteral("Нажми чтобы скопировать"));
     addLabel(frame2, "Label4", QStringLiteral("Web:"), {240, 2160, 615, 255}, arial(9.75));
-    m_web = addLabel(frame2, "Label10", SupportAddress(), {1200, 2160, 2535, 375}, arial(12));
+    m_web = addLabel(frame2, "Label10", supportAddress(), {1200, 2160, 2535, 375}, arial(12));
     m_web->setToolTip(QStringLiteral("Нажми на надаись чтобы посетить"));
     QLabel *hint = addLabel(frame2, "Label11",
                             QStringLiteral("Нажмите на надпись чтоб скопировать в буфер обмена. "
@@ -133,7 +133,7 @@ void AboutRus::labelClicked(QLabel *label)
     // The whole clipboard is replaced by the label's text at the moment of the click.
     QGuiApplication::clipboard()->setText(label->text());
     if (label == m_web)
-        OpenSupportPage();
+        openSupportPage();
 }
 
 } // namespace velmora

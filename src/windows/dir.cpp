@@ -82,7 +82,7 @@ bool Dir::load()
         m_storedFolder = read.folder;
     if (read.status == PathFileRead::Failed) {
         ui::MessageBox::show(nullptr, read.error, ui::ErrorStyle);
-    } else if (!NamesNoFolder(m_storedFolder)) {
+    } else if (!namesNoFolder(m_storedFolder)) {
         finish();
         return true;
     } else {

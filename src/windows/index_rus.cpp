@@ -576,7 +576,7 @@ void IndexRus::load()
         return;
     }
 
-    const ImportResult result = ImportBindsFromGame(m_gameFolder);
+    const ImportResult result = importBindsFromGame(m_gameFolder);
     // The box is empty here, so setting the whole text at once is the same as appending each line.
     m_config->setPlainText(result.plainText);
     if (!result.ok()) {
@@ -628,7 +628,7 @@ void IndexRus::showConfig()
 
 void IndexRus::GenerateConfig()
 {
-    appendToConfig(GenerateText(snapshot()));
+    appendToConfig(generateText(snapshot()));
 }
 
 void IndexRus::appendToConfig(const QString &text)
@@ -664,7 +664,7 @@ void IndexRus::saveConfig()
     }
     // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
     // so translating them first would only cost a large box one more pass.
-    const QString error = SaveAutoexec(m_gameFolder, m_config->document()->toRawText());
+    const QString error = saveAutoexec(m_gameFolder, m_config->document()->toRawText());
     if (!error.isEmpty())
         MessageBox::show(this, error, ui::ErrorStyle);
 }

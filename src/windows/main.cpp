@@ -25,14 +25,14 @@ int printConfig(int argc, char **argv)
 {
     velmora::OptionSnapshot options;
     for (int i = 2; i < argc; ++i) {
-        const QString argument = velmora::DecodeLossless(QByteArrayView(argv[i]));
-        const QString why = velmora::ApplyAssignment(options, argument);
+        const QString argument = velmora::decodeLossless(QByteArrayView(argv[i]));
+        const QString why = velmora::applyAssignment(options, argument);
         if (!why.isEmpty()) {
             std::fprintf(stderr, "velmora: %s: %s\n", argv[i], why.toUtf8().constData());
             return 2;
         }
     }
-    const QByteArray bytes = velmora::EncodeLossless(velmora::GenerateText(options));
+    const QByteArray bytes = velmora::encodeLossless(velmora::generateText(options));
     const bool written =
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
         std::fflush(stdout) == 0;
@@ -49,5 +49,5 @@ int main(int argc, char **argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
-    return velmora::StartProgram(argc, argv);
+    return velmora::startProgram(argc, argv);
 }

@@ -61,10 +61,10 @@ void Program::showAbout()
 
 void Program::openSupport()
 {
-    OpenSupportPage();
+    openSupportPage();
 }
 
-int StartProgram(int argc, char **argv)
+int startProgram(int argc, char **argv)
 {
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));

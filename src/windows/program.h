@@ -15,7 +15,7 @@ class IndexRus;
 
 /// Starts the windowed program: the folder chooser first, then the main window.
 /// Returns the process's exit status.
-int StartProgram(int argc, char **argv);
+int startProgram(int argc, char **argv);
 
 /// The program's windows and how they meet: the chooser runs first and hands over to the main
 /// window, whose "?" menu shows the about window or opens the support page. Takes the path file's

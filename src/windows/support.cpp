@@ -11,19 +11,19 @@ constexpr auto kSupportAddress = u"velmora.example.org";
 
 } // namespace
 
-QString SupportAddress()
+QString supportAddress()
 {
     return QString::fromUtf16(kSupportAddress);
 }
 
-QUrl SupportUrl()
+QUrl supportUrl()
 {
-    return QUrl(QStringLiteral("https://") + SupportAddress() + u'/');
+    return QUrl(QStringLiteral("https://") + supportAddress() + u'/');
 }
 
-void OpenSupportPage()
+void openSupportPage()
 {
-    ui::OpenInBrowser(SupportUrl());
+    ui::openInBrowser(supportUrl());
 }
 
 } // namespace velmora

@@ -6,10 +6,10 @@
 namespace velmora {
 
 /// Velmora's web address: the about window shows it, its click and "Тех. поддержка" open it.
-QString SupportAddress();
-QUrl SupportUrl();
+QString supportAddress();
+QUrl supportUrl();
 
 /// Opens the support page in the user's browser without waiting for it.
-void OpenSupportPage();
+void openSupportPage();
 
 } // namespace velmora
