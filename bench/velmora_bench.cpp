@@ -120,7 +120,9 @@ struct Install
     {
         QDir().mkpath(program);
         QDir().mkpath(game + QStringLiteral("/cstrike"));
-        writePathFile(program, game);
+        const QString error = writePathFile(program, game);
+        if (!error.isEmpty())
+            std::fprintf(stderr, "velmora-bench: %s\n", qPrintable(error));
         writeFile(game + QStringLiteral("/cstrike/config.cfg"), config);
     }
     PathFileStore store() const { return PathFileStore(program); }
@@ -165,7 +167,7 @@ std::pair<double, double> probeRun(const QString &program, const QStringList &ar
 void answerEveryBox()
 {
     MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == ui::QuestionStyle ? ui::Yes : ui::Ok;
+        return box.style == int(ui::MessageStyle::Question) ? ui::Answer::Yes : ui::Answer::Ok;
     });
 }
 

@@ -4,4 +4,4 @@ velmora_add_test(tst_fault_save SOURCES tst_fault_save.cpp LIBS velmora_core)
 velmora_add_test(tst_fault_import SOURCES tst_fault_import.cpp LIBS velmora_core)
 velmora_add_test(tst_fault_input SOURCES tst_fault_input.cpp LIBS velmora_core)
 # The same bytes through the real main window's config box.
-velmora_add_test(tst_fault_window SOURCES tst_fault_window.cpp indexrus_fixture.h LIBS velmora_gui)
+velmora_add_test(tst_fault_window SOURCES tst_fault_window.cpp LIBS velmora_gui)

@@ -1,8 +1,8 @@
 # Start-up: the folder chooser, the about window, the program start, and the whole program end to
 # end under a real X server.
-velmora_add_test(tst_chooser SOURCES tst_chooser.cpp boxanswerer.h LIBS velmora_gui)
+velmora_add_test(tst_chooser SOURCES tst_chooser.cpp LIBS velmora_gui)
 velmora_add_test(tst_about SOURCES tst_about.cpp LIBS velmora_gui)
-velmora_add_test(tst_startup SOURCES tst_startup.cpp boxanswerer.h LIBS velmora_gui)
+velmora_add_test(tst_startup SOURCES tst_startup.cpp LIBS velmora_gui)
 
 # The whole program under a real X server (Xvfb), with openbox as window manager and xdotool as the
 # user. Registered only where those tools are installed (scripts/install-deps.sh installs them).

@@ -92,7 +92,7 @@ void TestAbout::frame()
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(about.size(),
-             QSize(velmora::ui::Twips(&about, 4365), velmora::ui::Twips(&about, 6720)));
+             QSize(velmora::ui::twips(&about, 4365), velmora::ui::twips(&about, 6720)));
     QCOMPARE(about.minimumSize(), about.maximumSize());
     auto *frame2 = about.findChild<QGroupBox *>(QStringLiteral("Frame2"));
     auto *frame3 = about.findChild<QGroupBox *>(QStringLiteral("Frame3"));

@@ -1,6 +1,7 @@
 #include "gamefiles/autoexec.h"
 
 #include "gamefiles/pathfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,19 +15,6 @@ namespace {
 QString autoexecPath(const QTemporaryDir &game)
 {
     return gameFile(game.path(), u"autoexec.cfg"_qs);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QStringList cstrikeEntries(const QTemporaryDir &game)

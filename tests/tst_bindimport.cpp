@@ -1,5 +1,6 @@
 #include "gamefiles/bindimport.h"
 
+#include "fakedevices.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/textcodec.h"
 
@@ -20,37 +21,6 @@ ImportResult importBytes(const QByteArray &bytes)
     buffer.open(QIODevice::ReadOnly);
     return importBinds(buffer);
 }
-
-/// A device that delivers some bytes, then fails like a disk that cannot be read further.
-class FailingDevice : public QIODevice
-{
-public:
-    FailingDevice(QByteArray bytes, qsizetype failAfter)
-        : m_bytes(std::move(bytes))
-        , m_failAfter(failAfter)
-    {
-        open(QIODevice::ReadOnly);
-    }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        if (m_position >= m_failAfter) {
-            setErrorString(u"Input/output error"_qs);
-            return -1;
-        }
-        const qint64 n = std::min<qint64>(maxSize, m_failAfter - m_position);
-        std::memcpy(data, m_bytes.constData() + m_position, size_t(n));
-        m_position += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_bytes;
-    qsizetype m_failAfter;
-    qsizetype m_position = 0;
-};
 
 } // namespace
 

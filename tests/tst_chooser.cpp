@@ -2,6 +2,7 @@
 // and that nothing but OK leaves it.
 
 #include "boxanswerer.h"
+#include "testfiles.h"
 
 #include "gamefiles/pathfile.h"
 #include "ui/dirlist.h"
@@ -28,20 +29,6 @@ using velmora::ui::MessageBox;
 namespace {
 
 const QString kNoPath = QStringLiteral("В файле не указан путь!");
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 /// Counts the times a widget has been displayed.
 class ShowCounter : public QObject
@@ -126,7 +113,7 @@ void TestChooser::init()
     QVERIFY(QDir::setCurrent(m_workingFolder));
     m_workingFolder = QDir::currentPath();
     MessageBox::clearHistory();
-    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Ok; });
+    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Answer::Ok; });
 }
 
 void TestChooser::cleanup()
@@ -150,7 +137,7 @@ void TestChooser::windowFrame()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(chooser.minimumSize(), chooser.maximumSize());
     QCOMPARE(chooser.size(),
-             QSize(velmora::ui::Twips(&chooser, 6990), velmora::ui::Twips(&chooser, 4215)));
+             QSize(velmora::ui::twips(&chooser, 6990), velmora::ui::twips(&chooser, 4215)));
 
     auto *label = chooser.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(label);
@@ -182,7 +169,7 @@ void TestChooser::layout()
     auto *widget = chooser.findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
-             velmora::ui::TwipRect(&chooser, twips.x(), twips.y(), twips.width(), twips.height()));
+             velmora::ui::twipRect(&chooser, twips.x(), twips.y(), twips.width(), twips.height()));
     QVERIFY(chooser.rect().contains(widget->geometry()));
 }
 
@@ -254,7 +241,7 @@ void TestChooser::startPaths()
     } else {
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, kNoPath);
-        QCOMPARE(boxes[0].style, int(velmora::ui::ErrorStyle));
+        QCOMPARE(boxes[0].style, int(velmora::ui::MessageStyle::Error));
         QCOMPARE(boxes[0].title, QStringLiteral("Velmora"));
     }
     // The load only reads.
@@ -288,7 +275,7 @@ void TestChooser::missingFileShowsTheSystemsWords()
     QVERIFY(chooser.isVisible());
     QVERIFY(!chooser.handedOver());
     QCOMPARE(MessageBox::history().size(), 1);
-    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::MessageStyle::Error));
 }
 
 void TestChooser::okStoresTheWorkingFolder()
@@ -487,7 +474,7 @@ void TestChooser::driveNotReady()
 
     QTest::keyClick(drives, Qt::Key_Down);
     QCOMPARE(MessageBox::history().size(), 1);
-    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::MessageStyle::Error));
     QVERIFY(MessageBox::history()[0].text.contains(gone));
     QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
     QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
@@ -510,7 +497,7 @@ void TestChooser::removedFolderCannotBeOpened()
     QVERIFY(QDir(doomed).removeRecursively());
     Q_EMIT folders->itemActivated(item, 0);
     QCOMPARE(MessageBox::history().size(), 1);
-    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::MessageStyle::Error));
     QCOMPARE(folders->path(), QDir::toNativeSeparators(m_workingFolder));
 }
 

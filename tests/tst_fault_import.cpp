@@ -6,6 +6,7 @@
 #include "gamefiles/bindimport.h"
 #include "gamefiles/textcodec.h"
 #include "literalbytes.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,14 +17,6 @@
 using namespace velmora;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<cannot read: ") + file.errorString().toUtf8() + '>';
-    return file.readAll();
-}
 
 /// What Save writes after the import: each carried line, CR LF, and the final CR LF.
 QByteArray savedBytes(const QList<QByteArray> &lines)
@@ -88,7 +81,7 @@ void FaultImport::importAndSave(const QList<QByteArray> &expected)
         }
     }
     QCOMPARE(saveAutoexec(m_dir->path(), result.text()), QString());
-    QVERIFY(readAll(autoexecPath()) == savedBytes(expected));
+    QVERIFY(readBytes(autoexecPath()) == savedBytes(expected));
 }
 
 void FaultImport::oddFiles_data()

@@ -2,8 +2,10 @@
 // link or a folder stands where autoexec.cfg should be. Whatever happens, the player's previous
 // autoexec.cfg is either left whole or replaced whole.
 
+#include "fakedevices.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/pathfile.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,26 +31,6 @@ namespace {
 
 const char *const kChildFlag = "--save-child";
 
-QString systemText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<cannot read: ") + file.errorString().toUtf8() + '>';
-    return file.readAll();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
 /// A box of `lines` generated lines, all alike but numbered, with the given mark in each, so two
 /// contents of the same size still differ everywhere.
 QString boxText(int lines, char mark)
@@ -63,55 +45,6 @@ QString boxText(int lines, char mark)
     return text;
 }
 
-/// A QSaveFile whose device accepts `budget` bytes and then fails like a full disk: the bytes up
-/// to the budget really reach the temporary file, the rest is refused with ENOSPC.
-class FullDiskSaveFile : public QSaveFile
-{
-public:
-    FullDiskSaveFile(const QString &path, qint64 budget)
-        : QSaveFile(path)
-        , m_budget(budget)
-    {
-    }
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        if (length <= m_budget) {
-            m_budget -= length;
-            return QSaveFile::writeData(data, length);
-        }
-        if (m_budget > 0)
-            QSaveFile::writeData(data, m_budget);
-        m_budget = 0;
-        setErrorString(systemText(ENOSPC));
-        return -1;
-    }
-
-private:
-    qint64 m_budget;
-};
-
-/// Writes half of what it is given, says so on standard output and then hangs, so the parent can
-/// kill the process while the new autoexec.cfg is exactly half written.
-class HangingSaveFile : public QSaveFile
-{
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        const qint64 half = length / 2;
-        QSaveFile::writeData(data, half);
-        flush();
-        std::fputs("half\n", stdout);
-        std::fflush(stdout);
-        for (;;)
-            QThread::sleep(1);
-    }
-};
-
 /// The child process: "hang" saves through HangingSaveFile; "loop" saves the two big contents
 /// 'a' and 'b' in turn for ever, announcing each save before it starts.
 int childMain(int argc, char **argv)
@@ -121,9 +54,12 @@ int childMain(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const QByteArray mode = argv[3];
     if (mode == "hang") {
-        saveAutoexec(folder, boxText(100000, 'a'),
-                     [](const QString &path) { return std::make_unique<HangingSaveFile>(path); });
-        return 1; // never reached
+        // Never returns: the parent kills the process half-way through the write.
+        const QString error = saveAutoexec(folder, boxText(100000, 'a'), [](const QString &path) {
+            return std::make_unique<HangingSaveFile>(path);
+        });
+        std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+        return 1;
     }
     const QString contents[2] = {boxText(100000, 'a'), boxText(100000, 'b')};
     for (int round = 0;; ++round) {
@@ -201,19 +137,19 @@ void FaultSave::diskFullOnSmallFilesystem()
     m_mounted = cstrike();
 
     const QByteArray previous = saveAutoexec(m_dir->path(), boxText(600, 'o')).isEmpty()
-                                    ? readAll(autoexec())
+                                    ? readBytes(autoexec())
                                     : QByteArray();
     QVERIFY2(previous.size() > 20000, "the old autoexec.cfg could not be written");
 
     const QString error = saveAutoexec(m_dir->path(), boxText(20000, 'n'));
     QCOMPARE(error, systemText(ENOSPC));
-    QCOMPARE(readAll(autoexec()), previous);
+    QCOMPARE(readBytes(autoexec()), previous);
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
 
     // The space the failed save took is given back: a small save fits beside the old file.
     const QString small = boxText(100, 's');
     QCOMPARE(saveAutoexec(m_dir->path(), small), QString());
-    QCOMPARE(readAll(autoexec()), autoexecBytes(small));
+    QCOMPARE(readBytes(autoexec()), autoexecBytes(small));
 #else
     QSKIP("small filesystems are mounted on Linux only");
 #endif
@@ -249,7 +185,7 @@ void FaultSave::deviceFailsPartWay()
         });
     QCOMPARE(error, systemText(ENOSPC));
     if (hadFile) {
-        QCOMPARE(readAll(autoexec()), previous);
+        QCOMPARE(readBytes(autoexec()), previous);
         QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
     } else {
         QCOMPARE(cstrikeEntries(), QStringList());
@@ -275,7 +211,7 @@ void FaultSave::killedWhileHalfWritten()
     child.kill();
     QVERIFY(child.waitForFinished());
 
-    QCOMPARE(readAll(autoexec()), previous);
+    QCOMPARE(readBytes(autoexec()), previous);
     // Whatever the child left of its new content (an unnamed or a temporary file) took no name
     // of the player's.
     for (const QString &name : cstrikeEntries()) {
@@ -284,7 +220,7 @@ void FaultSave::killedWhileHalfWritten()
     }
     // And the next save replaces the file as usual.
     QCOMPARE(saveAutoexec(m_dir->path(), boxText(3, 'z')), QString());
-    QCOMPARE(readAll(autoexec()), autoexecBytes(boxText(3, 'z')));
+    QCOMPARE(readBytes(autoexec()), autoexecBytes(boxText(3, 'z')));
 }
 
 void FaultSave::killedDuringSaves_data()
@@ -325,7 +261,7 @@ void FaultSave::killedDuringSaves()
     child.kill();
     QVERIFY(child.waitForFinished());
 
-    const QByteArray now = readAll(autoexec());
+    const QByteArray now = readBytes(autoexec());
     const qsizetype which = whole.indexOf(now);
     QVERIFY2(which >= 0,
              qPrintable(QStringLiteral("autoexec.cfg is not whole: %1 bytes").arg(now.size())));
@@ -340,7 +276,7 @@ void FaultSave::readOnlyFileRefused()
 
     // Refused for every user, root included: the file's own write bit is the player's word.
     QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EACCES));
-    QCOMPARE(readAll(autoexec()), previous);
+    QCOMPARE(readBytes(autoexec()), previous);
     QCOMPARE(QFile::permissions(autoexec()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser &
                  ~QFileDevice::ExeUser,
              readOnly);
@@ -379,7 +315,7 @@ void FaultSave::symbolicLinkFollowed()
         QString::fromStdString(
             std::filesystem::read_symlink(QFile::encodeName(autoexec()).toStdString()).string()),
         linkText);
-    QCOMPARE(readAll(target), autoexecBytes(box));
+    QCOMPARE(readBytes(target), autoexecBytes(box));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
     QCOMPARE(QDir(m_dir->path() + QStringLiteral("/settings")).entryList(QDir::Files),
              QStringList{QStringLiteral("autoexec.cfg")});
@@ -392,7 +328,7 @@ void FaultSave::folderInItsPlace()
 
     QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EISDIR));
     QVERIFY(QFileInfo(autoexec()).isDir());
-    QCOMPARE(readAll(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
+    QCOMPARE(readBytes(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
 }
 

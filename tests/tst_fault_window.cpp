@@ -2,8 +2,8 @@
 // box, Save writes the box out, and every alias and bind line arrives in autoexec.cfg unchanged,
 // whatever the box makes of its characters on the way.
 
-#include "indexrus_fixture.h"
 #include "literalbytes.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -26,7 +26,7 @@ void FaultWindow::init()
 {
     MessageBox::clearHistory();
     MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == ui::QuestionStyle ? ui::Yes : ui::Ok;
+        return box.style == int(ui::MessageStyle::Question) ? ui::Answer::Yes : ui::Answer::Ok;
     });
 }
 
@@ -82,8 +82,8 @@ void FaultWindow::carriedThroughTheBox()
     QVERIFY2(boxes.first().text.startsWith(QStringLiteral("Найдено ")),
              qPrintable(boxes.first().text));
     for (const MessageBox::Record &box : boxes)
-        QVERIFY2(box.style != ui::ErrorStyle, qPrintable(box.text));
-    QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
+        QVERIFY2(box.style != int(ui::MessageStyle::Error), qPrintable(box.text));
+    QCOMPARE(readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
 }
 
 QTEST_MAIN(FaultWindow)

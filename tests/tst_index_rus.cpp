@@ -1,7 +1,7 @@
 // The main window as the user finds it: its controls, their places and defaults, the bot extras
 // that follow `pod`, the numeric fields' keys, and what the load puts into the config box.
 
-#include "indexrus_fixture.h"
+#include "windowfixture.h"
 
 #include "config/linetable.h"
 #include "config/options.h"
@@ -682,7 +682,7 @@ private Q_SLOTS:
         folders.writeConfig("bind a b\r\n");
         QFile::remove(folders.pathFile());
         IndexRus window(folders.store());
-        MessageBox::setNextAnswers({velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
         window.load();
         // One box: the reason the file could not be read. No import is tried.
         QCOMPARE(MessageBox::history().size(), 1);
@@ -697,9 +697,9 @@ private Q_SLOTS:
     {
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
-        GameFolders::writeBytes(folders.pathFile(), "\r\n");
+        writeBytes(folders.pathFile(), "\r\n");
         IndexRus window(folders.store());
-        MessageBox::setNextAnswers({velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
         window.load();
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, QStringLiteral("В файле не указан путь!"));

@@ -1,7 +1,7 @@
 // The commands of the main window's menu: Show, Save, Clear, Exit and the folder reset, and the
 // whole way from a game's config.cfg to its autoexec.cfg.
 
-#include "indexrus_fixture.h"
+#include "windowfixture.h"
 
 #include "config/generator.h"
 #include "ui/tabcontrol.h"
@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -99,7 +100,7 @@ private Q_SLOTS:
         GameFolders folders;
         folders.writeConfig({});
         const auto window = loadedWindow(folders);
-        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Show");
         trigger(window.get(), "popMenu1Show");
         QCOMPARE(window->configText(), defaultRun() + defaultRun());
@@ -114,7 +115,7 @@ private Q_SLOTS:
         window->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("40"));
         window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
         window->findChild<QCheckBox *>(QStringLiteral("Check12"))->setChecked(true);
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Show");
         const QString text = window->configText();
         QVERIFY(text.startsWith(QStringLiteral(
@@ -134,7 +135,7 @@ private Q_SLOTS:
         config->moveCursor(QTextCursor::End);
         QTest::keyClick(config, Qt::Key_Backspace);
         QCOMPARE(window->configText(), QStringLiteral("bind a b"));
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Show");
         QCOMPARE(window->configText(), QStringLiteral("bind a b") + defaultRun());
         QVERIFY(window->configText().startsWith(QStringLiteral("bind a bcl_latency \"-0\"\n")));
@@ -147,7 +148,7 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         QTextDocument *document = configBox(window.get())->document();
         QVERIFY(!document->isUndoAvailable()); // the load is not undone into the design text
-        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Show");
         trigger(window.get(), "popMenu1Show");
         document->undo();
@@ -167,7 +168,7 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         QTextDocument *document = configBox(window.get())->document();
         const QTextBlock firstBlock = document->firstBlock();
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Show");
         QCOMPARE(document->blockCount(), 200000 + 44 + 1);
         // The blocks that were there stay the same blocks: nothing was set anew.
@@ -193,7 +194,7 @@ private Q_SLOTS:
             trigger(window.get(), "popMenu1Save");
             QCOMPARE(yes.texts, QStringList{kSaveQuestion});
         }
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()),
+        QCOMPARE(readBytes(folders.autoexecCfg()),
                  QByteArray("bind a b\r\necho typed\r\nlast\r\n"));
         QCOMPARE(MessageBox::history().size(), 2); // the count and the question, nothing after
     }
@@ -207,9 +208,9 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         QVERIFY(window->configText().contains(QChar(0x00A0)));
         QVERIFY(window->configText().contains(QChar(0xDC80)));
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Save");
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), binds + "\r\n");
+        QCOMPARE(readBytes(folders.autoexecCfg()), binds + "\r\n");
     }
 
     void saveOfAnEmptyBoxWritesOnlyCrLf()
@@ -217,16 +218,16 @@ private Q_SLOTS:
         GameFolders folders;
         folders.writeConfig({});
         const auto window = loadedWindow(folders);
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Save");
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("\r\n"));
+        QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("\r\n"));
     }
 
     void saveAnsweredNoWritesNothing()
     {
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
-        GameFolders::writeBytes(folders.autoexecCfg(), "old\r\n");
+        writeBytes(folders.autoexecCfg(), "old\r\n");
         const auto window = loadedWindow(folders);
         MessageBox::clearHistory();
         {
@@ -235,7 +236,7 @@ private Q_SLOTS:
             QCOMPARE(no.texts, QStringList{kSaveQuestion});
         }
         QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
+        QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
     }
 
     void saveWithoutPathFileShowsTheErrorAndAsksNothing()
@@ -264,7 +265,7 @@ private Q_SLOTS:
         folders.writePathFile(other);
         const auto window = loadedWindow(folders); // the import fails too, with its own error
         MessageBox::clearHistory();
-        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Ok});
         trigger(window.get(), "popMenu1Save");
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history()[0].text, kSaveQuestion);
@@ -281,9 +282,9 @@ private Q_SLOTS:
         const QString moved = folders.root.filePath(QStringLiteral("moved"));
         QDir().mkpath(moved + QStringLiteral("/cstrike"));
         folders.writePathFile(moved);
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Save");
-        QCOMPARE(GameFolders::readBytes(moved + QStringLiteral("/cstrike/autoexec.cfg")),
+        QCOMPARE(readBytes(moved + QStringLiteral("/cstrike/autoexec.cfg")),
                  QByteArray("bind a b\r\n\r\n"));
         QVERIFY(!QFile::exists(folders.autoexecCfg()));
         QCOMPARE(window->gameFolder(), moved);
@@ -295,22 +296,22 @@ private Q_SLOTS:
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
         const auto window = loadedWindow(folders);
-        GameFolders::writeBytes(folders.pathFile(), {});
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        writeBytes(folders.pathFile(), {});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Save");
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("bind a b\r\n\r\n"));
+        QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("bind a b\r\n\r\n"));
     }
 
     void saveWithNoFolderEverNamedRefusesToGuess()
     {
         // No folder at load and none now: "/cstrike/autoexec.cfg" at the root is not the game's.
         GameFolders folders;
-        GameFolders::writeBytes(folders.pathFile(), {});
+        writeBytes(folders.pathFile(), {});
         IndexRus window(folders.store());
-        MessageBox::setNextAnswers({velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
         window.load();
         MessageBox::clearHistory();
-        MessageBox::setNextAnswers({velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
         trigger(&window, "popMenu1Save");
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, QStringLiteral("В файле не указан путь!"));
@@ -321,15 +322,15 @@ private Q_SLOTS:
     {
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
-        GameFolders::writeBytes(folders.autoexecCfg(), "old\r\n");
+        writeBytes(folders.autoexecCfg(), "old\r\n");
         QFile::setPermissions(folders.autoexecCfg(), QFileDevice::ReadOwner);
         const auto window = loadedWindow(folders);
         MessageBox::clearHistory();
-        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Ok});
         trigger(window.get(), "popMenu1Save");
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history()[1].style, 16);
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
+        QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
         QFile::setPermissions(folders.autoexecCfg(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
@@ -359,9 +360,9 @@ private Q_SLOTS:
         }
         QCOMPARE(window->configText(), expected);
         // A save afterwards writes what the box holds, only CR LF when it is empty.
-        MessageBox::setNextAnswers({velmora::ui::Yes});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
         trigger(window.get(), "popMenu1Save");
-        QCOMPARE(GameFolders::readBytes(folders.autoexecCfg()), crlf(expected.toUtf8()) + "\r\n");
+        QCOMPARE(readBytes(folders.autoexecCfg()), crlf(expected.toUtf8()) + "\r\n");
     }
 
     // --- Exit and the folder reset -----------------------------------------------------------
@@ -386,7 +387,7 @@ private Q_SLOTS:
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
         const auto window = loadedWindow(folders);
-        QuitCounter quit;
+        QSignalSpy quit(window.get(), &IndexRus::quitRequested);
         MessageBox::clearHistory();
         {
             BoxAnswerer press(button);
@@ -395,7 +396,7 @@ private Q_SLOTS:
             QCOMPARE(press.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
         }
         QCOMPARE(MessageBox::history()[0].style, 52);
-        QCOMPARE(quit.count, ends);
+        QCOMPARE(quit.count(), ends);
         // Only the reset removes the path file, and only on Yes.
         QCOMPARE(QFile::exists(folders.pathFile()), command != "new" || ends == 0);
         // Unsaved text is neither saved nor asked about.
@@ -411,14 +412,14 @@ private Q_SLOTS:
         // A folder in the path file's place cannot be removed as a file.
         QFile::remove(folders.pathFile());
         QDir().mkpath(folders.pathFile() + QStringLiteral("/keep"));
-        QuitCounter quit;
+        QSignalSpy quit(window.get(), &IndexRus::quitRequested);
         MessageBox::clearHistory();
-        MessageBox::setNextAnswers({velmora::ui::Yes, velmora::ui::Ok});
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Ok});
         trigger(window.get(), "new");
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history()[1].style, 16);
         QVERIFY(!MessageBox::history()[1].text.isEmpty());
-        QCOMPARE(quit.count, 1);
+        QCOMPARE(quit.count(), 1);
     }
 
     void closingByTheTitleBarEndsWithoutAQuestion()
@@ -428,10 +429,10 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QuitCounter quit;
+        QSignalSpy quit(window.get(), &IndexRus::quitRequested);
         MessageBox::clearHistory();
         QVERIFY(window->close());
-        QCOMPARE(quit.count, 1);
+        QCOMPARE(quit.count(), 1);
         QCOMPARE(MessageBox::history().size(), 0);
         QVERIFY(!QFile::exists(folders.autoexecCfg()));
     }
@@ -456,10 +457,10 @@ private Q_SLOTS:
             trigger(&window, "popMenu1Save");
             QCOMPARE(yes.texts, (QStringList{kShowQuestion, kSaveQuestion}));
         }
-        QByteArray bare = GameFolders::readBytes(folders.autoexecCfg());
+        QByteArray bare = readBytes(folders.autoexecCfg());
         bare.replace("\r\n", "");
         QVERIFY(!bare.contains('\n') && !bare.contains('\r')); // no lone LF or CR
-        const QByteArray file = GameFolders::readBytes(folders.autoexecCfg());
+        const QByteArray file = readBytes(folders.autoexecCfg());
         const QList<QByteArray> lines = file.split('\n');
         for (qsizetype i = 0; i + 1 < lines.size(); ++i)
             QVERIFY2(lines[i].endsWith('\r'), lines[i].constData()); // CR LF everywhere

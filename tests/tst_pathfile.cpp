@@ -1,4 +1,5 @@
 #include "gamefiles/pathfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,23 +7,6 @@
 #include <QTest>
 
 using namespace velmora;
-
-namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
 
 class TestPathFile : public QObject
 {

@@ -2,6 +2,7 @@
 // "?" menu of the main window with the about window and the support page.
 
 #include "boxanswerer.h"
+#include "testfiles.h"
 
 #include "gamefiles/pathfile.h"
 #include "ui/browser.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,14 +31,6 @@ namespace {
 
 const QString kNoPath = QStringLiteral("В файле не указан путь!");
 const QString kFound = QStringLiteral("Найдено 2 bind(s) и alias");
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList boxTexts()
 {
@@ -73,12 +67,10 @@ private:
     QString m_game;
     QString m_previousCurrent;
     QList<QUrl> m_opened;
-    int m_quits = 0;
 };
 
 void TestStartup::initTestCase()
 {
-    velmora::IndexRus::setQuitHandler([this] { ++m_quits; });
     velmora::ui::setBrowserOpener([this](const QUrl &url) {
         m_opened.append(url);
         return true;
@@ -99,9 +91,8 @@ void TestStartup::init()
     QVERIFY(QDir::setCurrent(m_game));
     m_game = QDir::currentPath();
     m_opened.clear();
-    m_quits = 0;
     MessageBox::clearHistory();
-    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Ok; });
+    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Answer::Ok; });
 }
 
 void TestStartup::cleanup()
@@ -143,6 +134,7 @@ void TestStartup::startPaths()
         writeBytes(dirVlm, content.replace("%GAME%", QDir::toNativeSeparators(m_game).toUtf8()));
 
     Program program(store());
+    QSignalSpy quits(&program, &Program::quitRequested);
     program.start();
     QVERIFY(program.chooser());
     QCOMPARE(program.chooser()->objectName(), QStringLiteral("dir"));
@@ -157,7 +149,7 @@ void TestStartup::startPaths()
     QVERIFY(program.chooser()->isVisible());
     QVERIFY(!program.mainWindow());
     QCOMPARE(MessageBox::history().size(), 1);
-    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::ErrorStyle));
+    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::MessageStyle::Error));
     if (fileExists)
         QCOMPARE(MessageBox::history()[0].text, kNoPath);
     else
@@ -174,7 +166,7 @@ void TestStartup::startPaths()
     QVERIFY(program.mainWindow()->isVisible());
     QCOMPARE(program.mainWindow()->gameFolder(), QDir::toNativeSeparators(m_game));
     QCOMPARE(boxTexts().last(), kFound);
-    QCOMPARE(m_quits, 0);
+    QCOMPARE(quits.count(), 0);
 }
 
 void TestStartup::firstStartWithRealBoxes()
@@ -201,6 +193,7 @@ void TestStartup::aboutWindowLifecycle()
     writeBytes(velmora::pathFileLocation(m_programFolder),
                QDir::toNativeSeparators(m_game).toUtf8() + "\r\n");
     Program program(store());
+    QSignalSpy quits(&program, &Program::quitRequested);
     program.start();
     QAction *about = menuEntry(program, "popMenu3Program");
     QVERIFY(about);
@@ -233,7 +226,7 @@ void TestStartup::aboutWindowLifecycle()
     QTRY_VERIFY(first.isNull());
     QCOMPARE(program.aboutWindow(), nullptr);
     QVERIFY(program.mainWindow()->isVisible());
-    QCOMPARE(m_quits, 0);
+    QCOMPARE(quits.count(), 0);
 
     // The next "О программе" creates it anew.
     about->trigger();

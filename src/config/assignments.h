@@ -9,6 +9,6 @@ namespace velmora {
 /// Applies one NAME=VALUE argument of `velmora --print-config` to the options. Names are the
 /// controls' names, exactly; texts are taken as given (no digit filter) and may be empty.
 /// Returns an empty string on success, otherwise why the argument was refused.
-QString applyAssignment(OptionSnapshot &options, QStringView argument);
+[[nodiscard]] QString applyAssignment(OptionSnapshot &options, QStringView argument);
 
 } // namespace velmora

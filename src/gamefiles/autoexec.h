@@ -19,14 +19,14 @@ QByteArray autoexecBytes(QStringView boxText);
 /// the previous file whole. A read-only autoexec.cfg is refused, never replaced; a missing
 /// cstrike folder fails and creates nothing. Returns an empty string on success, otherwise the
 /// system's description of the failure.
-QString saveAutoexec(const QString &gameFolder, QStringView boxText);
+[[nodiscard]] QString saveAutoexec(const QString &gameFolder, QStringView boxText);
 
 /// Opens the file a save writes through: a QSaveFile on the given path. Tests put in one whose
 /// writes fail part-way, as a full disk's do.
 using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
 
 /// saveAutoexec() writing through a file of the given factory.
-QString saveAutoexec(const QString &gameFolder, QStringView boxText,
-                     const SaveFileFactory &openFile);
+[[nodiscard]] QString saveAutoexec(const QString &gameFolder, QStringView boxText,
+                                   const SaveFileFactory &openFile);
 
 } // namespace velmora

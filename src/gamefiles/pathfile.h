@@ -25,10 +25,10 @@ PathFileRead readPathFile(const QString &folder);
 
 /// Writes the game folder and CR LF to dir.vlm in the given folder, replacing the file.
 /// Returns an empty string on success, otherwise the system's description.
-QString writePathFile(const QString &folder, const QString &gameFolder);
+[[nodiscard]] QString writePathFile(const QString &folder, const QString &gameFolder);
 
 /// Deletes dir.vlm in the given folder. A file that is not there is no failure.
-QString deletePathFile(const QString &folder);
+[[nodiscard]] QString deletePathFile(const QString &folder);
 
 /// True for a stored folder that names no folder: empty, or a number equal to zero ("0", "00").
 bool namesNoFolder(const QString &storedFolder);
@@ -47,9 +47,9 @@ public:
     QString activeFolder() const;
     PathFileRead read() const;
     /// Beside the executable when possible, else in the user's folder. Empty string on success.
-    QString write(const QString &gameFolder) const;
+    [[nodiscard]] QString write(const QString &gameFolder) const;
     /// Deletes both files. Empty string on success, otherwise the first failure's description.
-    QString remove() const;
+    [[nodiscard]] QString remove() const;
 
 private:
     QString m_programFolder;

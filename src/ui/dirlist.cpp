@@ -35,8 +35,15 @@ DirectoryList::DirectoryList(QWidget *parent)
     connect(this, &QTreeWidget::itemActivated, this, &DirectoryList::openItem);
 
     const QString start = QDir::currentPath();
-    if (!setPath(start).isEmpty() || start.isEmpty())
-        setPath(QDir::rootPath());
+    if (!start.isEmpty() && setPath(start).isEmpty())
+        return;
+    // The working folder is gone or closed to us: the root is the folder that is always there.
+    // Should even the root refuse its listing, the list stays empty but still stands at the root,
+    // so "OK" never stores an empty path.
+    if (!setPath(QDir::rootPath()).isEmpty()) {
+        m_path = cleanFolder(QDir::rootPath());
+        Q_EMIT pathChanged(path());
+    }
 }
 
 QString DirectoryList::path() const

@@ -20,7 +20,7 @@ public:
     QString path() const;
     /// Makes a folder current. Returns an empty string on success, otherwise why it could not be
     /// opened; the list then stays as it was.
-    QString setPath(const QString &folder);
+    [[nodiscard]] QString setPath(const QString &folder);
 
     /// The folder an entry stands for.
     static QString folderOf(const QTreeWidgetItem *item);

@@ -21,7 +21,7 @@ public:
     /// The machine's drives as the list offers them.
     static QStringList systemDrives();
     /// Empty when the drive can be used, otherwise why not, in the user's words.
-    static QString whyNotReady(const QString &root);
+    [[nodiscard]] static QString whyNotReady(const QString &root);
     /// The drive (one of the roots offered) that holds a folder: the longest root above it.
     QString driveOf(const QString &folder) const;
 

@@ -25,21 +25,22 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
     QMessageBox box(parent);
     box.setWindowTitle(record.title);
     box.setText(record.text);
-    if (record.style == QuestionStyle) {
+    if (record.style == int(MessageStyle::Question)) {
         box.setIcon(QMessageBox::Warning);
         QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes ? Yes : No;
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
-    box.setIcon(record.style == ErrorStyle ? QMessageBox::Critical : QMessageBox::Information);
+    box.setIcon(record.style == int(MessageStyle::Error) ? QMessageBox::Critical
+                                                         : QMessageBox::Information);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
-    return Ok;
+    return Answer::Ok;
 }
 
 } // namespace

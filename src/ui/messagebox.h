@@ -10,14 +10,14 @@ class QWidget;
 namespace velmora::ui {
 
 /// The message-box styles Velmora uses, by their historical numbers.
-enum MessageStyle : int {
-    ErrorStyle = 16,       ///< critical icon, OK
-    QuestionStyle = 52,    ///< warning icon, Yes (default) and No
-    InformationStyle = 64, ///< information icon, OK
+enum class MessageStyle : int {
+    Error = 16,       ///< critical icon, OK
+    Question = 52,    ///< warning icon, Yes (default) and No
+    Information = 64, ///< information icon, OK
 };
 
 /// What the user answered. Only Yes ever runs an action; closing a question in any other way is No.
-enum Answer : int { Ok = 1, Yes = 6, No = 7 };
+enum class Answer : int { Ok = 1, Yes = 6, No = 7 };
 
 /// Every message box of Velmora is shown through here. The title is always "Velmora" and the
 /// buttons read "Да", "Нет" and "OK".
@@ -31,7 +31,7 @@ public:
     {
         QString text;
         QString title;
-        int style = 0;
+        int style = 0; ///< the MessageStyle's number
     };
     using Responder = std::function<Answer(const Record &)>;
 

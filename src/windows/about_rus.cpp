@@ -1,5 +1,6 @@
 #include "windows/about_rus.h"
 
+#include "ui/fonts.h"
 #include "ui/twips.h"
 #include "windows/support.h"
 
@@ -13,14 +14,6 @@
 namespace velmora {
 
 namespace {
-
-QFont arial(qreal points, const QString &family = QStringLiteral("Arial"))
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 const QString kNotice = QStringLiteral(
     "Velmora составляет autoexec.cfg для Counter-Strike: сетевые, графические и звуковые "
@@ -39,35 +32,38 @@ AboutRus::AboutRus(QWidget *parent)
     // The title bar's close destroys the window; it is never the one whose closing ends Velmora.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(arial(8.25));
+    setFont(ui::arialFont(8.25));
 
     auto *frame3 = new QGroupBox(this);
     frame3->setObjectName(QStringLiteral("Frame3"));
-    frame3->setGeometry(ui::TwipRect(this, 120, 0, 4095, 2655));
-    QLabel *notice = addLabel(frame3, "Label8", kNotice, {120, 240, 3735, 2295}, arial(9.75));
+    frame3->setGeometry(ui::twipRect(this, 120, 0, 4095, 2655));
+    QLabel *notice =
+        addLabel(frame3, "Label8", kNotice, {120, 240, 3735, 2295}, ui::arialFont(9.75));
     notice->setWordWrap(true);
 
     auto *frame2 = new QGroupBox(QStringLiteral("Програмист:"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(ui::TwipRect(this, 120, 2760, 4095, 3255));
+    frame2->setGeometry(ui::twipRect(this, 120, 2760, 4095, 3255));
     QLabel *name = addLabel(frame2, "Label1", QStringLiteral("Разработчики Velmora"),
-                            {120, 360, 3735, 375}, arial(12));
+                            {120, 360, 3735, 375}, ui::arialFont(12));
     name->setToolTip(QStringLiteral("Собственной персоны :)"));
-    addLabel(frame2, "Label7", QStringLiteral("aka"), {1680, 720, 375, 255}, arial(9.75));
-    QFont black = arial(12, QStringLiteral("Arial Black"));
+    addLabel(frame2, "Label7", QStringLiteral("aka"), {1680, 720, 375, 255}, ui::arialFont(9.75));
+    QFont black = ui::arialFont(12, QStringLiteral("Arial Black"));
     // Where Arial Black is missing, the heaviest weight of the substitute comes closest.
     black.setWeight(QFont::Black);
     addLabel(frame2, "Label2", QStringLiteral("VLM"), {1440, 960, 855, 375}, black);
-    addLabel(frame2, "Label3", QStringLiteral("E-mail:"), {240, 1440, 735, 255}, arial(9.75));
+    addLabel(frame2, "Label3", QStringLiteral("E-mail:"), {240, 1440, 735, 255},
+             ui::arialFont(9.75));
     m_email = addLabel(frame2, "Label9", QStringLiteral("velmora@example.org"),
-                       {1200, 1440, 2415, 375}, arial(12));
+                       {1200, 1440, 2415, 375}, ui::arialFont(12));
     m_email->setToolTip(QStringLiteral("Нажми чтобы скопировать"));
-    addLabel(frame2, "Label5", QStringLiteral("ICQ:"), {240, 1800, 615, 255}, arial(9.75));
-    m_icq =
-        addLabel(frame2, "Label6", QStringLiteral("123456789"), {1200, 1800, 1335, 255}, arial(12));
+    addLabel(frame2, "Label5", QStringLiteral("ICQ:"), {240, 1800, 615, 255}, ui::arialFont(9.75));
+    m_icq = addLabel(frame2, "Label6", QStringLiteral("123456789"), {1200, 1800, 1335, 255},
+                     ui::arialFont(12));
     m_icq->setToolTip(QStringLiteral("Нажми чтобы скопировать"));
-    addLabel(frame2, "Label4", QStringLiteral("Web:"), {240, 2160, 615, 255}, arial(9.75));
-    m_web = addLabel(frame2, "Label10", supportAddress(), {1200, 2160, 2535, 375}, arial(12));
+    addLabel(frame2, "Label4", QStringLiteral("Web:"), {240, 2160, 615, 255}, ui::arialFont(9.75));
+    m_web =
+        addLabel(frame2, "Label10", supportAddress(), {1200, 2160, 2535, 375}, ui::arialFont(12));
     m_web->setToolTip(QStringLiteral("Нажми на надаись чтобы посетить"));
     QLabel *hint = addLabel(frame2, "Label11",
                             QStringLiteral("Нажмите на надпись чтоб скопировать в буфер обмена. "
@@ -85,11 +81,11 @@ AboutRus::AboutRus(QWidget *parent)
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setToolTip(QStringLiteral("Ага буржуи лохи!"));
     ok->setAutoDefault(true);
-    ok->setGeometry(ui::TwipRect(this, 120, 6120, 4095, 495));
+    ok->setGeometry(ui::twipRect(this, 120, 6120, 4095, 495));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
     ok->setFocus();
 
-    setFixedSize(ui::Twips(this, 4365), ui::Twips(this, 6720));
+    setFixedSize(ui::twips(this, 4365), ui::twips(this, 6720));
 }
 
 QLabel *AboutRus::addLabel(QWidget *container, const char *name, const QString &text, QRect twips,
@@ -99,7 +95,7 @@ QLabel *AboutRus::addLabel(QWidget *container, const char *name, const QString &
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(ui::TwipRect(this, twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(ui::twipRect(this, twips.x(), twips.y(), twips.width(), twips.height()));
     label->installEventFilter(this);
     return label;
 }

@@ -32,7 +32,4 @@ private:
     QLabel *m_pressed = nullptr;
 };
 
-/// The window's name in the program's own vocabulary.
-using about_rus = AboutRus;
-
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "ui/dirlist.h"
 #include "ui/drivelist.h"
+#include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -41,20 +42,17 @@ Dir::Dir(PathFileStore store, QWidget *parent)
     m_caption = new QLabel(kCaption, this);
     m_caption->setObjectName(QStringLiteral("Label1"));
     m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont captionFont(QStringLiteral("Arial"));
-    captionFont.setPointSizeF(14.25);
-    captionFont.setWeight(QFont::Normal);
-    m_caption->setFont(captionFont);
+    m_caption->setFont(ui::arialFont(14.25));
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));
     // Enter on the focused button presses it, as on the platform this window comes from.
     m_ok->setAutoDefault(true);
 
-    m_drives->setGeometry(ui::TwipRect(this, 120, 600, 6735, 315));
-    m_folders->setGeometry(ui::TwipRect(this, 120, 960, 6735, 2565));
-    m_caption->setGeometry(ui::TwipRect(this, 120, 120, 6735, 375));
-    m_ok->setGeometry(ui::TwipRect(this, 120, 3600, 6735, 495));
-    setFixedSize(ui::Twips(this, 6990), ui::Twips(this, 4215));
+    m_drives->setGeometry(ui::twipRect(this, 120, 600, 6735, 315));
+    m_folders->setGeometry(ui::twipRect(this, 120, 960, 6735, 2565));
+    m_caption->setGeometry(ui::twipRect(this, 120, 120, 6735, 375));
+    m_ok->setGeometry(ui::twipRect(this, 120, 3600, 6735, 495));
+    setFixedSize(ui::twips(this, 6990), ui::twips(this, 4215));
 
     setTabOrder(m_drives, m_folders);
     setTabOrder(m_folders, m_ok);
@@ -63,8 +61,9 @@ Dir::Dir(PathFileStore store, QWidget *parent)
     m_drives->showDriveOf(m_folders->path());
     connect(m_drives, &QComboBox::activated, this, &Dir::changeDrive);
     connect(m_folders, &ui::DirectoryList::pathChanged, m_drives, &ui::DriveList::showDriveOf);
-    connect(m_folders, &ui::DirectoryList::openFailed, this,
-            [this](const QString &why) { ui::MessageBox::show(this, why, ui::ErrorStyle); });
+    connect(m_folders, &ui::DirectoryList::openFailed, this, [this](const QString &why) {
+        ui::MessageBox::show(this, why, ui::MessageStyle::Error);
+    });
     connect(m_ok, &QPushButton::clicked, this, &Dir::accept);
 }
 
@@ -81,12 +80,13 @@ bool Dir::load()
     if (read.status == PathFileRead::Folder)
         m_storedFolder = read.folder;
     if (read.status == PathFileRead::Failed) {
-        ui::MessageBox::show(nullptr, read.error, ui::ErrorStyle);
+        ui::MessageBox::show(nullptr, read.error, ui::MessageStyle::Error);
     } else if (!namesNoFolder(m_storedFolder)) {
         finish();
         return true;
     } else {
-        ui::MessageBox::show(nullptr, QStringLiteral("В файле не указан путь!"), ui::ErrorStyle);
+        ui::MessageBox::show(nullptr, QStringLiteral("В файле не указан путь!"),
+                             ui::MessageStyle::Error);
     }
     show();
     return false;
@@ -103,13 +103,13 @@ void Dir::changeDrive()
     const QString root = m_drives->drive();
     const QString why = ui::DriveList::whyNotReady(root);
     if (!why.isEmpty()) {
-        ui::MessageBox::show(this, why, ui::ErrorStyle);
+        ui::MessageBox::show(this, why, ui::MessageStyle::Error);
         m_drives->showDriveOf(m_folders->path());
         return;
     }
     const QString failure = m_folders->setPath(currentFolderOf(*m_drives, root));
     if (!failure.isEmpty()) {
-        ui::MessageBox::show(this, failure, ui::ErrorStyle);
+        ui::MessageBox::show(this, failure, ui::MessageStyle::Error);
         m_drives->showDriveOf(m_folders->path());
     }
 }
@@ -123,7 +123,7 @@ void Dir::accept()
     if (!error.isEmpty()) {
         // Neither beside the program nor in the user's folder: a main window opened now could
         // never save, so the chooser stays.
-        ui::MessageBox::show(this, error, ui::ErrorStyle);
+        ui::MessageBox::show(this, error, ui::MessageStyle::Error);
         return;
     }
     finish();

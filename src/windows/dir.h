@@ -55,7 +55,4 @@ private:
     QPushButton *m_ok = nullptr;
 };
 
-/// The window's name in the program's own vocabulary.
-using dir = Dir;
-
 } // namespace velmora

@@ -5,22 +5,11 @@
 
 #include <QMainWindow>
 
-#include <functional>
-
-class QComboBox;
-class QCheckBox;
-class QGroupBox;
-class QLineEdit;
 class QPlainTextEdit;
-class QTimer;
 
 namespace velmora {
 
-namespace ui {
-class DigitKeyFilter;
-class Slider;
-class TabControl;
-} // namespace ui
+class OptionPages;
 
 /// The main window: the option pages, the config box and the menu that shows, saves and clears
 /// the config, resets the game folder and ends the program.
@@ -29,10 +18,6 @@ class IndexRus : public QMainWindow
     Q_OBJECT
 
 public:
-    /// How the program ends when the user asks it to (Exit, the folder reset, the title bar's close
-    /// button): at once, no window asked, nothing saved.
-    using QuitHandler = std::function<void()>;
-
     explicit IndexRus(PathFileStore store, QWidget *parent = nullptr);
     ~IndexRus() override;
 
@@ -43,15 +28,15 @@ public:
 
     QString gameFolder() const { return m_gameFolder; }
 
+    /// The option pages, which own every control the generator reads.
+    OptionPages *pages() const { return m_pages; }
     /// The options as the controls hold them now, as one run of the generator reads them.
     OptionSnapshot snapshot() const;
 
+    /// The config box (`config`).
+    QPlainTextEdit *configBox() const { return m_config; }
     /// The config box's text exactly as it stands, line breaks as '\n'.
     QString configText() const;
-
-    /// Replaces the way the program ends; an empty handler brings back the default, which leaves
-    /// the application's event loop.
-    static void setQuitHandler(QuitHandler handler);
 
 public Q_SLOTS:
     void showConfig();      ///< "Показать"
@@ -63,6 +48,9 @@ public Q_SLOTS:
 Q_SIGNALS:
     void aboutRequested();   ///< "О программе"
     void supportRequested(); ///< "Тех. поддержка"
+    /// The user ended the program (Exit, the folder reset, the title bar's close button): it is to
+    /// end at once, no window asked, nothing saved. The program start connects it.
+    void quitRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -70,29 +58,16 @@ protected:
 
 private:
     void buildMenu();
-    void buildPages();
+    void buildClient();
     void GenerateConfig();
     void appendToConfig(const QString &text);
-    void updateBotExtras();
-    void endProgram();
 
     PathFileStore m_store;
     QString m_gameFolder;
     bool m_centred = false;
 
-    ui::TabControl *m_tabs = nullptr;
+    OptionPages *m_pages = nullptr;
     QPlainTextEdit *m_config = nullptr;
-    QComboBox *m_combo = nullptr;
-    QLineEdit *m_texts[kTextCount] = {};
-    ui::Slider *m_sliders[kSliderCount] = {};
-    QCheckBox *m_checks[kCheckCount] = {};
-    QCheckBox *m_pod = nullptr;
-    QGroupBox *m_botExtras = nullptr;
-    QTimer *m_timer = nullptr;
-    ui::DigitKeyFilter *m_digitFilter = nullptr;
 };
-
-/// The window's name in the program's own vocabulary.
-using index_rus = IndexRus;
 
 } // namespace velmora

@@ -41,6 +41,7 @@ void Program::showMainWindow()
     m_main = std::make_unique<IndexRus>(m_store);
     connect(m_main.get(), &IndexRus::aboutRequested, this, &Program::showAbout);
     connect(m_main.get(), &IndexRus::supportRequested, this, &Program::openSupport);
+    connect(m_main.get(), &IndexRus::quitRequested, this, &Program::quitRequested);
     // The first showing loads the window: it reads the path file the chooser has just read or
     // written, and carries the game's binds into the config box.
     m_main->load();
@@ -80,6 +81,8 @@ int startProgram(int argc, char **argv)
     Program program(
         PathFileStore(QCoreApplication::applicationDirPath(),
                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    // Leaving the event loop closes every window without asking it.
+    QObject::connect(&program, &Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.start();
     return QApplication::exec();
 }

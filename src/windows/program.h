@@ -44,6 +44,10 @@ public Q_SLOTS:
     /// "Тех. поддержка": opens the support page; the clipboard stays as it is.
     void openSupport();
 
+Q_SIGNALS:
+    /// The main window asked to end the program.
+    void quitRequested();
+
 private:
     void showMainWindow();
 

@@ -1,0 +1,285 @@
+#include "windows/optionpages.h"
+
+#include "config/linetable.h"
+#include "ui/digitkeyfilter.h"
+#include "ui/fonts.h"
+#include "ui/slider.h"
+#include "ui/twips.h"
+#include "ui/wrapcheckbox.h"
+#include "windows/optiontable.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace velmora {
+
+using namespace optiontable;
+
+namespace {
+
+const QString kCaptionedFrameStyle = QStringLiteral(
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 7px; padding: 0 2px; }");
+
+/// The fields the digit filter guards: pings, the drop speed, money and the times.
+constexpr int kDigitFields[] = {1, 2, 3, 6, 7, 8, 9};
+
+QString numbered(const char *prefix, int number)
+{
+    return QLatin1StringView(prefix) + QString::number(number);
+}
+
+int checkValue(const QCheckBox *box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return Checked;
+    case Qt::PartiallyChecked:
+        return Grayed;
+    default:
+        return Unchecked;
+    }
+}
+
+QLabel *createLabel(QWidget *parent, const Cell &cell, bool ownFont)
+{
+    auto *label = new QLabel(QString::fromUtf8(cell.caption), parent);
+    label->setObjectName(QLatin1StringView(cell.name));
+    if (ownFont)
+        label->setFont(ui::arialFont(9.75));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+QLabel *createRedLabel(QWidget *parent, const char *objectName, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1StringView(objectName));
+    label->setFont(ui::arialFont(14.25));
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label->setPalette(red);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+OptionPages::OptionPages(QWidget *parent)
+    : ui::TabControl(parent)
+    , m_digitFilter(new ui::DigitKeyFilter(this))
+{
+    setObjectName(QStringLiteral("SSTab1"));
+    setRowHeight(ui::twips(this, kHeaderRowHeight));
+    buildFromTable();
+    for (int n : kDigitFields)
+        m_digitFilter->attach(text(n));
+
+    m_botExtras = qobject_cast<QGroupBox *>(m_containers.value(QStringLiteral("Frame11")));
+    m_botExtras->hide();
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(100);
+    connect(m_timer, &QTimer::timeout, this, &OptionPages::updateBotExtras);
+    m_timer->start();
+
+    setCurrentIndex(2); // "Звук"
+}
+
+void OptionPages::buildFromTable()
+{
+    const ui::TwipScale tw(this);
+    for (const Step &step : optionPageSteps()) {
+        QWidget *parent = step.in ? m_containers.value(QLatin1StringView(step.in)) : nullptr;
+        switch (step.block) {
+        case Block::Page: {
+            auto *page = new QGroupBox(this);
+            page->setObjectName(QLatin1StringView(step.name));
+            addTab(page, QString::fromUtf8(step.caption));
+            page->setGeometry(tw.rect(step.left, step.top, step.width, step.height));
+            m_containers.insert(page->objectName(), page);
+            break;
+        }
+        case Block::Frame:
+            m_containers.insert(QLatin1StringView(step.name), createFrame(tw, step, parent));
+            break;
+        case Block::Row:
+            placeRow(tw, step, parent);
+            break;
+        case Block::Column:
+            placeColumn(tw, step, parent);
+            break;
+        case Block::Slider:
+            placeSlider(tw, step, parent);
+            break;
+        case Block::Fixed:
+            createControl(parent, step.cells[0])
+                ->setGeometry(tw.rect(step.left, step.top, step.width, step.height));
+            break;
+        }
+    }
+}
+
+QWidget *OptionPages::createControl(QWidget *parent, const Cell &cell)
+{
+    const QString caption = QString::fromUtf8(cell.caption);
+    switch (cell.control) {
+    case Control::Label:
+    case Control::PlainLabel:
+        return createLabel(parent, cell, cell.control == Control::Label);
+    case Control::Mark:
+        return createRedLabel(parent, cell.name, QStringLiteral("*"));
+    case Control::Text: {
+        auto *edit = new QLineEdit(defaultText(cell.number), parent);
+        edit->setObjectName(numbered("Text", cell.number));
+        edit->setFont(ui::arialFont(9.75));
+        return m_texts[cell.number - 1] = edit;
+    }
+    case Control::Check:
+    case Control::WrapCheck: {
+        QCheckBox *box = cell.control == Control::Check ? new QCheckBox(caption, parent)
+                                                        : new ui::WrapCheckBox(caption, parent);
+        box->setObjectName(numbered("Check", cell.number));
+        box->setFont(ui::arialFont(9.75));
+        return m_checks[cell.number - 1] = box;
+    }
+    case Control::Combo:
+        return createCombo(parent);
+    case Control::Pod:
+        // In the window's own font, like the frames.
+        m_pod = new QCheckBox(caption, parent);
+        m_pod->setObjectName(QLatin1StringView(cell.name));
+        return m_pod;
+    case Control::None:
+    case Control::MoveTo:
+        break;
+    }
+    return nullptr;
+}
+
+QComboBox *OptionPages::createCombo(QWidget *parent)
+{
+    const QFont arial = ui::arialFont(9.75);
+    m_combo = new QComboBox(parent);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->setEditable(true);
+    // The frame's style sheet stops fonts from reaching the combo box's own field and list, so
+    // each gets Arial by name.
+    m_combo->setFont(arial);
+    m_combo->lineEdit()->setFont(arial);
+    m_combo->view()->setFont(arial);
+    // The list is fixed and the typed text is taken exactly as typed: no completion that could
+    // change its case, no typed text added to the list.
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setCompleter(nullptr);
+    for (const char *item : connectionTypeItems())
+        m_combo->addItem(QString::fromUtf8(item));
+    m_combo->setCurrentIndex(-1);
+    m_combo->setEditText(QString());
+    return m_combo;
+}
+
+QGroupBox *OptionPages::createFrame(const ui::TwipScale &tw, const Step &step, QWidget *parent)
+{
+    auto *frame = new QGroupBox(QString::fromUtf8(step.caption), parent);
+    frame->setObjectName(QLatin1StringView(step.name));
+    // The caption sits on the frame's top line, so the first row below it has room.
+    frame->setStyleSheet(kCaptionedFrameStyle);
+    frame->setGeometry(tw.rect(step.left, step.top, step.width, step.height));
+    return frame;
+}
+
+void OptionPages::placeRow(const ui::TwipScale &tw, const Step &step, QWidget *parent)
+{
+    ui::TwipRow row(tw, step.top, step.left, kGap);
+    for (const Cell &cell : step.cells) {
+        if (cell.control == Control::None)
+            break;
+        if (cell.control == Control::MoveTo) {
+            row.moveTo(cell.left);
+            continue;
+        }
+        const bool mark = cell.control == Control::Mark;
+        row.add(createControl(parent, cell), cell.width,
+                cell.height > 0 ? cell.height : kFieldHeight, mark ? kMarkOffset : 0);
+    }
+}
+
+void OptionPages::placeColumn(const ui::TwipScale &tw, const Step &step, QWidget *parent)
+{
+    int top = step.top;
+    for (const Cell &cell : step.cells) {
+        if (cell.control == Control::None)
+            break;
+        // As wide as the caption needs, never wider than the frame allows.
+        QWidget *box = createControl(parent, cell);
+        const QRect r = tw.rect(step.left, top, step.width, kCheckHeight);
+        box->setGeometry(r.x(), r.y(), qMin(r.width(), box->sizeHint().width()), r.height());
+        top += kCheckHeight;
+    }
+}
+
+void OptionPages::placeSlider(const ui::TwipScale &tw, const Step &step, QWidget *parent)
+{
+    // The caption, the slider at its left, its value just after it, all inside the frame and
+    // level with the slider's handle.
+    QWidget *caption = createControl(parent, step.cells[0]);
+    const int number = step.cells[1].number;
+    const SliderRange range = sliderRange(number);
+    auto *s = new ui::Slider(range.min, range.max, defaultSliderValue(number), parent);
+    s->setObjectName(numbered("Slider", number));
+    s->valueLabel()->setObjectName(s->objectName() + QStringLiteral("Value"));
+    s->valueLabel()->setFont(ui::arialFont(9.75));
+    m_sliders[number - 1] = s;
+
+    const int left =
+        step.left > 0 ? tw(step.left) : tw(kControlLeft) + caption->sizeHint().width() + tw(kGap);
+    const int valueWidth =
+        s->valueLabel()->fontMetrics().horizontalAdvance(QString::number(s->maximum())) + 4;
+    const QRect r(left, tw(step.top), tw(step.width), tw(step.height));
+    const int room = parent->width() - tw(kGap) - valueWidth - tw(kGap) - r.left();
+    s->setGeometry(r.left(), r.top(), qMin(r.width(), room), r.height());
+    s->placeValueLabel(tw(kGap));
+    const int h = caption->sizeHint().height();
+    caption->setGeometry(tw(kControlLeft), s->handleCentreY() - h / 2, caption->sizeHint().width(),
+                         h);
+}
+
+void OptionPages::setInputLimits()
+{
+    text(6)->setMaxLength(6);
+    text(7)->setMaxLength(1);
+    text(8)->setMaxLength(1);
+    text(9)->setMaxLength(3);
+    text(10)->setMaxLength(1);
+    text(11)->setMaxLength(3);
+}
+
+OptionSnapshot OptionPages::snapshot() const
+{
+    OptionSnapshot options;
+    options.combo1 = m_combo->currentText();
+    for (int n = 1; n <= kTextCount; ++n)
+        options.text(n) = text(n)->text();
+    for (int n = 1; n <= kSliderCount; ++n)
+        options.slider(n) = slider(n)->value();
+    for (int n = 1; n <= kCheckCount; ++n)
+        options.check(n) = checkValue(check(n));
+    options.pod = checkValue(m_pod);
+    return options;
+}
+
+void OptionPages::updateBotExtras()
+{
+    const bool show = checkValue(m_pod) == Checked;
+    if (m_botExtras->isHidden() == show)
+        m_botExtras->setVisible(show);
+}
+
+} // namespace velmora

@@ -1,0 +1,42 @@
+#include "windowfixture.h"
+
+#include "ui/messagebox.h"
+#include "ui/tone.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+
+GameFolders::GameFolders()
+{
+    QDir(root.path()).mkpath(QStringLiteral("program"));
+    QDir(root.path()).mkpath(QStringLiteral("user"));
+    QDir(root.path()).mkpath(QStringLiteral("game/cstrike"));
+    writePathFile(gameFolder());
+}
+
+void GameFolders::writePathFile(const QString &folder) const
+{
+    writeBytes(pathFile(), folder.toUtf8() + "\r\n");
+}
+
+void resetSeams()
+{
+    velmora::ui::MessageBox::setResponder({});
+    velmora::ui::MessageBox::setNextAnswers({});
+    velmora::ui::MessageBox::clearHistory();
+    velmora::ui::Tone::setPlayer([](int, int) {});
+    velmora::ui::Tone::resetCount();
+}
+
+std::unique_ptr<velmora::IndexRus> loadedWindow(const GameFolders &folders)
+{
+    auto window = std::make_unique<velmora::IndexRus>(folders.store());
+    velmora::ui::MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
+    window->load();
+    return window;
+}
+
+QPlainTextEdit *configBox(const QWidget *window)
+{
+    return window->findChild<QPlainTextEdit *>(QStringLiteral("config"));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// What the main window's tests share: a program folder with dir.vlm, a game folder with its
+// cstrike folder, a window built on them, and a hand that presses buttons of real message boxes.
+
+#include "boxanswerer.h"
+#include "gamefiles/pathfile.h"
+#include "testfiles.h"
+#include "ui/messagebox.h"
+#include "ui/tone.h"
+#include "windows/index_rus.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+/// A program folder and a game folder in a temporary folder of their own.
+struct GameFolders
+{
+    QTemporaryDir root;
+
+    GameFolders();
+
+    QString programFolder() const { return root.filePath(QStringLiteral("program")); }
+    QString userFolder() const { return root.filePath(QStringLiteral("user")); }
+    QString gameFolder() const { return root.filePath(QStringLiteral("game")); }
+    QString pathFile() const { return programFolder() + QStringLiteral("/dir.vlm"); }
+    QString configCfg() const { return gameFolder() + QStringLiteral("/cstrike/config.cfg"); }
+    QString autoexecCfg() const { return gameFolder() + QStringLiteral("/cstrike/autoexec.cfg"); }
+    velmora::PathFileStore store() const { return {programFolder(), userFolder()}; }
+
+    void writePathFile(const QString &folder) const;
+    void writeConfig(const QByteArray &bytes) const { writeBytes(configCfg(), bytes); }
+};
+
+/// Resets the seams every test touches: boxes answered by nobody, a silent tone.
+void resetSeams();
+
+/// A window on the folders, loaded, its count message answered with OK.
+std::unique_ptr<velmora::IndexRus> loadedWindow(const GameFolders &folders);
+
+QPlainTextEdit *configBox(const QWidget *window);
