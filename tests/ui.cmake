@@ -1,5 +1,6 @@
 velmora_add_test(tst_tabcontrol SOURCES tst_tabcontrol.cpp LIBS velmora_gui)
 velmora_add_test(tst_slider SOURCES tst_slider.cpp LIBS velmora_gui)
+velmora_add_test(tst_twips SOURCES tst_twips.cpp LIBS velmora_gui)
 velmora_add_test(tst_tone SOURCES tst_tone.cpp LIBS velmora_gui)
 if(TARGET velmora_tone)
     target_compile_definitions(tst_tone PRIVATE VELMORA_TONE_MODULE="$<TARGET_FILE:velmora_tone>")
