@@ -5,7 +5,9 @@ velmora_add_test(tst_textcodec SOURCES tst_textcodec.cpp LIBS velmora_core)
 velmora_add_test(tst_pathfile SOURCES tst_pathfile.cpp LIBS velmora_core)
 velmora_add_test(tst_bindimport SOURCES tst_bindimport.cpp LIBS velmora_core)
 velmora_add_test(tst_autoexec SOURCES tst_autoexec.cpp LIBS velmora_core)
-# Runs the real executable: --print-config is the command-line face of the generator.
+# Runs the real executable: --print-config is the command-line face of the generator; --version
+# and refused options must answer without a display too.
 velmora_add_test(tst_printconfig SOURCES tst_printconfig.cpp LIBS velmora_core)
-target_compile_definitions(tst_printconfig PRIVATE VELMORA_EXE="$<TARGET_FILE:velmora>")
+target_compile_definitions(tst_printconfig PRIVATE VELMORA_EXE="$<TARGET_FILE:velmora>"
+                           VELMORA_EXPECTED_VERSION="${PROJECT_VERSION}")
 add_dependencies(tst_printconfig velmora)

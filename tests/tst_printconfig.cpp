@@ -14,7 +14,8 @@ struct Run
     QByteArray err;
 };
 
-/// Runs the real executable with no display at all: --print-config must never need one.
+/// Runs the real executable with no display at all: --print-config, --help, --version and a
+/// refusal must never need one (with QT_QPA_PLATFORM=xcb a started GUI would abort).
 Run runVelmora(const QStringList &arguments)
 {
     QProcess process;
@@ -104,6 +105,63 @@ private Q_SLOTS:
         const Run run = runVelmora({u"--help"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--print-config"));
+        QVERIFY(run.out.contains("--version"));
+    }
+
+    void version_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("alone") << QStringList{u"--version"_qs};
+        QTest::newRow("after Qt's options")
+            << QStringList{u"-platform"_qs, u"offscreen"_qs, u"-reverse"_qs, u"--version"_qs};
+        QTest::newRow("Qt's option with =")
+            << QStringList{u"-stylesheet=x.qss"_qs, u"--version"_qs};
+    }
+
+    void version()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = runVelmora(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("velmora " VELMORA_EXPECTED_VERSION "\n"));
+        QCOMPARE(run.err, QByteArray());
+    }
+
+    // Refused before any window or QApplication exists: the run has no display to start one.
+    void refusedOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("long") << QStringList{u"--verbose"_qs} << u"'--verbose'"_qs;
+        QTest::newRow("short") << QStringList{u"-v"_qs} << u"'-v'"_qs;
+        QTest::newRow("lone dash") << QStringList{u"-"_qs} << u"'-'"_qs;
+        QTest::newRow("double dash") << QStringList{u"--"_qs} << u"'--'"_qs;
+        QTest::newRow("version with a value")
+            << QStringList{u"--version=2"_qs} << u"'--version=2'"_qs;
+        QTest::newRow("help misspelt") << QStringList{u"--hlep"_qs, u"--help"_qs} << u"'--hlep'"_qs;
+        QTest::newRow("style, fixed to Fusion")
+            << QStringList{u"-style"_qs, u"windows"_qs} << u"'-style'"_qs;
+        QTest::newRow("Qt option lacking its value")
+            << QStringList{u"-platform"_qs} << u"'-platform'"_qs;
+        QTest::newRow("Qt flag given a value")
+            << QStringList{u"-reverse=1"_qs} << u"'-reverse=1'"_qs;
+        QTest::newRow("after Qt's options")
+            << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--reverse"_qs, u"--bogus"_qs}
+            << u"'--bogus'"_qs;
+        QTest::newRow("not an option") << QStringList{u"autoexec.cfg"_qs} << u"'autoexec.cfg'"_qs;
+    }
+
+    void refusedOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        const Run run = runVelmora(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.startsWith("velmora: "), run.err.constData());
+        QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
+        QVERIFY2(run.err.contains("velmora --help"), run.err.constData());
     }
 };
 

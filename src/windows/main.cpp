@@ -1,13 +1,14 @@
-// Velmora's entry point. `--print-config` and `--help` run without a display: they never create a
-// QApplication. Everything else starts the windows.
+// Velmora's entry point. `--print-config`, `--help`, `--version` and refused arguments are handled
+// here without a display: they never create a QApplication. Everything else starts the windows.
 
+#include "appinfo.h"
 #include "config/assignments.h"
 #include "config/generator.h"
 #include "gamefiles/textcodec.h"
 #include "windows/program.h"
 
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -19,12 +20,70 @@ constexpr const char *kUsage =
     "                                appends to an empty box, every control at its start-up value\n"
     "                                except those named (Combo1, Text1..Text11, Slider1..Slider5,\n"
     "                                Check1..Check43 as 0, 1 or 2, pod)\n"
-    "  velmora --help                show this help\n";
+    "  velmora --help                show this help\n"
+    "  velmora --version             show the version\n"
+    "Qt's own options (-platform, -display, -session, -reverse...) are accepted.\n";
 
-int printConfig(int argc, char **argv)
+/// The options every Qt program reads and removes itself. Velmora lets them through to Qt, so a
+/// session manager restarting it with `-session` or a user asking for `-platform offscreen` is not
+/// refused. Qt accepts them with one dash or two. `-style` is left out: the windows are laid out
+/// for the Fusion style, which the program sets whatever the command line says.
+struct QtOption
+{
+    std::string_view name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"session", true},
+    {"display", true},         {"geometry", true},
+    {"stylesheet", true},      {"reverse", false},
+    {"widgetcount", false},    {"nograb", false},
+    {"dograb", false},         {"sync", false},
+};
+
+/// How many arguments a Qt option at `argument` spans: 1, or 2 with its value; 0 when the argument
+/// is no Qt option, -1 when its value is missing. `-style=fusion` carries its value along.
+int qtOptionSpan(std::string_view argument, bool valueFollows)
+{
+    std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    const size_t equals = name.find('=');
+    const bool valueAttached = equals != std::string_view::npos;
+    if (valueAttached)
+        name = name.substr(0, equals);
+    for (const QtOption &option : kQtOptions) {
+        if (option.name != name)
+            continue;
+        if (!option.takesValue)
+            return valueAttached ? 0 : 1;
+        if (valueAttached)
+            return 1;
+        return valueFollows ? 2 : -1;
+    }
+    return 0;
+}
+
+int refuse(const char *why, const char *argument)
+{
+    std::fprintf(stderr, "velmora: %s '%s' (velmora --help shows the usage)\n", why, argument);
+    return 2;
+}
+
+/// Standard output's status: 0 when every byte left, else 1.
+int writeOut(std::string_view text)
+{
+    const bool written =
+        std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    return written ? 0 : 1;
+}
+
+/// `--print-config` with its assignments at argv[first]... argv[argc - 1].
+int printConfig(int first, int argc, char **argv)
 {
     velmora::OptionSnapshot options;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = first; i < argc; ++i) {
         const QString argument = velmora::decodeLossless(QByteArrayView(argv[i]));
         const QString why = velmora::applyAssignment(options, argument);
         if (!why.isEmpty()) {
@@ -33,21 +92,31 @@ int printConfig(int argc, char **argv)
         }
     }
     const QByteArray bytes = velmora::encodeLossless(velmora::generateText(options));
-    const bool written =
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
-        std::fflush(stdout) == 0;
-    return written ? 0 : 1;
+    return writeOut(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc >= 2 && std::strcmp(argv[1], "--print-config") == 0)
-        return printConfig(argc, argv);
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(kUsage, stdout);
-        return 0;
+    // The first argument that is not one of Qt's options decides; the windows start only when
+    // every argument is one of Qt's.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--print-config")
+            return printConfig(i + 1, argc, argv);
+        if (argument == "--help" || argument == "-h")
+            return writeOut(kUsage);
+        if (argument == "--version")
+            return writeOut("velmora " VELMORA_VERSION "\n");
+        if (!argument.starts_with('-'))
+            return refuse("unexpected argument", argv[i]);
+        const int span = qtOptionSpan(argument, i + 1 < argc);
+        if (span < 0)
+            return refuse("missing value for option", argv[i]);
+        if (span == 0)
+            return refuse("unknown option", argv[i]);
+        i += span - 1;
     }
     return velmora::startProgram(argc, argv);
 }
