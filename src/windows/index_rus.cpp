@@ -7,6 +7,7 @@
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 #include "windows/optionpages.h"
+#include "windows/appicon.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,7 +54,7 @@ IndexRus::IndexRus(PathFileStore store, QWidget *parent)
     initVelmoraResources();
     setObjectName(QStringLiteral("index_rus"));
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.png")));
+    setWindowIcon(applicationIcon());
     // Fixed layout: a minimise button, no maximise button, no border to drag.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -1,6 +1,8 @@
 #include "windows/program.h"
 
+#include "appinfo.h"
 #include "windows/about_rus.h"
+#include "windows/appicon.h"
 #include "windows/dir.h"
 #include "windows/index_rus.h"
 #include "windows/support.h"
@@ -68,8 +70,11 @@ void Program::openSupport()
 int startProgram(int argc, char **argv)
 {
     QApplication::setApplicationName(QStringLiteral("velmora"));
-    QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // Wayland compositors find the window's desktop entry, and with it the icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(applicationIcon());
     // One look everywhere: the twip layouts are measured for it.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
