@@ -9,10 +9,14 @@ packages=(
     qt6-multimedia-dev                       # the refusal tone of the numeric fields
     fonts-liberation2                        # Arial's metrics, so every caption fits its place
     xvfb xauth openbox xdotool x11-utils     # the end-to-end test drives the real program
+    appstream desktop-file-utils man-db      # the metadata, desktop entry and man page tests
+    librsvg2-bin                             # rsvg-convert: the icon PNGs still match the SVG
+    dpkg-dev file                            # cpack -G DEB: dependencies from the binaries
 )
-if [ "${1:-}" = "--fuzz" ]; then
-    packages+=(clang libclang-rt-dev)
-fi
+case "${1:-}" in
+    --fuzz) packages+=(clang libclang-rt-dev) ;;
+    --package) packages+=(lintian) ;;        # checks a built .deb (see the README)
+esac
 
 missing=()
 for package in "${packages[@]}"; do
