@@ -16,8 +16,8 @@ set_tests_properties(validate_metainfo validate_desktop_entry manual_page PROPER
                      SKIP_RETURN_CODE 77 TIMEOUT 60 LABELS packaging)
 
 set(tone_module "")
-if(TARGET velmora-tone)
-    set(tone_module $<TARGET_FILE_NAME:velmora-tone>)
+if(TARGET velmora_tone)
+    set(tone_module $<TARGET_FILE_NAME:velmora_tone>)
 endif()
 add_test(NAME install_tree
          COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
