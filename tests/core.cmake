@@ -11,3 +11,5 @@ velmora_add_test(tst_printconfig SOURCES tst_printconfig.cpp LIBS velmora_core)
 target_compile_definitions(tst_printconfig PRIVATE VELMORA_EXE="$<TARGET_FILE:velmora>"
                            VELMORA_EXPECTED_VERSION="${PROJECT_VERSION}")
 add_dependencies(tst_printconfig velmora)
+velmora_add_test(tst_keyvalues SOURCES tst_keyvalues.cpp LIBS velmora_core)
+velmora_add_test(tst_steamgame SOURCES tst_steamgame.cpp LIBS velmora_core)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+/// Half-Life's app number in Steam; Counter-Strike (app 10) lives in the same folder.
+inline constexpr int kHalfLifeApp = 70;
+/// A Steam install names no more libraries than this; the rest of an odd file is ignored.
+inline constexpr int kSteamMaxLibraries = 64;
+
+/// The Steam roots below a home folder, in the order they are searched: ~/.steam/steam,
+/// ~/.steam/root, ~/.local/share/Steam, the Flatpak's and the Snap's. Links are resolved; each
+/// real folder is listed once, and roots that do not exist are left out.
+QStringList steamRoots(const QString &home);
+
+/// The libraries of a Steam root: the root itself, then those that its libraryfolders.vdf files
+/// (below steamapps/, then config/) name, in the files' order. Each is an existing, readable,
+/// resolved folder; missing ones and loops of links are left out.
+QStringList steamLibraries(const QString &root);
+
+/// The library's steamapps folder, whatever the letter case of its name; empty when none.
+QString steamAppsFolder(const QString &library);
+
+/// The Half-Life folder of a library: steamapps/common/<installdir> as appmanifest_70.acf names
+/// it, else steamapps/common/Half-Life; it counts only when it holds a "cstrike" folder. Empty
+/// when the library has no such folder.
+QString gameFolderInLibrary(const QString &library);
+
+/// The Half-Life folder that Steam knows of below a home folder: the first library, roots in
+/// steamRoots() order and each root's libraries in steamLibraries() order, that has the game.
+/// Resolved, in native form; empty when there is none.
+QString findSteamGameFolder(const QString &home);
+
+} // namespace velmora
