@@ -85,6 +85,9 @@ private Q_SLOTS:
 
     void ignoresCloseRequests();
 
+    void opensAtTheSteamGame();
+    void namedFolderLooksNothingUp();
+
     void whereThePathFileGoes_data();
     void whereThePathFileGoes();
     void writeFailureKeepsTheChooser();
@@ -94,9 +97,11 @@ private:
     QString m_programFolder;
     QString m_userFolder;
     QString m_workingFolder;
+    QString m_home; // no Steam below it, unless a test puts one there
     QString m_previousCurrent;
 
     PathFileStore store() const { return PathFileStore(m_programFolder, m_userFolder); }
+    QString makeSteamGame();
 };
 
 void TestChooser::init()
@@ -106,6 +111,8 @@ void TestChooser::init()
     m_programFolder = m_tmp->filePath(QStringLiteral("program"));
     m_userFolder = m_tmp->filePath(QStringLiteral("user/velmora"));
     m_workingFolder = m_tmp->filePath(QStringLiteral("Half-Life"));
+    m_home = m_tmp->filePath(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(m_home));
     QVERIFY(QDir().mkpath(m_programFolder));
     QVERIFY(QDir().mkpath(m_workingFolder + QStringLiteral("/cstrike")));
     QVERIFY(QDir().mkpath(m_workingFolder + QStringLiteral("/valve")));
@@ -126,7 +133,7 @@ void TestChooser::cleanup()
 
 void TestChooser::windowFrame()
 {
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QCOMPARE(chooser.objectName(), QStringLiteral("dir"));
     QCOMPARE(chooser.windowTitle(), QStringLiteral("Выберите директорию с Half-Life"));
     const Qt::WindowFlags flags = chooser.windowFlags();
@@ -165,7 +172,7 @@ void TestChooser::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     auto *widget = chooser.findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
@@ -175,7 +182,7 @@ void TestChooser::layout()
 
 void TestChooser::focusAndTabOrder()
 {
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QVERIFY(!chooser.load());
     chooser.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
@@ -225,7 +232,7 @@ void TestChooser::startPaths()
     QFETCH(QString, stored);
 
     writeBytes(velmora::pathFileLocation(m_programFolder), content);
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     ShowCounter counter;
     chooser.installEventFilter(&counter);
     QSignalSpy handOver(&chooser, &Dir::handOver);
@@ -252,7 +259,7 @@ void TestChooser::missingFileShowsTheSystemsWords()
 {
     // The real box, answered as a user does: it comes before the chooser is displayed.
     MessageBox::setResponder({});
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     bool visibleWhileAsking = true;
     BoxAnswerer answerer(QStringLiteral("OK"));
     QTimer probe;
@@ -280,7 +287,7 @@ void TestChooser::missingFileShowsTheSystemsWords()
 
 void TestChooser::okStoresTheWorkingFolder()
 {
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     QVERIFY(!chooser.load());
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
@@ -319,7 +326,7 @@ void TestChooser::okStoresTheCurrentFolderNotTheSelection()
     QFETCH(QString, entry);
     QFETCH(QString, expected);
 
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QVERIFY(!chooser.load());
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
@@ -367,7 +374,7 @@ void TestChooser::rootKeepsItsSeparator()
 {
     QFETCH(QString, open);
     QFETCH(QString, expected);
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QVERIFY(!chooser.load());
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
     QCOMPARE(folders->setPath(QDir(m_workingFolder).filePath(open)), QString());
@@ -378,7 +385,7 @@ void TestChooser::rootKeepsItsSeparator()
 
 void TestChooser::enterOnTheButtonPressesIt()
 {
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     QVERIFY(!chooser.load());
     QTest::keyClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::Key_Return);
@@ -389,7 +396,7 @@ void TestChooser::enterOnTheButtonPressesIt()
 
 void TestChooser::secondClickDoesNotHandOverTwice()
 {
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     QVERIFY(!chooser.load());
     auto *ok = chooser.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -412,7 +419,7 @@ void TestChooser::systemDrives()
         QCOMPARE(drives.count(root), 1);
     }
     // The drive list starts on the drive that holds the working folder.
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     auto *list = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
     QCOMPARE(list->drive(), list->driveOf(QDir::toNativeSeparators(m_workingFolder)));
     QVERIFY(!list->drive().isEmpty());
@@ -422,7 +429,7 @@ void TestChooser::hiddenFoldersAreListed()
 {
     // Steam keeps Half-Life below ~/.steam or ~/.local on Linux: the way there must be open.
     QVERIFY(QDir().mkpath(m_workingFolder + QStringLiteral("/.steam")));
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
     QStringList names;
     QTreeWidgetItem *current = folders->currentItem();
@@ -436,7 +443,7 @@ void TestChooser::driveChange()
 {
     // Two "drives": the root and the temporary folder, which holds the working folder.
     const QString tmpRoot = QDir::toNativeSeparators(m_tmp->path());
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     auto *drives = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
     drives->setDrives({QDir::toNativeSeparators(QDir::rootPath()), tmpRoot});
@@ -464,7 +471,7 @@ void TestChooser::driveChange()
 void TestChooser::driveNotReady()
 {
     const QString gone = QDir::toNativeSeparators(m_tmp->filePath(QStringLiteral("gone")));
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     auto *drives = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
     drives->setDrives({QDir::toNativeSeparators(QDir::rootPath()), gone});
@@ -484,7 +491,7 @@ void TestChooser::driveNotReady()
 void TestChooser::removedFolderCannotBeOpened()
 {
     const QString doomed = m_workingFolder + QStringLiteral("/valve");
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QVERIFY(!chooser.load());
     MessageBox::clearHistory();
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
@@ -503,7 +510,7 @@ void TestChooser::removedFolderCannotBeOpened()
 
 void TestChooser::ignoresCloseRequests()
 {
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     QVERIFY(!chooser.load());
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
@@ -514,6 +521,53 @@ void TestChooser::ignoresCloseRequests()
     QVERIFY(chooser.isVisible());
     QCOMPARE(handOver.count(), 0);
     QVERIFY(!QFile::exists(velmora::pathFileLocation(m_programFolder)));
+}
+
+/// A Steam below the fake home whose second library, on a "drive" of its own, holds the game.
+QString TestChooser::makeSteamGame()
+{
+    const QString steam = m_home + QStringLiteral("/.local/share/Steam");
+    const QString library = m_tmp->filePath(QStringLiteral("disk2/SteamLibrary"));
+    const QString game = library + QStringLiteral("/steamapps/common/Half-Life");
+    if (!QDir().mkpath(game + QStringLiteral("/cstrike")) ||
+        !QDir().mkpath(m_home + QStringLiteral("/.steam")) ||
+        !QFile::link(steam, m_home + QStringLiteral("/.steam/steam")))
+        return {};
+    writeBytes(steam + QStringLiteral("/steamapps/libraryfolders.vdf"),
+               "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steam.toUtf8() +
+                   "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + library.toUtf8() + "\"\n\t}\n}\n");
+    return QDir::toNativeSeparators(game);
+}
+
+void TestChooser::opensAtTheSteamGame()
+{
+    const QString game = makeSteamGame();
+    QVERIFY(!game.isEmpty());
+    const QString disk2 = QDir::toNativeSeparators(m_tmp->filePath(QStringLiteral("disk2")));
+    Dir chooser(store(), m_home);
+    auto *drives = chooser.findChild<DriveList *>(QStringLiteral("Drive1"));
+    auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
+    drives->setDrives({QDir::toNativeSeparators(QDir::rootPath()), disk2});
+    drives->showDriveOf(folders->path());
+    QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
+
+    QVERIFY(!chooser.load());
+    // The error box of the missing dir.vlm still comes first.
+    QCOMPARE(MessageBox::history().size(), 1);
+    QCOMPARE(folders->path(), game);
+    QCOMPARE(drives->drive(), disk2);
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(readBytes(velmora::pathFileLocation(m_programFolder)), native(game) + "\r\n");
+}
+
+void TestChooser::namedFolderLooksNothingUp()
+{
+    QVERIFY(!makeSteamGame().isEmpty());
+    writeBytes(velmora::pathFileLocation(m_programFolder), native(m_workingFolder) + "\r\n");
+    Dir chooser(store(), m_home);
+    QVERIFY(chooser.load());
+    QCOMPARE(chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"))->path(),
+             QDir::toNativeSeparators(m_workingFolder));
 }
 
 void TestChooser::whereThePathFileGoes_data()
@@ -532,7 +586,7 @@ void TestChooser::whereThePathFileGoes()
     if (!programWritable)
         m_programFolder = blocker + QStringLiteral("/bin");
 
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     QVERIFY(!chooser.load());
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
@@ -540,7 +594,7 @@ void TestChooser::whereThePathFileGoes()
     const QString written = programWritable ? m_programFolder : m_userFolder;
     QCOMPARE(readBytes(velmora::pathFileLocation(written)), native(m_workingFolder) + "\r\n");
     // The next start reads it from there.
-    Dir next(store());
+    Dir next(store(), m_home);
     QVERIFY(next.load());
     QCOMPARE(next.storedFolder(), QDir::toNativeSeparators(m_workingFolder));
 }
@@ -553,7 +607,7 @@ void TestChooser::writeFailureKeepsTheChooser()
     m_userFolder = blocker + QStringLiteral("/config");
 
     MessageBox::setResponder({});
-    Dir chooser(store());
+    Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     {
         BoxAnswerer answerer(QStringLiteral("OK"));

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void startPaths_data();
     void startPaths();
     void firstStartWithRealBoxes();
+    void firstStartOkStoresTheSteamGame();
     void aboutWindowLifecycle();
     void supportOpensWithoutTouchingTheClipboard();
 
@@ -65,6 +66,7 @@ private:
     QString m_programFolder;
     QString m_userFolder;
     QString m_game;
+    QString m_home; // no Steam below it, unless a test puts one there
     QString m_previousCurrent;
     QList<QUrl> m_opened;
 };
@@ -84,6 +86,8 @@ void TestStartup::init()
     m_programFolder = m_tmp->filePath(QStringLiteral("program"));
     m_userFolder = m_tmp->filePath(QStringLiteral("user"));
     m_game = m_tmp->filePath(QStringLiteral("Half-Life"));
+    m_home = m_tmp->filePath(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(m_home));
     QVERIFY(QDir().mkpath(m_programFolder));
     writeBytes(m_game + QStringLiteral("/cstrike/config.cfg"),
                "bind \"w\" \"+forward\"\r\nname \"player\"\r\nalias \"+jt\" \"+jump\"\r\n");
@@ -133,7 +137,7 @@ void TestStartup::startPaths()
     if (fileExists)
         writeBytes(dirVlm, content.replace("%GAME%", QDir::toNativeSeparators(m_game).toUtf8()));
 
-    Program program(store());
+    Program program(store(), m_home);
     QSignalSpy quits(&program, &Program::quitRequested);
     program.start();
     QVERIFY(program.chooser());
@@ -173,7 +177,7 @@ void TestStartup::firstStartWithRealBoxes()
 {
     MessageBox::setResponder({});
     BoxAnswerer answerer(QStringLiteral("OK"));
-    Program program(store());
+    Program program(store(), m_home);
     program.start();
     QCOMPARE(answerer.texts.size(), 1);
     QCOMPARE(answerer.icons[0], QMessageBox::Critical);
@@ -188,11 +192,38 @@ void TestStartup::firstStartWithRealBoxes()
     QVERIFY(program.chooser()->isHidden());
 }
 
+void TestStartup::firstStartOkStoresTheSteamGame()
+{
+    // A Flatpak Steam whose old-form library file names a library where the game has a folder
+    // name of its own.
+    const QString steam =
+        m_home + QStringLiteral("/.var/app/com.valvesoftware.Steam/.local/share/Steam");
+    const QString library = m_tmp->filePath(QStringLiteral("games"));
+    const QString steamGame = library + QStringLiteral("/steamapps/common/HL");
+    writeBytes(steam + QStringLiteral("/steamapps/libraryfolders.vdf"),
+               "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\"1\"\n\t\"1\"\t\"" +
+                   library.toUtf8() + "\"\n}\n");
+    writeBytes(library + QStringLiteral("/steamapps/appmanifest_70.acf"),
+               "\"AppState\"\n{\n\t\"appid\"\t\"70\"\n\t\"installdir\"\t\"HL\"\n}\n");
+    writeBytes(steamGame + QStringLiteral("/cstrike/config.cfg"), "bind \"q\" \"lastinv\"\r\n");
+
+    Program program(store(), m_home);
+    program.start();
+    QVERIFY(program.chooser()->isVisible());
+    QTest::mouseClick(program.chooser()->findChild<QPushButton *>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
+    QFile stored(velmora::pathFileLocation(m_programFolder));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), QDir::toNativeSeparators(steamGame).toUtf8() + "\r\n");
+    QVERIFY(program.mainWindow());
+    QCOMPARE(program.mainWindow()->gameFolder(), QDir::toNativeSeparators(steamGame));
+}
+
 void TestStartup::aboutWindowLifecycle()
 {
     writeBytes(velmora::pathFileLocation(m_programFolder),
                QDir::toNativeSeparators(m_game).toUtf8() + "\r\n");
-    Program program(store());
+    Program program(store(), m_home);
     QSignalSpy quits(&program, &Program::quitRequested);
     program.start();
     QAction *about = menuEntry(program, "popMenu3Program");
@@ -241,7 +272,7 @@ void TestStartup::supportOpensWithoutTouchingTheClipboard()
     writeBytes(velmora::pathFileLocation(m_programFolder),
                QDir::toNativeSeparators(m_game).toUtf8() + "\r\n");
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-    Program program(store());
+    Program program(store(), m_home);
     program.start();
     QAction *support = menuEntry(program, "popMenu3Tex");
     QVERIFY(support);

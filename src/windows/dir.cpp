@@ -1,5 +1,6 @@
 #include "windows/dir.h"
 
+#include "gamefiles/steamgame.h"
 #include "ui/dirlist.h"
 #include "ui/drivelist.h"
 #include "ui/fonts.h"
@@ -27,9 +28,10 @@ QString currentFolderOf(const ui::DriveList &drives, const QString &root)
 
 } // namespace
 
-Dir::Dir(PathFileStore store, QWidget *parent)
+Dir::Dir(PathFileStore store, QString home, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_store(std::move(store))
+    , m_home(std::move(home))
 {
     RemoveCloseItem();
     setObjectName(QStringLiteral("dir"));
@@ -88,8 +90,18 @@ bool Dir::load()
         ui::MessageBox::show(nullptr, QStringLiteral("В файле не указан путь!"),
                              ui::MessageStyle::Error);
     }
+    openAtSteamGame();
     show();
     return false;
+}
+
+void Dir::openAtSteamGame()
+{
+    // Only now, when the player has to choose: a start that reads a folder from dir.vlm looks
+    // nothing up. Opening the folder moves Drive1 to its volume, so "OK" at once stores it.
+    const QString game = findSteamGameFolder(m_home);
+    if (!game.isEmpty())
+        m_folders->setPath(game);
 }
 
 void Dir::closeEvent(QCloseEvent *event)

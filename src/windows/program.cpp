@@ -13,9 +13,10 @@
 
 namespace velmora {
 
-Program::Program(PathFileStore store, QObject *parent)
+Program::Program(PathFileStore store, QString home, QObject *parent)
     : QObject(parent)
     , m_store(std::move(store))
+    , m_home(std::move(home))
 {
 }
 
@@ -31,7 +32,7 @@ AboutRus *Program::aboutWindow() const
 
 void Program::start()
 {
-    m_chooser = std::make_unique<Dir>(m_store);
+    m_chooser = std::make_unique<Dir>(m_store, m_home);
     connect(m_chooser.get(), &Dir::handOver, this, &Program::showMainWindow);
     m_chooser->load();
 }

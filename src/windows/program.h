@@ -2,6 +2,7 @@
 
 #include "gamefiles/pathfile.h"
 
+#include <QDir>
 #include <QObject>
 #include <QPointer>
 
@@ -19,13 +20,15 @@ int startProgram(int argc, char **argv);
 
 /// The program's windows and how they meet: the chooser runs first and hands over to the main
 /// window, whose "?" menu shows the about window or opens the support page. Takes the path file's
-/// folders as a parameter, so the whole start can run on temporary folders.
+/// folders and the home folder (where the chooser looks for Steam) as parameters, so the whole
+/// start can run on temporary folders.
 class Program : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Program(PathFileStore store, QObject *parent = nullptr);
+    explicit Program(PathFileStore store, QString home = QDir::homePath(),
+                     QObject *parent = nullptr);
     ~Program() override;
 
     /// Creates the chooser and runs its load. Afterwards either the main window or the chooser is
@@ -52,6 +55,7 @@ private:
     void showMainWindow();
 
     PathFileStore m_store;
+    QString m_home;
     std::unique_ptr<Dir> m_chooser;
     std::unique_ptr<IndexRus> m_main;
     QPointer<AboutRus> m_about;
