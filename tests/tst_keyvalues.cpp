@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 using velmora::KeyValue;
+using velmora::KeyValues;
 
 namespace {
 
@@ -18,12 +19,12 @@ namespace {
 QString picture(const KeyValue &block)
 {
     QString out;
-    for (const KeyValue &entry : block.entries) {
-        out += entry.key;
-        if (entry.isBlock)
+    for (const KeyValue &entry : block.entries()) {
+        out += entry.key();
+        if (entry.isBlock())
             out += u'{' + picture(entry) + u'}';
         else
-            out += u'=' + entry.value;
+            out += u'=' + entry.value();
         out += u';';
     }
     return out;
@@ -33,8 +34,8 @@ const QString kAbsent = QStringLiteral("<absent>");
 
 QString parsed(QByteArrayView bytes)
 {
-    const std::optional<KeyValue> document = velmora::parseKeyValues(bytes);
-    return document ? picture(*document) : kAbsent;
+    const std::optional<KeyValues> document = velmora::parseKeyValues(bytes.toByteArray());
+    return document ? picture(document->top()) : kAbsent;
 }
 
 } // namespace
@@ -132,16 +133,16 @@ void TestKeyValues::limits()
 
 void TestKeyValues::lookupIgnoresLetterCase()
 {
-    const std::optional<KeyValue> document =
+    const std::optional<KeyValues> document =
         velmora::parseKeyValues("\"AppState\" { \"InstallDir\" { } \"installdir\" \"HL\" }");
     QVERIFY(document);
-    const KeyValue *state = document->find(u"appstate");
+    const KeyValue *state = document->top().find("appstate");
     QVERIFY(state);
-    QVERIFY(state->find(u"INSTALLDIR")->isBlock);
+    QVERIFY(state->find("INSTALLDIR")->isBlock());
     // text() passes over a block of the same name.
-    QCOMPARE(state->text(u"INSTALLDIR"), QStringLiteral("HL"));
-    QCOMPARE(state->text(u"missing"), QString());
-    QVERIFY(!document->find(u"missing"));
+    QCOMPARE(state->text("INSTALLDIR"), QStringLiteral("HL"));
+    QCOMPARE(state->text("missing"), QString());
+    QVERIFY(!document->top().find("missing"));
 }
 
 void TestKeyValues::filesThatAreNoText()

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <iterator>
+
 namespace velmora {
 
 namespace {
@@ -11,8 +13,9 @@ struct Token
 {
     enum class Kind { Text, Open, Close, End, Bad };
     Kind kind = Kind::End;
-    QByteArray text;
+    QByteArrayView text; ///< into the parsed bytes, escapes and all
     bool quoted = false;
+    bool escaped = false;
 };
 
 bool isSpace(char c)
@@ -37,7 +40,7 @@ public:
         const char c = m_bytes[m_pos];
         if (c == '{' || c == '}') {
             ++m_pos;
-            return {c == '{' ? Token::Kind::Open : Token::Kind::Close, {}, false};
+            return {c == '{' ? Token::Kind::Open : Token::Kind::Close, {}, false, false};
         }
         return c == '"' ? quoted() : bare();
     }
@@ -53,8 +56,8 @@ private:
             if (isSpace(c)) {
                 ++m_pos;
             } else if (c == '/' && m_pos + 1 < m_bytes.size() && m_bytes[m_pos + 1] == '/') {
-                while (m_pos < m_bytes.size() && m_bytes[m_pos] != '\n')
-                    ++m_pos;
+                const qsizetype end = m_bytes.indexOf('\n', m_pos);
+                m_pos = end < 0 ? m_bytes.size() : end;
             } else {
                 return;
             }
@@ -63,28 +66,25 @@ private:
 
     Token quoted()
     {
-        Token token{Token::Kind::Text, {}, true};
-        for (++m_pos; m_pos < m_bytes.size(); ++m_pos) {
-            char c = m_bytes[m_pos];
-            if (c == '"') {
-                ++m_pos;
-                return token;
+        const qsizetype start = m_pos + 1;
+        qsizetype end = m_bytes.indexOf('"', start);
+        bool escapes = false;
+        // Most texts hold no backslash: the first quote ends them.
+        if (end >= 0 && m_bytes.sliced(start, end - start).contains('\\')) {
+            escapes = true;
+            for (end = start; end < m_bytes.size() && m_bytes[end] != '"'; ++end) {
+                if (m_bytes[end] == '\\')
+                    ++end; // the escaped character, a quote among them, ends nothing
             }
-            if (c == '\\' && m_pos + 1 < m_bytes.size()) {
-                const char escaped = m_bytes[m_pos + 1];
-                if (escaped == '\\' || escaped == '"' || escaped == 'n' || escaped == 't') {
-                    c = escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
-                    ++m_pos;
-                }
-            }
-            token.text += c;
         }
-        return {Token::Kind::Bad, {}, false}; // the closing quote is missing
+        if (end < 0 || end >= m_bytes.size())
+            return {Token::Kind::Bad, {}, false, false}; // the closing quote is missing
+        m_pos = end + 1;
+        return {Token::Kind::Text, m_bytes.sliced(start, end - start), true, escapes};
     }
 
     Token bare()
     {
-        Token token{Token::Kind::Text, {}, false};
         const qsizetype start = m_pos;
         while (m_pos < m_bytes.size()) {
             const char c = m_bytes[m_pos];
@@ -92,58 +92,98 @@ private:
                 break;
             ++m_pos;
         }
-        token.text = m_bytes.sliced(start, m_pos - start).toByteArray();
-        return token;
+        return {Token::Kind::Text, m_bytes.sliced(start, m_pos - start), false, false};
     }
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
 };
 
-class Parser
+} // namespace
+
+/// Builds a KeyValues document. The entries of the blocks being read wait on one stack and move
+/// into their block at its end, so each block's list is allocated once, at its final size.
+class KeyValuesParser
 {
 public:
-    explicit Parser(QByteArrayView bytes)
-        : m_lexer(bytes)
+    static std::optional<KeyValues> parse(QByteArray bytes)
     {
+        std::optional<KeyValues> document(KeyValues{});
+        document->m_bytes = std::move(bytes);
+        document->m_top.m_isBlock = true;
+        KeyValuesParser parser(*document);
+        if (!parser.block(document->m_top, 0))
+            return std::nullopt;
+        return document;
+    }
+
+private:
+    explicit KeyValuesParser(KeyValues &document)
+        : m_document(document)
+        , m_lexer(document.m_bytes)
+    {
+        // Texts without their escapes are never longer than with them: the room never runs out,
+        // so the texts already stored never move.
+        m_document.m_unescaped.reserve(document.m_bytes.size());
     }
 
     /// Fills a block with entries up to its closing brace, or up to the end at the top level.
     bool block(KeyValue &into, int depth)
     {
+        const size_t first = m_pending.size();
         for (;;) {
-            Token key = m_lexer.next();
-            switch (key.kind) {
-            case Token::Kind::End:
-                return depth == 0;
-            case Token::Kind::Close:
-                return depth > 0;
-            case Token::Kind::Open:
-            case Token::Kind::Bad:
-                return false;
-            case Token::Kind::Text:
+            const Token key = m_lexer.next();
+            if (key.kind == Token::Kind::End && depth == 0)
                 break;
-            }
+            if (key.kind == Token::Kind::Close && depth > 0)
+                break;
+            if (key.kind != Token::Kind::Text)
+                return false;
             KeyValue entry;
-            entry.key = QString::fromUtf8(key.text);
+            entry.m_key = textOf(key);
             const Token value = m_lexer.next();
             if (value.kind == Token::Kind::Open) {
                 if (depth + 1 >= kKeyValuesMaxDepth)
                     return false;
-                entry.isBlock = true;
+                entry.m_isBlock = true;
                 if (!block(entry, depth + 1))
                     return false;
             } else if (value.kind == Token::Kind::Text) {
-                entry.value = QString::fromUtf8(value.text);
+                entry.m_value = textOf(value);
             } else {
                 return false;
             }
             skipCondition();
-            into.entries.push_back(std::move(entry));
+            m_pending.push_back(std::move(entry));
         }
+        const auto begin = m_pending.begin() + std::ptrdiff_t(first);
+        into.m_entries.assign(std::make_move_iterator(begin),
+                              std::make_move_iterator(m_pending.end()));
+        m_pending.erase(begin, m_pending.end());
+        return true;
     }
 
-private:
+    QByteArrayView textOf(const Token &token)
+    {
+        if (!token.escaped)
+            return token.text;
+        QByteArray &store = m_document.m_unescaped;
+        const qsizetype start = store.size();
+        const QByteArrayView raw = token.text;
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            char c = raw[i];
+            if (c == '\\' && i + 1 < raw.size()) {
+                const char escaped = raw[i + 1];
+                if (escaped == '\\' || escaped == '"' || escaped == 'n' || escaped == 't') {
+                    c = escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+                    ++i;
+                }
+            }
+            store.append(c);
+        }
+        return QByteArrayView(store.constData() + start, store.size() - start);
+    }
+
     /// A bare "[$WIN32]" after an entry makes it depend on the platform; the entry is kept
     /// whatever the condition says, since Steam's library files carry none.
     void skipCondition()
@@ -154,44 +194,39 @@ private:
             m_lexer.rewind(before);
     }
 
+    KeyValues &m_document;
     Lexer m_lexer;
+    std::vector<KeyValue> m_pending;
 };
 
-} // namespace
-
-const KeyValue *KeyValue::find(QStringView name) const
+const KeyValue *KeyValue::find(QByteArrayView name) const
 {
-    for (const KeyValue &entry : entries) {
-        if (entry.key.compare(name, Qt::CaseInsensitive) == 0)
+    for (const KeyValue &entry : m_entries) {
+        if (entry.m_key.compare(name, Qt::CaseInsensitive) == 0)
             return &entry;
     }
     return nullptr;
 }
 
-QString KeyValue::text(QStringView name) const
+QString KeyValue::text(QByteArrayView name) const
 {
-    for (const KeyValue &entry : entries) {
-        if (!entry.isBlock && entry.key.compare(name, Qt::CaseInsensitive) == 0)
-            return entry.value;
+    for (const KeyValue &entry : m_entries) {
+        if (!entry.m_isBlock && entry.m_key.compare(name, Qt::CaseInsensitive) == 0)
+            return entry.value();
     }
     return {};
 }
 
-std::optional<KeyValue> parseKeyValues(QByteArrayView bytes)
+std::optional<KeyValues> parseKeyValues(QByteArray bytes)
 {
     // Binary KeyValues (Steam's appinfo.vdf and the like) and random bytes hold NULs; no text
     // file does.
     if (bytes.size() > kKeyValuesMaxBytes || bytes.contains('\0'))
         return std::nullopt;
-    KeyValue top;
-    top.isBlock = true;
-    Parser parser(bytes);
-    if (!parser.block(top, 0))
-        return std::nullopt;
-    return top;
+    return KeyValuesParser::parse(std::move(bytes));
 }
 
-std::optional<KeyValue> readKeyValuesFile(const QString &path)
+std::optional<KeyValues> readKeyValuesFile(const QString &path)
 {
     // Only regular files: a FIFO or a device named like a Steam file would block or never end.
     if (!QFileInfo(path).isFile())
@@ -199,11 +234,15 @@ std::optional<KeyValue> readKeyValuesFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // One byte more than allowed tells a file that is too large from one that just fits.
-    const QByteArray bytes = file.read(kKeyValuesMaxBytes + 1);
+    // A file larger than allowed is not read at all; one that grows meanwhile is still read no
+    // further than one byte past the limit, which tells it from one that just fits.
+    const qint64 size = file.size();
+    if (size > kKeyValuesMaxBytes)
+        return std::nullopt;
+    QByteArray bytes = file.read(size + 1);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return parseKeyValues(bytes);
+    return parseKeyValues(std::move(bytes));
 }
 
 } // namespace velmora

@@ -3,7 +3,12 @@
 #include "gamefiles/keyvalues.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace velmora {
 
@@ -19,23 +24,52 @@ const char *const kRootsBelowHome[] = {
     "snap/steam/common/.local/share/Steam",
 };
 
-/// The real folder a path leads to, links followed; empty when it is no absolute path, missing,
-/// a loop of links, no folder, or cannot be listed.
-QString resolvedFolder(const QString &path)
+/// Which folder a path leads to, links followed, as a key that two paths of the same folder
+/// share; empty when it leads to no folder (missing, a loop of links, a file, not searchable).
+QString folderKey(const QString &path)
 {
-    if (path.isEmpty() || !QDir::isAbsolutePath(path))
+#ifdef Q_OS_UNIX
+    // One stat: the device and inode name the folder. Resolving the path instead would read
+    // every link on the way, many times the cost of the whole rest of the search.
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
         return {};
+    return QString::number(quint64(status.st_dev)) + u':' + QString::number(quint64(status.st_ino));
+#else
     const QString real = QFileInfo(path).canonicalFilePath();
-    if (real.isEmpty())
-        return {};
-    const QFileInfo folder(real);
-    if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable())
-        return {};
-    return real;
+    return !real.isEmpty() && QFileInfo(real).isDir() ? real : QString();
+#endif
 }
 
-bool isNumber(const QString &key)
+/// A library's steamapps folder, whatever the letter case of its name, and its key.
+struct SteamApps
 {
+    QString folder;
+    QString key;
+};
+
+SteamApps findSteamApps(const QString &library)
+{
+    const QString usual = library + QStringLiteral("/steamapps");
+    if (const QString key = folderKey(usual); !key.isEmpty())
+        return {usual, key};
+    // Older installs call it SteamApps; the file system may keep any spelling.
+    const QStringList names =
+        QDir(library).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QString &name : names) {
+        if (name.compare(u"steamapps", Qt::CaseInsensitive) != 0)
+            continue;
+        const QString folder = library + u'/' + name;
+        if (const QString key = folderKey(folder); !key.isEmpty())
+            return {folder, key};
+    }
+    return {};
+}
+
+/// Whether an entry's key is a number, as the keys of libraries are.
+bool isNumber(const KeyValue &entry)
+{
+    const QString key = entry.key();
     if (key.isEmpty())
         return false;
     for (QChar c : key) {
@@ -57,17 +91,17 @@ bool isPlainName(const QString &name)
 /// "path" entry. Other keys ("TimeNextStatsReport", "contentstatsid") name no library.
 QStringList libraryPathsIn(const QString &file)
 {
-    const std::optional<KeyValue> document = readKeyValuesFile(file);
+    const std::optional<KeyValues> document = readKeyValuesFile(file);
     if (!document)
         return {};
-    const KeyValue *folders = document->find(u"libraryfolders");
-    if (!folders || !folders->isBlock)
+    const KeyValue *folders = document->top().find("libraryfolders");
+    if (!folders || !folders->isBlock())
         return {};
     QStringList paths;
-    for (const KeyValue &entry : folders->entries) {
-        if (!isNumber(entry.key))
+    for (const KeyValue &entry : folders->entries()) {
+        if (!isNumber(entry))
             continue;
-        const QString path = entry.isBlock ? entry.text(u"path") : entry.value;
+        const QString path = entry.isBlock() ? entry.text("path") : entry.value();
         if (!path.isEmpty())
             paths.append(path);
     }
@@ -79,61 +113,69 @@ QStringList libraryPathsIn(const QString &file)
 QStringList steamRoots(const QString &home)
 {
     QStringList roots;
+    QStringList keys;
     if (home.isEmpty())
         return roots;
     for (const char *below : kRootsBelowHome) {
-        const QString root = resolvedFolder(home + u'/' + QLatin1String(below));
-        if (!root.isEmpty() && !roots.contains(root))
+        const QString root = home + u'/' + QLatin1String(below);
+        const QString key = folderKey(root);
+        if (!key.isEmpty() && !keys.contains(key)) {
+            keys.append(key);
             roots.append(root);
+        }
     }
     return roots;
 }
 
 QString steamAppsFolder(const QString &library)
 {
-    const QString usual = library + QStringLiteral("/steamapps");
-    if (QFileInfo(usual).isDir())
-        return usual;
-    // Older installs call it SteamApps; the file system may keep any spelling.
-    const QStringList names =
-        QDir(library).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-    for (const QString &name : names) {
-        if (name.compare(u"steamapps", Qt::CaseInsensitive) == 0)
-            return library + u'/' + name;
-    }
-    return {};
+    return findSteamApps(library).folder;
 }
 
-QStringList steamLibraries(const QString &root)
+namespace {
+
+/// The root's libraries that are not among `seen` yet, each with its steamapps folder: the root,
+/// then those its libraryfolders.vdf files name. Libraries without a steamapps folder are left out.
+QList<SteamApps> newLibraries(const QString &root, QStringList &seen, QStringList *paths = nullptr)
 {
-    QStringList libraries{root};
+    QList<SteamApps> libraries;
+    int named = 0;
+    auto add = [&](const QString &library) {
+        const SteamApps apps = findSteamApps(library);
+        if (apps.key.isEmpty() || seen.contains(apps.key))
+            return;
+        seen.append(apps.key);
+        libraries.append(apps);
+        if (paths)
+            paths->append(library);
+    };
+    add(root);
+    const SteamApps rootApps = libraries.isEmpty() ? findSteamApps(root) : libraries.first();
     QStringList files;
-    const QString apps = steamAppsFolder(root);
-    if (!apps.isEmpty())
-        files.append(apps + QStringLiteral("/libraryfolders.vdf"));
+    if (!rootApps.folder.isEmpty())
+        files.append(rootApps.folder + QStringLiteral("/libraryfolders.vdf"));
     files.append(root + QStringLiteral("/config/libraryfolders.vdf"));
     for (const QString &file : files) {
         for (const QString &path : libraryPathsIn(file)) {
-            if (libraries.size() >= kSteamMaxLibraries)
+            if (++named > kSteamMaxLibraries)
                 return libraries;
-            const QString library = resolvedFolder(path);
-            if (!library.isEmpty() && !libraries.contains(library))
-                libraries.append(library);
+            // A relative path leads nowhere Steam meant.
+            if (QDir::isAbsolutePath(path))
+                add(QDir::cleanPath(path));
         }
     }
     return libraries;
 }
 
-QString gameFolderInLibrary(const QString &library)
+/// The Half-Life folder below a steamapps folder, as the steamapps path leads to it.
+QString gameFolderIn(const QString &apps)
 {
-    const QString apps = steamAppsFolder(library);
-    if (apps.isEmpty())
-        return {};
     QStringList names;
     const QString manifest = apps + QStringLiteral("/appmanifest_%1.acf").arg(kHalfLifeApp);
-    if (const std::optional<KeyValue> document = readKeyValuesFile(manifest)) {
-        const KeyValue *state = document->find(u"AppState");
-        const QString installDir = state && state->isBlock ? state->text(u"installdir") : QString();
+    if (const std::optional<KeyValues> document = readKeyValuesFile(manifest)) {
+        const KeyValue *state = document->top().find("AppState");
+        const QString installDir =
+            state && state->isBlock() ? state->text("installdir") : QString();
         if (isPlainName(installDir))
             names.append(installDir);
     }
@@ -143,26 +185,40 @@ QString gameFolderInLibrary(const QString &library)
     for (const QString &name : names) {
         const QString folder = apps + QStringLiteral("/common/") + name;
         // The game opens cstrike/autoexec.cfg by that exact name, so only that spelling counts.
-        if (QFileInfo(folder + QStringLiteral("/cstrike")).isDir()) {
-            const QString real = resolvedFolder(folder);
-            if (!real.isEmpty())
-                return real;
-        }
+        if (QFileInfo(folder + QStringLiteral("/cstrike")).isDir())
+            return folder;
     }
     return {};
+}
+
+} // namespace
+
+QStringList steamLibraries(const QString &root)
+{
+    QStringList seen;
+    QStringList paths;
+    newLibraries(root, seen, &paths);
+    return paths;
+}
+
+QString gameFolderInLibrary(const QString &library)
+{
+    const QString apps = steamAppsFolder(library);
+    return apps.isEmpty() ? QString() : gameFolderIn(apps);
 }
 
 QString findSteamGameFolder(const QString &home)
 {
     QStringList seen;
     for (const QString &root : steamRoots(home)) {
-        for (const QString &library : steamLibraries(root)) {
-            if (seen.contains(library))
+        for (const SteamApps &library : newLibraries(root, seen)) {
+            const QString game = gameFolderIn(library.folder);
+            if (game.isEmpty())
                 continue;
-            seen.append(library);
-            const QString game = gameFolderInLibrary(library);
-            if (!game.isEmpty())
-                return QDir::toNativeSeparators(game);
+            // The real folder, so that the chooser's drive list shows the volume that holds it.
+            const QString real = QFileInfo(game).canonicalFilePath();
+            if (!real.isEmpty())
+                return QDir::toNativeSeparators(real);
         }
     }
     return {};

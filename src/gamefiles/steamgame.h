@@ -11,13 +11,15 @@ inline constexpr int kHalfLifeApp = 70;
 inline constexpr int kSteamMaxLibraries = 64;
 
 /// The Steam roots below a home folder, in the order they are searched: ~/.steam/steam,
-/// ~/.steam/root, ~/.local/share/Steam, the Flatpak's and the Snap's. Links are resolved; each
-/// real folder is listed once, and roots that do not exist are left out.
+/// ~/.steam/root, ~/.local/share/Steam, the Flatpak's and the Snap's. Each real folder is listed
+/// once, by the first of these paths that leads to it (links followed); roots that do not exist
+/// are left out.
 QStringList steamRoots(const QString &home);
 
 /// The libraries of a Steam root: the root itself, then those that its libraryfolders.vdf files
-/// (below steamapps/, then config/) name, in the files' order. Each is an existing, readable,
-/// resolved folder; missing ones and loops of links are left out.
+/// (below steamapps/, then config/) name, in the files' order, as the files name them. Only
+/// libraries with a steamapps folder count, each real folder once; missing ones, relative paths
+/// and loops of links are left out.
 QStringList steamLibraries(const QString &root);
 
 /// The library's steamapps folder, whatever the letter case of its name; empty when none.
@@ -30,7 +32,7 @@ QString gameFolderInLibrary(const QString &library);
 
 /// The Half-Life folder that Steam knows of below a home folder: the first library, roots in
 /// steamRoots() order and each root's libraries in steamLibraries() order, that has the game.
-/// Resolved, in native form; empty when there is none.
+/// The real folder, links resolved, in native form; empty when there is none.
 QString findSteamGameFolder(const QString &home);
 
 } // namespace velmora
