@@ -1,10 +1,12 @@
 // velmora-bench: how fast Velmora's real code paths are next to the floor each could at best
 // reach, both measured in the same run on inputs generated here with a fixed seed.
 //
-//   velmora-bench [--runs N] [--json FILE] [--only load,show,save,scan,start,memory]
+//   velmora-bench [--runs N] [--json FILE] [--only load,show,save,scan,start,memory,steam]
 //
 // Every figure is the median of N runs (5 unless told) after one warm-up run, beside the median of
 // its floor and their ratio. A JSON copy of the figures goes to FILE (velmora-bench.json).
+
+#include "steam_bench.h"
 
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
@@ -414,6 +416,18 @@ int main(int argc, char **argv)
             [&] {
                 return probeRun(QStringLiteral(VELMORA_BARE_EXE), {bigText}, root.path()).second;
             });
+        figures.append(f);
+    }
+    if (wanted("steam")) {
+        Figure f{"steam",
+                 "chooser's search, 3 Steam roots and 8 libraries, game in the last",
+                 "reading the same Steam files",
+                 "us",
+                 2.0,
+                 {},
+                 {},
+                 {}};
+        f.note = bench::measureSteamSearch(root.path(), runs, f.runs, f.floorRuns);
         figures.append(f);
     }
 
