@@ -7,7 +7,8 @@
 # First start without dir.vlm: the error box, then the chooser; OK writes dir.vlm and the main
 # window opens. Second start: straight to the main window with the binds imported; Show and Save
 # write autoexec.cfg, which must equal the binds, the generator's lines and a final CR LF byte for
-# byte. With a screenshot folder, chooser.png and about.png are taken on the way.
+# byte. Third, a first start in a home whose Steam knows the game: OK at once stores Steam's game
+# folder. With a screenshot folder, chooser.png and about.png are taken on the way.
 set -euo pipefail
 
 if [[ -z ${VELMORA_E2E_INNER:-} ]]; then
@@ -238,6 +239,35 @@ if [[ -n $SHOTS ]]; then
     wait_for "the main window to take the focus" is_active "$MAIN"
 fi
 
+xdotool key --clearmodifiers alt+F4
+wait_exit "$VPID"
+
+# --- a first start where Steam knows the game: OK at once stores Steam's folder -----------------
+step "first start, Steam's second library holds the game"
+STEAM_HOME=$WORK/steam-home
+STEAM_GAME=$WORK/Library2/steamapps/common/Half-Life
+mkdir -p "$STEAM_HOME/.local/share/Steam/steamapps" "$STEAM_HOME/.steam" "$STEAM_GAME/cstrike" \
+    "$WORK/program2"
+ln -s "$STEAM_HOME/.local/share/Steam" "$STEAM_HOME/.steam/steam"
+printf '"libraryfolders"\n{\n\t"0"\n\t{\n\t\t"path"\t\t"%s"\n\t}\n\t"1"\n\t{\n\t\t"path"\t\t"%s"\n\t}\n}\n' \
+    "$STEAM_HOME/.local/share/Steam" "$WORK/Library2" \
+    >"$STEAM_HOME/.local/share/Steam/steamapps/libraryfolders.vdf"
+cp "$VELMORA" "$WORK/program2/velmora"
+(cd "$WORK" && HOME=$STEAM_HOME exec "$WORK/program2/velmora") &
+VPID=$!
+PIDS+=($VPID)
+answer_box Return # the missing dir.vlm
+wait_for "the chooser" has_window "$CHOOSER_TITLE"
+CHOOSER=$(visible "$CHOOSER_TITLE")
+wait_for "the chooser to take the focus" is_active "$CHOOSER"
+click_at "$CHOOSER" 232 256
+wait_for "the count message of the main window's load" has_box
+cmp -s "$WORK/program2/dir.vlm" <(printf '%s\r\n' "$STEAM_GAME") ||
+    fail "dir.vlm holds $(od -c "$WORK/program2/dir.vlm" | head -3), not Steam's game folder"
+answer_box Return
+wait_for "the main window" has_main
+MAIN=$(velmora_windows main)
+wait_for "the main window to take the focus" is_active "$MAIN"
 xdotool key --clearmodifiers alt+F4
 wait_exit "$VPID"
 step "PASS"
