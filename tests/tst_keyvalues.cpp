@@ -1,6 +1,8 @@
 // Valve's KeyValues text as Steam writes it, and every way a file can be no such text: each bad
 // file reads as absent, quickly, without a crash.
 
+#include "testfiles.h"
+
 #include "gamefiles/keyvalues.h"
 
 #include <QElapsedTimer>
@@ -150,18 +152,15 @@ void TestKeyValues::filesThatAreNoText()
     QTemporaryDir tmp;
     QVERIFY(tmp.isValid());
     const QString good = tmp.filePath(QStringLiteral("good.vdf"));
+    const QString full = tmp.filePath(QStringLiteral("full.vdf"));
     const QString big = tmp.filePath(QStringLiteral("big.vdf"));
     const QString fifo = tmp.filePath(QStringLiteral("fifo.vdf"));
     const QString link = tmp.filePath(QStringLiteral("link.vdf"));
-    {
-        QFile file(good);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\"a\" \"b\"");
-        QFile large(big);
-        QVERIFY(large.open(QIODevice::WriteOnly));
-        large.write("\"a\" \"b\"");
-        QVERIFY(large.resize(64LL * 1024 * 1024)); // sparse: 64 MiB of NULs after a good start
-    }
+    writeBytes(good, "\"a\" \"b\"");
+    // Good text as long as allowed, and a byte longer.
+    const QByteArray longest = "\"a\" \"b\"" + QByteArray(velmora::kKeyValuesMaxBytes - 7, ' ');
+    writeBytes(full, longest);
+    writeBytes(big, longest + ' ');
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QVERIFY(QFile::link(good, link));
 
@@ -169,6 +168,7 @@ void TestKeyValues::filesThatAreNoText()
     timer.start();
     QVERIFY(velmora::readKeyValuesFile(good));
     QVERIFY(velmora::readKeyValuesFile(link));
+    QVERIFY(velmora::readKeyValuesFile(full));
     QVERIFY(!velmora::readKeyValuesFile(big));
     QVERIFY(!velmora::readKeyValuesFile(fifo)); // no writer: opening it would wait for ever
     QVERIFY(!velmora::readKeyValuesFile(tmp.path()));

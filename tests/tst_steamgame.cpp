@@ -1,6 +1,8 @@
 // The search for the Half-Life folder that Steam knows of, on fake home folders: the roots and
 // their order, both forms of libraryfolders.vdf, manifests, odd spellings, links, and bad files.
 
+#include "testfiles.h"
+
 #include "gamefiles/steamgame.h"
 
 #include <QDir>
@@ -106,10 +108,7 @@ void TestSteamGame::build(const QStringList &steps)
         } else if (verb == u"dir") {
             QVERIFY(QDir().mkpath(path));
         } else if (verb == u"file") {
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(rest.toUtf8());
+            writeBytes(path, rest.toUtf8());
         } else if (verb == u"link") {
             QVERIFY(QDir().mkpath(QFileInfo(path).path()));
             QVERIFY2(QFile::link(rest, path), qPrintable(path));

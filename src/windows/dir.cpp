@@ -99,9 +99,10 @@ void Dir::openAtSteamGame()
 {
     // Only now, when the player has to choose: a start that reads a folder from dir.vlm looks
     // nothing up. Opening the folder moves Drive1 to its volume, so "OK" at once stores it.
+    // A folder that has gone since the search leaves the list where it was, as without Steam.
     const QString game = findSteamGameFolder(m_home);
     if (!game.isEmpty())
-        m_folders->setPath(game);
+        (void)m_folders->setPath(game);
 }
 
 void Dir::closeEvent(QCloseEvent *event)
