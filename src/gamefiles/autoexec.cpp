@@ -1,34 +1,14 @@
 #include "gamefiles/autoexec.h"
 
 #include "gamefiles/pathfile.h"
+#include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
 
 namespace velmora {
 
 namespace {
-
-/// An existing autoexec.cfg that may not be written is refused: moving a new file over it would
-/// bypass its protection. Root may open anything, so the file's own write bit is checked too.
-QString refuseProtectedFile(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return probe.errorString();
-    probe.close();
-    if (!(info.permissions() & QFileDevice::WriteOwner))
-        return QString::fromLocal8Bit(std::strerror(EACCES));
-    return {};
-}
 
 /// Writes every byte, or cancels the save and returns the system's reason. A write that stops
 /// short (the disk filled part-way) sets no error; writing the rest then fails with the reason,
@@ -67,7 +47,10 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
                      const SaveFileFactory &openFile)
 {
     const QString path = gameFile(gameFolder, QStringLiteral("autoexec.cfg"));
-    if (const QString refusal = refuseProtectedFile(path); !refusal.isEmpty())
+    // A read-only autoexec.cfg is refused: moving a new file over it would bypass its protection.
+    // So is a FIFO, a device or a folder in its place, or at the end of its link: the new file
+    // would take the place of /dev/null itself when a player switched the script off that way.
+    if (const QString refusal = checkReplaceable(path); !refusal.isEmpty())
         return refusal;
 
     const std::unique_ptr<QSaveFile> file = openFile(path);
@@ -81,6 +64,12 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
     }
     if (const QString error = writeAll(*file, "\r\n"); !error.isEmpty())
         return error;
+    // Looked at again just before the new file takes the name: the place may have changed
+    // hands while the bytes were written.
+    if (const QString refusal = checkReplaceable(path); !refusal.isEmpty()) {
+        file->cancelWriting();
+        return refusal;
+    }
     if (!file->commit())
         return file->errorString();
     return {};

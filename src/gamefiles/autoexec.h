@@ -16,9 +16,11 @@ QByteArray autoexecBytes(QStringView boxText);
 
 /// Replaces <gameFolder>/cstrike/autoexec.cfg with autoexecBytes(boxText), atomically: the new
 /// content is written beside the file and moved over it only when complete, so a failure leaves
-/// the previous file whole. A read-only autoexec.cfg is refused, never replaced; a missing
-/// cstrike folder fails and creates nothing. Returns an empty string on success, otherwise the
-/// system's description of the failure.
+/// the previous file whole. A read-only autoexec.cfg is refused, never replaced, and so is
+/// anything but a regular file in its place or at the end of its link (a link to a regular file
+/// stays a link, and the file it names is replaced); a missing cstrike folder fails and creates
+/// nothing. Returns an empty string on success, otherwise the system's description of the
+/// failure (or "Это не обычный файл: <path>").
 [[nodiscard]] QString saveAutoexec(const QString &gameFolder, QStringView boxText);
 
 /// Opens the file a save writes through: a QSaveFile on the given path. Tests put in one whose

@@ -1,5 +1,6 @@
 #include "gamefiles/pathfile.h"
 
+#include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
 
 #include <QDir>
@@ -37,8 +38,8 @@ QString pathFileLocation(const QString &folder)
 PathFileRead readPathFile(const QString &folder)
 {
     QFile file(pathFileLocation(folder));
-    if (!file.open(QIODevice::ReadOnly))
-        return {PathFileRead::Failed, {}, file.errorString()};
+    if (const QString error = openRegularFile(file); !error.isEmpty())
+        return {PathFileRead::Failed, {}, error};
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {PathFileRead::Failed, {}, file.errorString()};
