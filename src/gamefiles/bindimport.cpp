@@ -1,12 +1,14 @@
 #include "gamefiles/bindimport.h"
 
 #include "gamefiles/pathfile.h"
+#include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -76,14 +78,21 @@ private:
     qsizetype m_nextLf = -1;
 };
 
-void carryIfBindOrAlias(QByteArrayView line, ImportResult &result)
+void carry(QByteArrayView candidate, ImportResult &result)
 {
-    const QByteArrayView candidate = dropLeadingBlanks(line);
-    if (!isCarriedLine(candidate))
-        return;
     appendDecodedLossless(candidate, result.plainText);
     result.plainText.append(u'\n');
     ++result.carried;
+}
+
+/// True while a line's first bytes, blanks dropped, could still grow into a keyword: "al", "BIN".
+bool couldBecomeKeyword(QByteArrayView candidate)
+{
+    auto isStartOf = [&](QByteArrayView keyword) {
+        return candidate.size() < keyword.size() &&
+               startsWithKeyword(candidate, keyword.first(candidate.size()));
+    };
+    return isStartOf("alias") || isStartOf("bind");
 }
 
 /// Reserves room for the text decoded from `bytes` bytes (no byte gives more than one UTF-16
@@ -103,6 +112,130 @@ void reserveText(QString &text, qint64 bytes)
     if (alignedEnd > alignedBegin) // advice only: where it is refused, small pages serve
         madvise(reinterpret_cast<void *>(alignedBegin), alignedEnd - alignedBegin, MADV_HUGEPAGE);
 #endif
+}
+
+/// The import's pass over config.cfg, a chunk at a time. The scan goes over every byte once: the
+/// search for a line's end goes on from where the previous chunk stopped, and a line that its
+/// first bytes show is not carried is not kept at all, so an endless line of NUL bytes (a
+/// crash-damaged file, a link to /dev/zero) costs neither time nor memory beyond its reading.
+class ImportScanner
+{
+public:
+    explicit ImportScanner(ImportResult &result)
+        : m_result(result)
+    {
+    }
+
+    /// Appends the next chunk of the device to what is kept; the bytes read, 0 at the end, or -1.
+    qint64 readChunk(QIODevice &device);
+    /// Carries the lines the bytes read complete, then keeps what is needed of the unfinished one.
+    void scan(bool atEnd);
+
+private:
+    /// What the first bytes of the unfinished line showed.
+    enum class Open { Undecided, Carried, Skipped };
+
+    void finishLine(qsizetype start, qsizetype end);
+    /// Decides what it can of the unfinished line from `start` on; returns where to keep from.
+    qsizetype settleOpenLine(qsizetype start);
+
+    ImportResult &m_result;
+    QByteArray m_buffer;
+    qsizetype m_scanFrom = 0; ///< where the search for a line end goes on; kept bytes hold none
+    Open m_open = Open::Undecided;
+    bool m_atFileStart = true;
+    bool m_afterCr = false; ///< the last chunk ended with a line's CR: an LF next is its pair
+};
+
+qint64 ImportScanner::readChunk(QIODevice &device)
+{
+    const qsizetype kept = m_buffer.size();
+    // Only a carried line grows the buffer past a chunk; it doubles, so a long one costs copies
+    // of its length in all, not one per chunk.
+    if (m_buffer.capacity() < kept + kChunkSize)
+        m_buffer.reserve(std::max<qsizetype>(kept + kChunkSize, 2 * m_buffer.capacity()));
+    m_buffer.resize(kept + kChunkSize);
+    const qint64 read = device.read(m_buffer.data() + kept, kChunkSize);
+    m_buffer.resize(kept + std::max<qint64>(read, 0));
+    return read;
+}
+
+void ImportScanner::scan(bool atEnd)
+{
+    qsizetype start = m_scanFrom;
+    if (m_atFileStart) {
+        if (m_buffer.size() < 3 && !atEnd)
+            return; // the byte-order mark may still be on its way
+        if (m_buffer.startsWith("\xEF\xBB\xBF"))
+            start = 3;
+        m_atFileStart = false;
+    }
+    if (m_afterCr && start < m_buffer.size()) {
+        if (m_buffer[start] == '\n')
+            ++start;
+        m_afterCr = false;
+    }
+    // Kept bytes are the unfinished line from its start: it begins at the buffer's front.
+    const qsizetype lineStart = m_scanFrom > 0 ? 0 : start;
+    LineEndFinder finder(m_buffer);
+    qsizetype from = lineStart;
+    for (qsizetype end = finder.next(start); end >= 0; end = finder.next(start)) {
+        finishLine(from, end);
+        const qsizetype next = end + 1;
+        if (m_buffer[end] == '\r' && next == m_buffer.size())
+            m_afterCr = !atEnd;
+        const bool crLf = m_buffer[end] == '\r' && next < m_buffer.size() && m_buffer[next] == '\n';
+        start = from = next + (crLf ? 1 : 0);
+    }
+    if (atEnd) {
+        // The last line of a file need not end with a line break.
+        if (from < m_buffer.size())
+            finishLine(from, m_buffer.size());
+        m_buffer.clear();
+        return;
+    }
+    // The unfinished line, or what is needed of it, moves to the front of the same allocation: a
+    // new buffer for every chunk would cost a large allocation, and its page faults, per
+    // megabyte read.
+    from = settleOpenLine(from);
+    const qsizetype left = m_buffer.size() - from;
+    if (from > 0)
+        std::memmove(m_buffer.data(), m_buffer.constData() + from, size_t(left));
+    m_buffer.truncate(left);
+    m_scanFrom = left;
+    m_result.mostKept = std::max(m_result.mostKept, left);
+}
+
+void ImportScanner::finishLine(qsizetype start, qsizetype end)
+{
+    const QByteArrayView line(m_buffer.constData() + start, end - start);
+    switch (std::exchange(m_open, Open::Undecided)) {
+    case Open::Skipped:
+        break;
+    case Open::Carried:
+        carry(line, m_result); // its blanks went when it was decided
+        break;
+    case Open::Undecided:
+        if (const QByteArrayView candidate = dropLeadingBlanks(line); isCarriedLine(candidate))
+            carry(candidate, m_result);
+        break;
+    }
+}
+
+qsizetype ImportScanner::settleOpenLine(qsizetype start)
+{
+    if (m_open == Open::Undecided) {
+        // Blanks at a line's start are dropped anyway: a line of nothing else keeps nothing.
+        const QByteArrayView tail(m_buffer.constData() + start, m_buffer.size() - start);
+        const QByteArrayView candidate = dropLeadingBlanks(tail);
+        start += tail.size() - candidate.size();
+        if (isCarriedLine(candidate))
+            m_open = Open::Carried;
+        else if (!couldBecomeKeyword(candidate))
+            m_open = Open::Skipped;
+    }
+    // A carried line is kept whole, however long; of any other, nothing but a few first bytes.
+    return m_open == Open::Skipped ? m_buffer.size() : start;
 }
 
 } // namespace
@@ -132,57 +265,17 @@ ImportResult importBinds(QIODevice &device)
     ImportResult result;
     if (!device.isSequential())
         reserveText(result.plainText, device.size() - device.pos());
-    QByteArray buffer;
-    bool atFileStart = true;
-    bool atEnd = false;
-
-    while (!atEnd) {
-        const qsizetype kept = buffer.size();
-        buffer.resize(kept + kChunkSize);
-        const qint64 read = device.read(buffer.data() + kept, kChunkSize);
+    ImportScanner scanner(result);
+    while (true) {
+        const qint64 read = scanner.readChunk(device);
         if (read < 0) {
             // What was carried before the failure stays with the caller.
             result.error = device.errorString();
             return result;
         }
-        buffer.resize(kept + read);
-        atEnd = read == 0;
-
-        qsizetype start = 0;
-        if (atFileStart && (buffer.size() >= 3 || atEnd)) {
-            if (buffer.startsWith("\xEF\xBB\xBF"))
-                start = 3;
-            atFileStart = false;
-        }
-        if (atFileStart)
-            continue;
-
-        LineEndFinder finder(buffer);
-        while (start < buffer.size()) {
-            const qsizetype end = finder.next(start);
-            if (end < 0)
-                break;
-            // A CR as the last byte read may be the first half of CR LF: wait for the next chunk.
-            if (buffer[end] == '\r' && end + 1 == buffer.size() && !atEnd)
-                break;
-            carryIfBindOrAlias(QByteArrayView(buffer.constData() + start, end - start), result);
-            const bool crLf =
-                buffer[end] == '\r' && end + 1 < buffer.size() && buffer[end + 1] == '\n';
-            start = end + (crLf ? 2 : 1);
-        }
-        if (atEnd && start < buffer.size()) {
-            // The last line of a file need not end with a line break.
-            carryIfBindOrAlias(QByteArrayView(buffer.constData() + start, buffer.size() - start),
-                               result);
-            start = buffer.size();
-        }
-        // The unfinished line moves to the front of the same allocation: a new buffer for every
-        // chunk would cost a large allocation, and its page faults, per megabyte read.
-        if (start > 0) {
-            const qsizetype left = buffer.size() - start;
-            std::memmove(buffer.data(), buffer.constData() + start, size_t(left));
-            buffer.truncate(left);
-        }
+        scanner.scan(read == 0);
+        if (read == 0)
+            break;
     }
     result.plainText.squeeze();
     return result;
@@ -191,9 +284,9 @@ ImportResult importBinds(QIODevice &device)
 ImportResult importBindsFromGame(const QString &gameFolder)
 {
     QFile file(gameFile(gameFolder, QStringLiteral("config.cfg")));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (QString error = openRegularFile(file); !error.isEmpty()) {
         ImportResult result;
-        result.error = file.errorString();
+        result.error = std::move(error);
         return result;
     }
     return importBinds(file);

@@ -15,6 +15,9 @@ struct ImportResult
     QString plainText;
     int carried = 0;
     QString error; ///< the system's description when the import failed (lines carried so far stay)
+    /// The most bytes of an unfinished line held between two reads. A carried line is held whole;
+    /// of any other line, no more than the few first bytes that could still become a keyword.
+    qsizetype mostKept = 0;
 
     bool ok() const { return error.isEmpty(); }
     int count() const { return carried; }
@@ -30,7 +33,7 @@ bool isCarriedLine(QByteArrayView line);
 /// a UTF-8 byte-order mark before the first line is dropped.
 ImportResult importBinds(QIODevice &device);
 
-/// Reads <gameFolder>/cstrike/config.cfg.
+/// Reads <gameFolder>/cstrike/config.cfg; anything but a regular file there is refused unread.
 ImportResult importBindsFromGame(const QString &gameFolder);
 
 } // namespace velmora
