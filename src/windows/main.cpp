@@ -7,7 +7,9 @@
 #include "gamefiles/textcodec.h"
 #include "windows/program.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -71,12 +73,18 @@ int refuse(const char *why, const char *argument)
     return 2;
 }
 
-/// Standard output's status: 0 when every byte left, else 1.
+/// Standard output's status: 0 when every byte left, else 1, said on standard error with the
+/// system's reason (a closed standard output, a full disk), so whoever reads the output hears why
+/// it is not there.
 int writeOut(std::string_view text)
 {
     const bool written =
         std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-    return written ? 0 : 1;
+    if (!written) {
+        std::fprintf(stderr, "velmora: write error: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
 }
 
 /// `--print-config` with its assignments at argv[first]... argv[argc - 1].
