@@ -3,6 +3,7 @@
 // whatever the box makes of its characters on the way.
 
 #include "literalbytes.h"
+#include "specialfiles.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void cleanup();
     void carriedThroughTheBox_data();
     void carriedThroughTheBox();
+    void fifoRefusedInABox_data();
+    void fifoRefusedInABox();
 };
 
 void FaultWindow::init()
@@ -84,6 +87,44 @@ void FaultWindow::carriedThroughTheBox()
     for (const MessageBox::Record &box : boxes)
         QVERIFY2(box.style != int(ui::MessageStyle::Error), qPrintable(box.text));
     QCOMPARE(readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
+}
+
+void FaultWindow::fifoRefusedInABox_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("refusals"); ///< dir.vlm is read by the load and again by Save
+    QTest::newRow("dir.vlm") << QStringLiteral("dir.vlm") << 2;
+    QTest::newRow("config.cfg") << QStringLiteral("config.cfg") << 1;
+    QTest::newRow("autoexec.cfg") << QStringLiteral("autoexec.cfg") << 1;
+}
+
+void FaultWindow::fifoRefusedInABox()
+{
+    QFETCH(QString, file);
+    QFETCH(int, refusals);
+
+    GameFolders folders;
+    const QString path = file == QStringLiteral("dir.vlm")      ? folders.pathFile()
+                         : file == QStringLiteral("config.cfg") ? folders.configCfg()
+                                                                : folders.autoexecCfg();
+    if (file != QStringLiteral("config.cfg"))
+        folders.writeConfig("bind a b\r\n");
+    QFile::remove(path);
+    QCOMPARE(makeSpecial(Special::Fifo, path), QString());
+
+    // Load and Save each answer at once, say why in the usual error box, and the window goes on.
+    IndexRus window(folders.store());
+    window.load();
+    window.saveConfig();
+    int shown = 0;
+    for (const MessageBox::Record &box : MessageBox::history()) {
+        if (box.style == int(ui::MessageStyle::Error)) {
+            QCOMPARE(box.text, QStringLiteral("Это не обычный файл: ") + path);
+            ++shown;
+        }
+    }
+    QCOMPARE(shown, refusals);
+    QVERIFY(S_ISFIFO(Standing::at(path).mode));
 }
 
 QTEST_MAIN(FaultWindow)

@@ -3,6 +3,11 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
 using namespace velmora;
 
 namespace {
@@ -98,6 +103,31 @@ private Q_SLOTS:
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY2(run.err.contains(argument.toUtf8()), run.err.constData());
+    }
+
+    void writeFailureSaysWhy_data()
+    {
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<int>("error");
+        QTest::newRow("full device") << false << ENOSPC;
+        QTest::newRow("closed standard output") << true << EBADF;
+    }
+
+    void writeFailureSaysWhy()
+    {
+        QFETCH(bool, closed);
+        QFETCH(int, error);
+        QProcess process;
+        if (closed)
+            process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        else
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(VELMORA_EXE), {u"--print-config"_qs});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("velmora: write error: ") + std::strerror(error) + '\n');
     }
 
     void help()

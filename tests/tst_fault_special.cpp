@@ -1,0 +1,193 @@
+// dir.vlm, config.cfg and autoexec.cfg that are not regular files: a FIFO (whose open would wait
+// for a writer or a reader for ever), a socket, a device node, a link to a device node (a script
+// switched off as a link to /dev/null). And lines without end streamed into the import.
+
+#include "gamefiles/autoexec.h"
+#include "gamefiles/bindimport.h"
+#include "gamefiles/pathfile.h"
+#include "gamefiles/textcodec.h"
+#include "specialfiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(Special)
+
+namespace {
+
+/// A line as a pipe would bring it: `head`, then `count` times `filler`, then `tail`; the filler
+/// is never held in memory, so the line can be far longer than the test could afford to write.
+class LongLineDevice : public QIODevice
+{
+public:
+    LongLineDevice(QByteArray head, char filler, qint64 count, QByteArray tail)
+        : m_head(std::move(head))
+        , m_tail(std::move(tail))
+        , m_filler(filler)
+        , m_count(count)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *out, qint64 maxSize) override
+    {
+        qint64 n = 0;
+        auto copy = [&](const QByteArray &bytes, qint64 from) {
+            const qint64 k = std::min(maxSize - n, bytes.size() - (m_pos - from));
+            std::memcpy(out + n, bytes.constData() + (m_pos - from), size_t(k));
+            n += k, m_pos += k;
+        };
+        const qint64 fillerEnd = m_head.size() + m_count;
+        if (m_pos < m_head.size())
+            copy(m_head, 0);
+        if (n < maxSize && m_pos >= m_head.size() && m_pos < fillerEnd) {
+            const qint64 k = std::min(maxSize - n, fillerEnd - m_pos);
+            std::memset(out + n, m_filler, size_t(k));
+            n += k, m_pos += k;
+        }
+        if (n < maxSize && m_pos >= fillerEnd && m_pos < fillerEnd + m_tail.size())
+            copy(m_tail, fillerEnd);
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+    QByteArray m_tail;
+    char m_filler;
+    qint64 m_count;
+    qint64 m_pos = 0;
+};
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class FaultSpecial : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusedAndLeftAlone_data();
+    void refusedAndLeftAlone();
+    void longLinesStreamed_data();
+    void longLinesStreamed();
+};
+
+void FaultSpecial::refusedAndLeftAlone_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Special>("kind");
+    const std::pair<Special, const char *> kinds[] = {{Special::Fifo, "FIFO"},
+                                                      {Special::Socket, "socket"},
+                                                      {Special::Device, "device node"},
+                                                      {Special::LinkToDevice, "link to a device"}};
+    for (const char *file : {"dir.vlm", "config.cfg", "autoexec.cfg"}) {
+        for (const auto &[kind, name] : kinds)
+            QTest::addRow("%s: %s", file, name) << QString::fromLatin1(file) << kind;
+    }
+}
+
+void FaultSpecial::refusedAndLeftAlone()
+{
+    QFETCH(QString, file);
+    QFETCH(Special, kind);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cstrike")));
+    const bool pathFile = file == QStringLiteral("dir.vlm");
+    const QString path = pathFile ? pathFileLocation(dir.path()) : gameFile(dir.path(), file);
+    if (const QString why = makeSpecial(kind, path); !why.isEmpty()) {
+        if (kind == Special::Device || kind == Special::LinkToDevice)
+            QSKIP(qPrintable(QStringLiteral("no device node can be made here: ") + why));
+        QFAIL(qPrintable(why));
+    }
+    const Standing before = Standing::at(path);
+    const QStringList around = entries(QFileInfo(path).path());
+
+    // Each answers at once: a FIFO's open would otherwise wait here until the test's time ran out.
+    QString error;
+    if (pathFile) {
+        const PathFileRead read = readPathFile(dir.path());
+        QCOMPARE(read.status, PathFileRead::Failed);
+        error = read.error;
+    } else if (file == QStringLiteral("config.cfg")) {
+        const ImportResult result = importBindsFromGame(dir.path());
+        QCOMPARE(result.count(), 0);
+        error = result.error;
+    } else {
+        error = saveAutoexec(dir.path(), u"bind \"w\" \"+forward\"\n");
+    }
+    QCOMPARE(error, QStringLiteral("Это не обычный файл: ") + QDir::toNativeSeparators(path));
+    QVERIFY2(Standing::at(path) == before, "what stood there was replaced or changed");
+    QCOMPARE(entries(QFileInfo(path).path()), around); // no file of a save left beside it
+}
+
+void FaultSpecial::longLinesStreamed_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<char>("filler");
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QList<QByteArray>>("carried");
+
+    // Lines of 64 MiB that are not carried: none of them is held, and the line after each is
+    // still found.
+    const qint64 huge = qint64(64) << 20;
+    QTest::newRow("NUL bytes") << QByteArray() << '\0' << huge << QByteArray("\r\nbind after\r\n")
+                               << QList<QByteArray>{"bind after"};
+    QTest::newRow("a setting") << QByteArray("name \"") << 'x' << huge
+                               << QByteArray("\"\nalias a b\n") << QList<QByteArray>{"alias a b"};
+    QTest::newRow("a keyword's first bytes")
+        << QByteArray("\tBIN") << '\0' << huge << QByteArray("\rbind after")
+        << QList<QByteArray>{"bind after"};
+    // Blanks start a line and are dropped as they come: the bind after them is carried.
+    QTest::newRow("blanks, then a bind")
+        << QByteArray() << ' ' << huge << QByteArray("bind after\n")
+        << QList<QByteArray>{"bind after"};
+    // A carried line is carried whole, however long.
+    const qint64 big = qint64(8) << 20;
+    QTest::newRow("a long bind") << QByteArray("Bind k \"say ") << 'y' << big
+                                 << QByteArray("\"\r\nbind after")
+                                 << QList<QByteArray>{"Bind k \"say " + QByteArray(big, 'y') + '"',
+                                                      "bind after"};
+}
+
+void FaultSpecial::longLinesStreamed()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(char, filler);
+    QFETCH(qint64, count);
+    QFETCH(QByteArray, tail);
+    QFETCH(QList<QByteArray>, carried);
+
+    LongLineDevice device(head, filler, count, tail);
+    const ImportResult result = importBinds(device);
+    QCOMPARE(result.error, QString());
+    const QStringList lines = result.lines();
+    QCOMPARE(lines.size(), carried.size());
+    for (qsizetype i = 0; i < carried.size(); ++i)
+        QVERIFY2(encodeLossless(lines.at(i)) == carried.at(i), qPrintable(QString::number(i)));
+
+    const bool longCarried = carried.first().size() > count;
+    if (longCarried)
+        QVERIFY(result.mostKept > count / 2);
+    else
+        QVERIFY2(result.mostKept < 16, qPrintable(QString::number(result.mostKept)));
+}
+
+QTEST_GUILESS_MAIN(FaultSpecial)
+
+#include "tst_fault_special.moc"
