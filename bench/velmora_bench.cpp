@@ -1,7 +1,7 @@
 // velmora-bench: how fast Velmora's real code paths are next to the floor each could at best
 // reach, both measured in the same run on inputs generated here with a fixed seed.
 //
-//   velmora-bench [--runs N] [--json FILE] [--only load,show,save,scan,start,memory,steam]
+//   velmora-bench [--runs N] [--json FILE] [--only load,show,save,scan,longline,start,memory,steam]
 //
 // Every figure is the median of N runs (5 unless told) after one warm-up run, beside the median of
 // its floor and their ratio. A JSON copy of the figures goes to FILE (velmora-bench.json).
@@ -164,6 +164,23 @@ std::pair<double, double> probeRun(const QString &program, const QStringList &ar
             rssKb = field.mid(12).toDouble();
     }
     return {double(shown - start) / 1e6, rssKb / 1024};
+}
+
+/// Runs a tool in the C locale; returns its time in ms and, when asked, its trimmed output.
+double runTool(const QString &tool, const QStringList &args, QByteArray *out)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(env);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(tool, args);
+    process.waitForFinished(-1);
+    const double ms = msSince(timer);
+    if (out)
+        *out = process.readAllStandardOutput().trimmed();
+    return ms;
 }
 
 void answerEveryBox()
@@ -334,20 +351,6 @@ int main(int argc, char **argv)
         const Install scan(root.path(), QStringLiteral("scan"), config);
         const QString file = scan.game + QStringLiteral("/cstrike/config.cfg");
         config.clear();
-        auto runTool = [&](const QString &tool, const QStringList &args, QByteArray *out) {
-            QProcess process;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-            process.setProcessEnvironment(env);
-            QElapsedTimer timer;
-            timer.start();
-            process.start(tool, args);
-            process.waitForFinished(-1);
-            const double ms = msSince(timer);
-            if (out)
-                *out = process.readAllStandardOutput().trimmed();
-            return ms;
-        };
         int found = 0;
         QByteArray grepCount;
         measure(
@@ -374,6 +377,55 @@ int main(int argc, char **argv)
                      .arg(number(median(wc)), QString::fromLatin1(lines.split(' ').value(0)))
                      .arg(found)
                      .arg(QString::fromLatin1(grepCount));
+        figures.append(f);
+    }
+    if (wanted("longline")) {
+        // A crash-damaged config.cfg: nothing but NUL bytes, not one line break. The load must
+        // cost what reading the file costs, and grow with it in a straight line.
+        auto zeros = [&](const QString &name, qint64 megabytes) {
+            const Install install(root.path(), name, QByteArray());
+            QFile file(install.game + QStringLiteral("/cstrike/config.cfg"));
+            const QByteArray block(1'000'000, '\0');
+            if (file.open(QIODevice::WriteOnly)) {
+                for (qint64 i = 0; i < megabytes; ++i)
+                    file.write(block);
+            }
+            return install;
+        };
+        auto loadOf = [](const Install &install) {
+            return [&install] {
+                IndexRus window(install.store());
+                QElapsedTimer timer;
+                timer.start();
+                window.load();
+                return msSince(timer);
+            };
+        };
+        auto wcOf = [](const Install &install) {
+            const QString path = install.game + QStringLiteral("/cstrike/config.cfg");
+            return [path] {
+                return runTool(QStringLiteral("wc"), {QStringLiteral("-l"), path}, nullptr);
+            };
+        };
+        Figure f{"longline",
+                 "main window load, config.cfg of 400 MB of NUL bytes without a line break",
+                 "wc -l of the same file (the read floor)",
+                 "ms",
+                 1.5,
+                 {},
+                 {},
+                 {}};
+        Figure small = f;
+        const Install quarter = zeros(QStringLiteral("long100"), 100);
+        measure(small, runs, loadOf(quarter), wcOf(quarter));
+        QDir(quarter.game).removeRecursively();
+        const Install whole = zeros(QStringLiteral("long400"), 400);
+        measure(f, runs, loadOf(whole), wcOf(whole));
+        QDir(whole.game).removeRecursively();
+        f.note = QStringLiteral("100 MB: %1 ms (floor %2 ms); 100 to 400 MB: load x%3, floor x%4")
+                     .arg(number(median(small.runs)), number(median(small.floorRuns)))
+                     .arg(median(f.runs) / median(small.runs), 0, 'f', 2)
+                     .arg(median(f.floorRuns) / median(small.floorRuns), 0, 'f', 2);
         figures.append(f);
     }
     if (wanted("start")) {
