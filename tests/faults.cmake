@@ -6,4 +6,6 @@ velmora_add_test(tst_fault_input SOURCES tst_fault_input.cpp LIBS velmora_core)
 # The same bytes through the real main window's config box.
 velmora_add_test(tst_fault_window SOURCES tst_fault_window.cpp LIBS velmora_gui)
 # What is not a regular file in a game file's place, and lines without end into the import.
-velmora_add_test(tst_fault_special SOURCES tst_fault_special.cpp LIBS velmora_core)
+if(UNIX)
+    velmora_add_test(tst_fault_special SOURCES tst_fault_special.cpp LIBS velmora_core)
+endif()

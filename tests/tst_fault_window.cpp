@@ -3,8 +3,11 @@
 // whatever the box makes of its characters on the way.
 
 #include "literalbytes.h"
-#include "specialfiles.h"
 #include "windowfixture.h"
+
+#ifdef Q_OS_UNIX
+#include "specialfiles.h"
+#endif
 
 #include <QApplication>
 #include <QTest>
@@ -21,8 +24,10 @@ private Q_SLOTS:
     void cleanup();
     void carriedThroughTheBox_data();
     void carriedThroughTheBox();
+#ifdef Q_OS_UNIX
     void fifoRefusedInABox_data();
     void fifoRefusedInABox();
+#endif
 };
 
 void FaultWindow::init()
@@ -89,6 +94,7 @@ void FaultWindow::carriedThroughTheBox()
     QCOMPARE(readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
 }
 
+#ifdef Q_OS_UNIX
 void FaultWindow::fifoRefusedInABox_data()
 {
     QTest::addColumn<QString>("file");
@@ -126,6 +132,7 @@ void FaultWindow::fifoRefusedInABox()
     QCOMPARE(shown, refusals);
     QVERIFY(S_ISFIFO(Standing::at(path).mode));
 }
+#endif
 
 QTEST_MAIN(FaultWindow)
 

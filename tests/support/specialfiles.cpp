@@ -1,25 +1,16 @@
-#pragma once
-
-// Things that are not regular files, put where Velmora expects one: a FIFO, a socket, a device
-// node, a link to a device node. And a record of what stood there, to show it was left alone.
+#include "specialfiles.h"
 
 #include <QFile>
-#include <QString>
 
 #include <cerrno>
 #include <cstring>
 
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-enum class Special { Fifo, Socket, Device, LinkToDevice };
-
-/// Makes `kind` at `path`; a link's device is made beside the link as `path` + ".node". Returns
-/// an empty string, or why it could not be made (device nodes need the right to make them).
-inline QString makeSpecial(Special kind, const QString &path)
+QString makeSpecial(Special kind, const QString &path)
 {
     const QByteArray where = QFile::encodeName(path);
     int result = 0;
@@ -55,26 +46,14 @@ inline QString makeSpecial(Special kind, const QString &path)
     return result == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
 }
 
-/// What stands at a path, and at the end of its link: same inode, same type, same device.
-struct Standing
+Standing Standing::at(const QString &path)
 {
-    ino_t inode = 0;
-    mode_t mode = 0;
-    dev_t device = 0;
-    ino_t targetInode = 0;
-    mode_t targetMode = 0;
-    dev_t targetDevice = 0;
-
-    static Standing at(const QString &path)
-    {
-        const QByteArray where = QFile::encodeName(path);
-        Standing s;
-        struct stat info;
-        if (::lstat(where.constData(), &info) == 0)
-            s.inode = info.st_ino, s.mode = info.st_mode, s.device = info.st_rdev;
-        if (::stat(where.constData(), &info) == 0)
-            s.targetInode = info.st_ino, s.targetMode = info.st_mode, s.targetDevice = info.st_rdev;
-        return s;
-    }
-    bool operator==(const Standing &) const = default;
-};
+    const QByteArray where = QFile::encodeName(path);
+    Standing s;
+    struct stat info;
+    if (::lstat(where.constData(), &info) == 0)
+        s.inode = info.st_ino, s.mode = info.st_mode, s.device = info.st_rdev;
+    if (::stat(where.constData(), &info) == 0)
+        s.targetInode = info.st_ino, s.targetMode = info.st_mode, s.targetDevice = info.st_rdev;
+    return s;
+}
