@@ -1,7 +1,8 @@
 #include "gamefiles/keyvalues.h"
 
+#include "gamefiles/regularfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 #include <iterator>
 
@@ -229,10 +230,8 @@ std::optional<KeyValues> parseKeyValues(QByteArray bytes)
 std::optional<KeyValues> readKeyValuesFile(const QString &path)
 {
     // Only regular files: a FIFO or a device named like a Steam file would block or never end.
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file).isEmpty())
         return std::nullopt;
     // A file larger than allowed is not read at all; one that grows meanwhile is still read no
     // further than one byte past the limit, which tells it from one that just fits.
