@@ -169,46 +169,65 @@ QString checkLine(const CheckLine &line, const OptionSnapshot &options)
 
 } // namespace
 
-QStringList generateLines(const OptionSnapshot &options)
+QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
 {
-    QStringList lines;
+    QList<TracedLine> lines;
     lines.reserve(60);
+    auto add = [&lines](QString text, ControlRef first, ControlRef second = {}) {
+        lines.append(TracedLine{std::move(text), first, second});
+    };
+    const auto text = [](int n) { return ControlRef{OptionKind::Text, n}; };
+    const auto slider = [](int n) { return ControlRef{OptionKind::Slider, n}; };
+    const ControlRef combo{OptionKind::Combo, 1};
 
     for (const ConnectionPreset &preset : connectionPresets()) {
         if (options.combo1 == QString::fromUtf8(preset.comboText)) {
-            lines << valuedLine("rate ", QString::fromLatin1(preset.rate))
-                  << valuedLine("cl_updaterate ", QString::fromLatin1(preset.updateRate))
-                  << valuedLine("cl_cmdrate ", QString::fromLatin1(preset.cmdRate));
+            add(valuedLine("rate ", QString::fromLatin1(preset.rate)), combo);
+            add(valuedLine("cl_updaterate ", QString::fromLatin1(preset.updateRate)), combo);
+            add(valuedLine("cl_cmdrate ", QString::fromLatin1(preset.cmdRate)), combo);
             break;
         }
     }
 
     const double latency = latencyOf(parsePing(options.text(1)), parsePing(options.text(2)));
     // The minus is put in front of the number text, whatever its sign.
-    lines << valuedLine("cl_latency ", u'-' + numberText(latency))
-          << valuedLine("name ", options.text(5)) << valuedLine("mp_roundtime ", options.text(7))
-          << valuedLine("mp_freezetime ", options.text(8))
-          << valuedLine("cl_corpsestay ", options.text(9))
-          << valuedLine("voice_scale ", QString::number(options.slider(1)))
-          << valuedLine("fps_max ", QString::number(options.slider(2)))
-          << valuedLine("net_graphpos ", options.text(10))
-          << valuedLine("volume ", options.text(11))
-          << valuedLine("cl_forwardspeed ", QString::number(options.slider(3)))
-          << valuedLine("cl_backspeed ", QString::number(options.slider(4)))
-          << valuedLine("sensitivity ", QString::number(options.slider(5)));
+    add(valuedLine("cl_latency ", u'-' + numberText(latency)), text(1), text(2));
+    add(valuedLine("name ", options.text(5)), text(5));
+    add(valuedLine("mp_roundtime ", options.text(7)), text(7));
+    add(valuedLine("mp_freezetime ", options.text(8)), text(8));
+    add(valuedLine("cl_corpsestay ", options.text(9)), text(9));
+    add(valuedLine("voice_scale ", QString::number(options.slider(1))), slider(1));
+    add(valuedLine("fps_max ", QString::number(options.slider(2))), slider(2));
+    add(valuedLine("net_graphpos ", options.text(10)), text(10));
+    add(valuedLine("volume ", options.text(11)), text(11));
+    add(valuedLine("cl_forwardspeed ", QString::number(options.slider(3))), slider(3));
+    add(valuedLine("cl_backspeed ", QString::number(options.slider(4))), slider(4));
+    add(valuedLine("sensitivity ", QString::number(options.slider(5))), slider(5));
 
     for (const CheckRow &row : checkRows()) {
         const int value = options.check(row.box);
+        const ControlRef box{OptionKind::Check, row.box};
+        auto addRow = [&](std::span<const CheckLine> rowLines) {
+            for (const CheckLine &line : rowLines)
+                add(checkLine(line, options), box,
+                    line.textField ? text(line.textField) : ControlRef{});
+        };
         // Two separate tests: a grayed box (2) matches neither and writes nothing.
-        if (value == Checked) {
-            for (const CheckLine &line : row.checked)
-                lines << checkLine(line, options);
-        }
-        if (value == Unchecked) {
-            for (const CheckLine &line : row.unchecked)
-                lines << checkLine(line, options);
-        }
+        if (value == Checked)
+            addRow(row.checked);
+        if (value == Unchecked)
+            addRow(row.unchecked);
     }
+    return lines;
+}
+
+QStringList generateLines(const OptionSnapshot &options)
+{
+    QStringList lines;
+    const QList<TracedLine> traced = generateTracedLines(options);
+    lines.reserve(traced.size());
+    for (const TracedLine &line : traced)
+        lines.append(line.text);
     return lines;
 }
 

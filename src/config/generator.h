@@ -22,9 +22,32 @@ double latencyOf(double lowestPing, double highestPing);
 /// 1E-04 <= |x| < 1E+15. Zero of either sign is "0".
 QString numberText(double value);
 
+/// A control the generator reads: its kind and its number within the kind (Combo1 is number 1).
+struct ControlRef
+{
+    OptionKind kind = OptionKind::Combo;
+    int number = 0; ///< 0: no control
+
+    bool operator==(const ControlRef &) const = default;
+};
+
+/// One line of a run with the controls whose state wrote it: one for most lines, two where a line
+/// joins two controls (cl_latency from both pings, a check box's line carrying a field's text).
+struct TracedLine
+{
+    QString text; ///< ends in CR LF
+    ControlRef first;
+    ControlRef second;
+
+    bool cameFrom(ControlRef control) const { return first == control || second == control; }
+};
+
 /// The lines of one run of the generator for the given options, each ending in CR LF:
 /// connection preset, the twelve value lines, then the check-box rows Check1..Check43.
 QStringList generateLines(const OptionSnapshot &options);
+
+/// generateLines() with the controls behind each line.
+QList<TracedLine> generateTracedLines(const OptionSnapshot &options);
 
 /// generateLines() joined: the text one run appends to the config box.
 QString generateText(const OptionSnapshot &options);

@@ -1,0 +1,116 @@
+#include "config/optiontip.h"
+
+#include "config/linetable.h"
+
+namespace velmora {
+
+namespace {
+
+const QString kNothing = QStringLiteral("ничего");
+
+/// Where the game itself bounds a value, whatever the config asks for. Keyed by the command, so
+/// the note follows whichever control writes the line.
+struct LimitNote
+{
+    const char *command;
+    const char *note;
+};
+constexpr LimitNote kLimitNotes[] = {
+    {"fps_max ", "Выше 100 действует только вместе с fps_override 1 (в нынешних сборках игры)."},
+    {"mp_startmoney ", "Игра держит сумму между 800 и 16000."},
+};
+
+QString statement(const QString &heading, const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return heading + QStringLiteral(": ") + kNothing;
+    if (lines.size() == 1)
+        return heading + QStringLiteral(": ") + lines.first();
+    return heading + QStringLiteral(":\n  ") + lines.join(QStringLiteral("\n  "));
+}
+
+/// The check boxes whose lines carry the text of field Text<field>.
+QList<int> boxesCarrying(int field)
+{
+    QList<int> boxes;
+    for (const CheckRow &row : checkRows()) {
+        for (const auto *lines : {&row.checked, &row.unchecked}) {
+            for (const CheckLine &line : *lines) {
+                if (line.textField == field && !boxes.contains(row.box))
+                    boxes.append(row.box);
+            }
+        }
+    }
+    return boxes;
+}
+
+QStringList limitNotes(const QStringList &lines)
+{
+    QStringList notes;
+    for (const LimitNote &limit : kLimitNotes) {
+        const QString command = QString::fromUtf8(limit.command);
+        for (const QString &line : lines) {
+            if (line.startsWith(command)) {
+                notes.append(QString::fromUtf8(limit.note));
+                break;
+            }
+        }
+    }
+    return notes;
+}
+
+} // namespace
+
+QStringList linesOfControl(ControlRef control, const OptionSnapshot &options)
+{
+    QStringList lines;
+    for (const TracedLine &line : generateTracedLines(options)) {
+        if (line.cameFrom(control))
+            lines.append(line.text.chopped(2)); // without CR LF
+    }
+    return lines;
+}
+
+QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
+{
+    if (option.number == 0)
+        return {};
+    const ControlRef self{option.kind, option.number};
+    QStringList statements;
+    QStringList written;
+
+    if (option.kind == OptionKind::Check) {
+        const struct
+        {
+            int value;
+            const char *heading;
+        } states[] = {{Checked, "Отмечено"},
+                      {Unchecked, "Не отмечено"},
+                      {Grayed, "Серая отметка (значение 2)"}};
+        for (const auto &state : states) {
+            OptionSnapshot variant = options;
+            variant.check(option.number) = state.value;
+            const QStringList lines = linesOfControl(self, variant);
+            statements.append(statement(QString::fromUtf8(state.heading), lines));
+            written += lines;
+        }
+    } else {
+        // A field that only a check box writes: the line that box writes once checked.
+        OptionSnapshot variant = options;
+        const QList<int> boxes =
+            option.kind == OptionKind::Text ? boxesCarrying(option.number) : QList<int>();
+        for (int box : boxes)
+            variant.check(box) = Checked;
+        written = linesOfControl(self, variant);
+        QString heading = boxes.isEmpty() ? QStringLiteral("Пишет")
+                                          : QStringLiteral("Когда флажок отмечен, пишет");
+        QString said = statement(heading, written);
+        if (written.isEmpty() && option.kind == OptionKind::Combo)
+            said += QStringLiteral(" (тип соединения не из списка)");
+        statements.append(said);
+    }
+    statements += limitNotes(written);
+    return statements.join(u'\n');
+}
+
+} // namespace velmora
