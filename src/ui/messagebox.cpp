@@ -22,7 +22,13 @@ SeamState &seam()
 
 Answer showReal(QWidget *parent, const MessageBox::Record &record)
 {
-    QMessageBox box(parent);
+    // A box over a window that is not on screen yet (the main window's load speaks before the
+    // window shows) would be centred on where that window happens to stand, near the corner of
+    // the screen: such a box stands on its own, centred on the screen.
+    const bool overWindow = parent && parent->window()->isVisible();
+    QMessageBox box(overWindow ? parent : nullptr);
+    if (parent && !overWindow)
+        box.setWindowIcon(parent->window()->windowIcon());
     box.setWindowTitle(record.title);
     box.setText(record.text);
     if (record.style == int(MessageStyle::Question)) {

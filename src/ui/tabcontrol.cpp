@@ -1,6 +1,8 @@
 #include "ui/tabcontrol.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
@@ -13,7 +15,8 @@ TabHeader::TabHeader(const QString &caption, QWidget *parent)
 {
     setText(caption);
     setCheckable(true);
-    setFocusPolicy(Qt::TabFocus);
+    // A click selects the tab without taking the focus from where the user works.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 QSize TabHeader::sizeHint() const
@@ -48,7 +51,8 @@ void TabHeader::paintEvent(QPaintEvent *)
         break;
     }
     painter.drawControl(QStyle::CE_TabBarTab, option);
-    if (hasFocus()) {
+    const auto *control = qobject_cast<const TabControl *>(parentWidget());
+    if (isChecked() && control && control->hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(4, 4, -4, -3);
@@ -61,6 +65,7 @@ TabControl::TabControl(QWidget *parent)
     , m_group(new QButtonGroup(this))
 {
     m_group->setExclusive(true);
+    setFocusPolicy(Qt::TabFocus);
     connect(m_group, &QButtonGroup::idClicked, this, &TabControl::setCurrentIndex);
 }
 
@@ -111,20 +116,100 @@ QSize TabControl::sizeHint() const
     return {kTabsPerRow * 120, rowCount() * m_rowHeight + 300};
 }
 
+namespace {
+
+/// The first control of a page that the Tab key would reach, in the window's focus order.
+QWidget *firstFocusableOf(QWidget *page)
+{
+    for (QWidget *w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w))
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(page))
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void TabControl::setCurrentIndex(int index)
 {
     if (index < 0 || index >= count() || index == m_current)
         return;
-    if (QWidget *old = currentWidget())
-        old->hide();
+    QWidget *old = currentWidget();
+    const QWidget *focus = QApplication::focusWidget();
+    const bool focusOnOldPage = old && focus && old->isAncestorOf(focus);
     m_current = index;
+    QWidget *page = m_pages.at(index);
     m_headers.at(index)->setChecked(true);
-    m_pages.at(index)->show();
-    m_pages.at(index)->raise();
+    page->show();
+    page->raise();
     // The header rows keep their order; the selected header is drawn last so that its raised
     // edge is not covered by a neighbour.
     m_headers.at(index)->raise();
+    // Hiding the old page with the focus on it would hand the focus to whatever comes next in
+    // the window; it goes to the new page instead, or to the headers when the page takes none.
+    if (focusOnOldPage) {
+        if (QWidget *first = firstFocusableOf(page))
+            first->setFocus(Qt::OtherFocusReason);
+        else
+            setFocus(Qt::OtherFocusReason);
+    }
+    if (old)
+        old->hide();
     Q_EMIT currentChanged(index);
+}
+
+void TabControl::turnPage(int steps)
+{
+    if (count() == 0)
+        return;
+    const int from = qMax(m_current, 0);
+    setCurrentIndex(((from + steps) % count() + count()) % count());
+}
+
+void TabControl::keyPressEvent(QKeyEvent *event)
+{
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        target = m_current - 1;
+        break;
+    case Qt::Key_Right:
+        target = m_current + 1;
+        break;
+    case Qt::Key_Up:
+        target = m_current - kTabsPerRow;
+        break;
+    case Qt::Key_Down:
+        target = m_current + kTabsPerRow;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Like a tab bar, the arrows stop at the ends; only the page keys wrap round.
+    if (target >= 0 && target < count())
+        setCurrentIndex(target);
+    event->accept();
+}
+
+void TabControl::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    updateCurrentHeader();
+}
+
+void TabControl::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    updateCurrentHeader();
+}
+
+void TabControl::updateCurrentHeader()
+{
+    if (TabHeader *h = header(m_current))
+        h->update();
 }
 
 void TabControl::paintEvent(QPaintEvent *)

@@ -8,7 +8,8 @@ class QButtonGroup;
 
 namespace velmora::ui {
 
-/// One tab header of a TabControl: a checkable button drawn as a tab of the current style.
+/// One tab header of a TabControl: a checkable button drawn as a tab of the current style. The
+/// headers take no focus themselves: the tab control does, and its current header shows it.
 class TabHeader : public QAbstractButton
 {
     Q_OBJECT
@@ -32,6 +33,10 @@ private:
 /// holds tabs 0 to 2, the second tabs 3 to 5, and so on. Exactly one page shows at a time.
 /// Pages are children of the control; addTab() gives a page the whole page area, and the owner
 /// may place it more precisely afterwards.
+///
+/// From the keyboard the control is one stop of the Tab order, before the controls of its pages;
+/// while it has the focus, the current header shows a focus frame, Left and Right go to the
+/// previous and next tab and Up and Down to the tab above or below in the other row.
 class TabControl : public QWidget
 {
     Q_OBJECT
@@ -62,8 +67,12 @@ public:
     QSize sizeHint() const override;
 
 public Q_SLOTS:
-    /// Shows the page with that index; an index out of range is ignored.
+    /// Shows the page with that index; an index out of range is ignored. When the focus was on the
+    /// page that goes, it moves to the first control of the new page that takes it.
     void setCurrentIndex(int index);
+    /// Shows the page `steps` pages on in the order of the tabs (back when negative), wrapping
+    /// round from the last to the first and from the first to the last.
+    void turnPage(int steps);
 
 Q_SIGNALS:
     void currentChanged(int index);
@@ -71,9 +80,13 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void layoutHeaders();
+    void updateCurrentHeader();
 
     QList<QWidget *> m_pages;
     QList<TabHeader *> m_headers;
