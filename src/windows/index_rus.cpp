@@ -4,7 +4,10 @@
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
 #include "ui/fonts.h"
+#include "ui/menukeys.h"
 #include "ui/messagebox.h"
+#include "ui/optiontips.h"
+#include "ui/pagekeys.h"
 #include "ui/twips.h"
 #include "windows/optionpages.h"
 #include "windows/appicon.h"
@@ -64,6 +67,15 @@ IndexRus::IndexRus(PathFileStore store, QWidget *parent)
 
     buildMenu();
     buildClient();
+
+    // The keyboard reaches every page and command: the page keys, F10 and the bar's commands;
+    // Tab leaves the config box instead of typing into it.
+    new ui::PageKeys(m_pages);
+    new ui::MenuKeys(menuBar());
+    m_config->setTabChangesFocus(true);
+    // Each option's tool tip names its console lines, worked out when it is about to show.
+    (new ui::OptionTips([this] { return snapshot(); }, this))->attachAll(this);
+
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,6 +1,7 @@
 #include "windows/program.h"
 
 #include "appinfo.h"
+#include "ui/qttranslation.h"
 #include "windows/about_rus.h"
 #include "windows/appicon.h"
 #include "windows/dir.h"
@@ -76,6 +77,9 @@ int startProgram(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     QApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
+    // Qt's own texts (a field's context menu, standard buttons) in Russian like everything else;
+    // without the translation they stay English and the program runs on.
+    ui::installQtRussian(app, ui::qtTranslationsFolder());
     // One look everywhere: the twip layouts are measured for it.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
