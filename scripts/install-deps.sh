@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, the desktop's platform plugin
     qt6-multimedia-dev                       # the refusal tone of the numeric fields
+    qt6-translations-l10n                    # Qt's own texts (context menus, buttons) in Russian
     fonts-liberation2                        # Arial's metrics, so every caption fits its place
     xvfb xauth openbox xdotool x11-utils     # the end-to-end test drives the real program
     appstream desktop-file-utils man-db      # the metadata, desktop entry and man page tests

@@ -13,3 +13,4 @@ target_compile_definitions(tst_printconfig PRIVATE VELMORA_EXE="$<TARGET_FILE:ve
 add_dependencies(tst_printconfig velmora)
 velmora_add_test(tst_keyvalues SOURCES tst_keyvalues.cpp LIBS velmora_core)
 velmora_add_test(tst_steamgame SOURCES tst_steamgame.cpp LIBS velmora_core)
+velmora_add_test(tst_optiontip SOURCES tst_optiontip.cpp LIBS velmora_core)
