@@ -5,10 +5,13 @@
 #   run-e2e.sh path/to/velmora [screenshot-folder]
 #
 # First start without dir.vlm: the error box, then the chooser; OK writes dir.vlm and the main
-# window opens. Second start: straight to the main window with the binds imported; Show and Save
-# write autoexec.cfg, which must equal the binds, the generator's lines and a final CR LF byte for
-# byte. Third, a first start in a home whose Steam knows the game: OK at once stores Steam's game
-# folder. With a screenshot folder, chooser.png and about.png are taken on the way.
+# window opens. Second start: straight to the main window with the binds imported, the count
+# message centred on the screen and Qt's Russian texts loaded; then the keyboard alone turns the
+# pages, leaves the config box by Tab, ticks a box and runs Show and Save through F10, and
+# autoexec.cfg must equal the binds, the generator's lines and a final CR LF byte for byte. Third,
+# a first start in a home whose Steam knows the game: OK at once stores Steam's game folder. Every
+# window asks its window manager for exactly its buttons. With a screenshot folder, chooser.png,
+# main.png, tooltip.png and about.png are taken on the way.
 set -euo pipefail
 
 if [[ -z ${VELMORA_E2E_INNER:-} ]]; then
@@ -107,6 +110,21 @@ screenshot() { # window, file
     step "screenshot $SHOTS/$2"
 }
 
+# The buttons a window asks for in its Motif hints: "min max close" bits of the functions field
+# as 0 or 1 each (close is not among the functions when no close button is wanted).
+motif_buttons() {
+    local hints functions
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS 2>/dev/null | sed -n 's/.*= //p')
+    functions=$(echo "$hints" | cut -d, -f2 | tr -d ' ')
+    [[ -n $functions ]] || { echo "none"; return; }
+    echo "$(((functions >> 3) & 1)) $(((functions >> 4) & 1)) $(((functions >> 5) & 1))"
+}
+expect_buttons() { # window, what, "min max close"
+    local got
+    got=$(motif_buttons "$1")
+    [[ $got == "$3" ]] || fail "$2 asks for buttons (min max close) $got, not $3"
+}
+
 wait_exit() { # pid
     local deadline=$((SECONDS + TIMEOUT))
     while kill -0 "$1" 2>/dev/null; do
@@ -161,6 +179,7 @@ CHOOSER=$(visible "$CHOOSER_TITLE")
 read -r _ _ cw ch < <(geometry "$CHOOSER")
 [[ $cw -eq 466 && $ch -eq 281 ]] || fail "the chooser is ${cw}x${ch}, not 466x281"
 wait_for "the chooser to take the focus" is_active "$CHOOSER"
+expect_buttons "$CHOOSER" "the chooser" "0 0 0"
 screenshot "$CHOOSER" chooser.png
 # A close request through the window manager (Alt+F4) is ignored. Nothing announces that the
 # request has been handled, so watch for a while whether the chooser goes; a slow machine can only
@@ -191,31 +210,50 @@ step "second start, elsewhere"
 VPID=$!
 PIDS+=($VPID)
 wait_for "the count message" has_box
+# Centred on the screen (1280 x 1024), not where the main window stood before it was placed.
+read -r bx by bw bh < <(geometry "$(velmora_windows box | head -n1)")
+((${bx:-0} + ${bw:-0} / 2 > 540 && bx + bw / 2 < 740 && by + bh / 2 > 412 && by + bh / 2 < 612)) ||
+    fail "the count message stands at $bx,$by (${bw}x$bh), not centred"
+grep -q 'qtbase_ru\.qm' "/proc/$VPID/maps" || fail "Qt's Russian texts (qtbase_ru.qm) are not loaded"
 answer_box Return
 wait_for "the main window" has_main
 MAIN=$(velmora_windows main)
 wait_for "the main window to take the focus" is_active "$MAIN"
+expect_buttons "$MAIN" "the main window" "1 0 1"
 # The chooser was never displayed: it never even got a window of its own.
 [[ -z $(xdotool search --name "^$CHOOSER_TITLE\$" 2>/dev/null) ]] || fail "the chooser was shown"
+screenshot "$MAIN" main.png
 
-# "Конфиг" is the first title of the menu bar; Fusion opens it by a click only.
-open_config_menu() {
-    click_at "$MAIN" 20 10
-}
-step "Показать"
-open_config_menu
-xdotool key --clearmodifiers Down Return
+# The keyboard alone. The window opens on "Звук" (tab 2) with the focus on the tab headers.
+# Five pages on, one on, one back, one on, one back: "Графика" (tab 1); a key that did nothing
+# would leave another page, whose first box would write another line.
+step "page keys, Tab through the config box, Space on the first box of the page"
+xdotool key --clearmodifiers ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
+xdotool key --clearmodifiers ctrl+Next ctrl+shift+Tab ctrl+Next ctrl+Prior
+# Back from the headers into the config box, out of it again by Tab (a typed tab would reach
+# autoexec.cfg), on to the page's first box, "Кровь, следы от пуль и т.д" (Check2), and tick it.
+xdotool key --clearmodifiers shift+Tab Tab Tab space
+if [[ -n $SHOTS ]]; then
+    # The pointer resting on that box shows which lines it writes.
+    click_x=30 click_y=95
+    read -r x y _ _ < <(geometry "$MAIN")
+    xdotool mousemove $((x + click_x)) $((y + click_y))
+    sleep 1.5
+    screenshot "$MAIN" tooltip.png
+    xdotool mousemove $((x + 900)) $((y + 300))
+fi
+step "F10: Показать"
+xdotool key --clearmodifiers F10 Return
 answer_box Return # "Все поля заполнены??" Yes
-step "Сохранить"
-open_config_menu
-xdotool key --clearmodifiers Down Down Return
+step "F10: Сохранить"
+xdotool key --clearmodifiers F10 Down Return
 answer_box Return # the question before saving: Yes
 wait_for "autoexec.cfg" test -e "$GAME/cstrike/autoexec.cfg"
 
 EXPECTED=$WORK/expected.cfg
 {
     printf '%s' "$CARRIED"
-    "$VELMORA" --print-config
+    "$VELMORA" --print-config Check2=1
     printf '\r\n'
 } >"$EXPECTED"
 if ! cmp "$EXPECTED" "$GAME/cstrike/autoexec.cfg"; then
@@ -227,11 +265,11 @@ step "autoexec.cfg: $(wc -c <"$EXPECTED") bytes as expected"
 if [[ -n $SHOTS ]]; then
     # "?" is the last title; from the open first menu, Left wraps round to it and opens it with
     # its first entry, "О программе", chosen.
-    open_config_menu
-    xdotool key --clearmodifiers Left Return
+    xdotool key --clearmodifiers F10 Left Return
     wait_for "the about window" has_window "$ABOUT_TITLE"
     ABOUT=$(visible "$ABOUT_TITLE")
     wait_for "the about window to take the focus" is_active "$ABOUT"
+    expect_buttons "$ABOUT" "the about window" "0 0 1"
     screenshot "$ABOUT" about.png
     xdotool key --clearmodifiers Return # "ОК!" hides it
     wait_for "the about window to hide" test -z "$(visible "$ABOUT_TITLE")"
