@@ -1,10 +1,11 @@
 // Save when things go wrong: the disk fills, the process dies half-way, the file is protected, a
 // link or a folder stands where autoexec.cfg should be. Whatever happens, the player's previous
-// autoexec.cfg is either left whole or replaced whole.
+// autoexec.cfg is either left whole or replaced whole, and so are its backup and userconfig.cfg.
 
 #include "fakedevices.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/pathfile.h"
+#include "gamefiles/userconfig.h"
 #include "testfiles.h"
 
 #include <QCoreApplication>
@@ -54,9 +55,11 @@ int childMain(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const QByteArray mode = argv[3];
     if (mode == "hang") {
-        // Never returns: the parent kills the process half-way through the write.
+        // Never returns: the backup is written whole, then the parent kills the process half-way
+        // through the write of the new autoexec.cfg.
         const QString error = saveAutoexec(folder, boxText(100000, 'a'), [](const QString &path) {
-            return std::make_unique<HangingSaveFile>(path);
+            return path.endsWith(QStringLiteral(".bak")) ? std::make_unique<QSaveFile>(path)
+                                                         : std::make_unique<HangingSaveFile>(path);
         });
         std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
         return 1;
@@ -86,6 +89,10 @@ private Q_SLOTS:
     void diskFullOnSmallFilesystem();
     void deviceFailsPartWay_data();
     void deviceFailsPartWay();
+    void backupFailsPartWay_data();
+    void backupFailsPartWay();
+    void userconfigFailsPartWay_data();
+    void userconfigFailsPartWay();
     void killedWhileHalfWritten();
     void killedDuringSaves_data();
     void killedDuringSaves();
@@ -129,9 +136,10 @@ void FaultSave::cleanup()
 void FaultSave::diskFullOnSmallFilesystem()
 {
 #ifdef Q_OS_LINUX
-    // A 64 KiB filesystem as the cstrike folder: room for the old file, not for a big new one.
+    // A 128 KiB filesystem as the cstrike folder: room for the old file and its backup, not for
+    // a big new one.
     const QByteArray where = QFile::encodeName(cstrike());
-    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=128k,mode=0755") != 0)
         QSKIP(qPrintable(QStringLiteral("cannot mount a small filesystem here: ") +
                          systemText(errno)));
     m_mounted = cstrike();
@@ -144,7 +152,9 @@ void FaultSave::diskFullOnSmallFilesystem()
     const QString error = saveAutoexec(m_dir->path(), boxText(20000, 'n'));
     QCOMPARE(error, systemText(ENOSPC));
     QCOMPARE(readBytes(autoexec()), previous);
-    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+    QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), previous);
+    QCOMPARE(cstrikeEntries(),
+             (QStringList{QStringLiteral("autoexec.cfg"), QStringLiteral("autoexec.cfg.bak")}));
 
     // The space the failed save took is given back: a small save fits beside the old file.
     const QString small = boxText(100, 's');
@@ -179,17 +189,81 @@ void FaultSave::deviceFailsPartWay()
     if (hadFile)
         QVERIFY(writeFile(autoexec(), previous));
 
+    // The backup is written; the new autoexec.cfg fails.
     const QString error =
         saveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
-            return std::make_unique<FullDiskSaveFile>(path, budget);
+            return path.endsWith(QStringLiteral(".bak"))
+                       ? std::make_unique<QSaveFile>(path)
+                       : std::make_unique<FullDiskSaveFile>(path, budget);
         });
     QCOMPARE(error, systemText(ENOSPC));
     if (hadFile) {
         QCOMPARE(readBytes(autoexec()), previous);
-        QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+        QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), previous);
+        QCOMPARE(cstrikeEntries(),
+                 (QStringList{QStringLiteral("autoexec.cfg"), QStringLiteral("autoexec.cfg.bak")}));
     } else {
         QCOMPARE(cstrikeEntries(), QStringList());
     }
+}
+
+void FaultSave::backupFailsPartWay_data()
+{
+    QTest::addColumn<bool>("hadBackup");
+    QTest::addColumn<qint64>("budget");
+    for (bool hadBackup : {false, true}) {
+        const char *which = hadBackup ? "replacing a backup" : "first backup";
+        QTest::addRow("%s, nothing fits", which) << hadBackup << qint64(0);
+        QTest::addRow("%s, half fits", which) << hadBackup << qint64(1000);
+    }
+}
+
+void FaultSave::backupFailsPartWay()
+{
+    QFETCH(bool, hadBackup);
+    QFETCH(qint64, budget);
+
+    // The backup fails: Save stops there, autoexec.cfg and any older backup stay as they were.
+    const QByteArray previous = autoexecBytes(boxText(50, 'o'));
+    QVERIFY(writeFile(autoexec(), previous));
+    QStringList entries{QStringLiteral("autoexec.cfg")};
+    if (hadBackup) {
+        QVERIFY(writeFile(autoexec() + QStringLiteral(".bak"), "older"));
+        entries << QStringLiteral("autoexec.cfg.bak");
+    }
+    int opened = 0;
+    const QString error =
+        saveAutoexec(m_dir->path(), boxText(20, 'n'), [&opened, budget](const QString &path) {
+            ++opened;
+            return std::make_unique<FullDiskSaveFile>(path, budget);
+        });
+    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(opened, 1);
+    QCOMPARE(readBytes(autoexec()), previous);
+    if (hadBackup)
+        QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), QByteArray("older"));
+    QCOMPARE(cstrikeEntries(), entries);
+}
+
+void FaultSave::userconfigFailsPartWay_data()
+{
+    QTest::addColumn<qint64>("budget");
+    QTest::newRow("nothing fits") << qint64(0);
+    QTest::newRow("the old bytes fit, not the chain") << qint64(30);
+}
+
+void FaultSave::userconfigFailsPartWay()
+{
+    QFETCH(qint64, budget);
+    const QString userconfig = cstrike() + QStringLiteral("/userconfig.cfg");
+    const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\nname \"x\"\r\n";
+    QVERIFY(writeFile(userconfig, previous));
+    const QString error = addUserconfigChain(m_dir->path(), [budget](const QString &path) {
+        return std::make_unique<FullDiskSaveFile>(path, budget);
+    });
+    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(readBytes(userconfig), previous);
+    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("userconfig.cfg")});
 }
 
 void FaultSave::killedWhileHalfWritten()
@@ -212,10 +286,11 @@ void FaultSave::killedWhileHalfWritten()
     QVERIFY(child.waitForFinished());
 
     QCOMPARE(readBytes(autoexec()), previous);
+    QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), previous);
     // Whatever the child left of its new content (an unnamed or a temporary file) took no name
     // of the player's.
     for (const QString &name : cstrikeEntries()) {
-        if (name != QStringLiteral("autoexec.cfg"))
+        if (name != QStringLiteral("autoexec.cfg") && name != QStringLiteral("autoexec.cfg.bak"))
             qInfo("left behind by the killed save: %s", qPrintable(name));
     }
     // And the next save replaces the file as usual.
@@ -265,6 +340,12 @@ void FaultSave::killedDuringSaves()
     const qsizetype which = whole.indexOf(now);
     QVERIFY2(which >= 0,
              qPrintable(QStringLiteral("autoexec.cfg is not whole: %1 bytes").arg(now.size())));
+    // The backup, once there, is always one whole earlier content.
+    if (QFile::exists(autoexec() + QStringLiteral(".bak"))) {
+        const QByteArray bak = readBytes(autoexec() + QStringLiteral(".bak"));
+        QVERIFY2(whole.contains(bak),
+                 qPrintable(QStringLiteral("the backup is not whole: %1 bytes").arg(bak.size())));
+    }
 }
 
 void FaultSave::readOnlyFileRefused()
@@ -316,7 +397,14 @@ void FaultSave::symbolicLinkFollowed()
             std::filesystem::read_symlink(QFile::encodeName(autoexec()).toStdString()).string()),
         linkText);
     QCOMPARE(readBytes(target), autoexecBytes(box));
-    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+    // The file the link led to is kept beside the link.
+    QStringList entries{QStringLiteral("autoexec.cfg")};
+    if (targetExists) {
+        entries << QStringLiteral("autoexec.cfg.bak");
+        QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")),
+                 QByteArray("alias old \"say old\"\r\n\r\n"));
+    }
+    QCOMPARE(cstrikeEntries(), entries);
     QCOMPARE(QDir(m_dir->path() + QStringLiteral("/settings")).entryList(QDir::Files),
              QStringList{QStringLiteral("autoexec.cfg")});
 }

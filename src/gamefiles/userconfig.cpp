@@ -1,0 +1,72 @@
+#include "gamefiles/userconfig.h"
+
+#include "gamefiles/autoexec.h"
+#include "gamefiles/consolescript.h"
+#include "gamefiles/pathfile.h"
+#include "gamefiles/regularfile.h"
+
+namespace velmora {
+
+namespace {
+
+// No `;` and no double quote: the console reads the comment as one command, and skips it.
+constexpr QByteArrayView kChainComment = "// Velmora: config.cfg runs after autoexec.cfg and "
+                                         "brings the old values back, so run autoexec.cfg again";
+constexpr QByteArrayView kChainLine = "exec autoexec.cfg";
+
+QString userconfigPath(const QString &gameFolder)
+{
+    return gameFile(gameFolder, QStringLiteral("userconfig.cfg"));
+}
+
+bool runsAutoexec(QByteArrayView userconfig)
+{
+    return scriptExecs(userconfig, "autoexec.cfg");
+}
+
+} // namespace
+
+ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText)
+{
+    const ExistingFile userconfig = readExistingFile(userconfigPath(gameFolder));
+    if (!userconfig.error.isEmpty())
+        return {ChainState::Failed, userconfig.error};
+    if (runsAutoexec(userconfig.bytes))
+        return {ChainState::Chained, {}};
+    if (scriptExecs(autoexecBytes(savedText), "userconfig.cfg"))
+        return {ChainState::Loop, {}};
+    return {ChainState::Missing, {}};
+}
+
+QByteArray withUserconfigChain(QByteArrayView userconfig)
+{
+    QByteArray bytes = userconfig.toByteArray();
+    if (runsAutoexec(userconfig))
+        return bytes;
+    // The file's own line ends: those of its last line, CR LF when it has none.
+    const qsizetype lastBreak = userconfig.lastIndexOf('\n');
+    const bool lfOnly = lastBreak == 0 || (lastBreak > 0 && userconfig[lastBreak - 1] != '\r');
+    const QByteArrayView lineEnd = lfOnly ? QByteArrayView("\n") : QByteArrayView("\r\n");
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += lineEnd;
+    bytes += kChainComment;
+    bytes += lineEnd;
+    bytes += kChainLine;
+    bytes += lineEnd;
+    return bytes;
+}
+
+QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &openFile)
+{
+    const QString path = userconfigPath(gameFolder);
+    if (QString refusal = checkReplaceable(path); !refusal.isEmpty())
+        return refusal;
+    const ExistingFile userconfig = readExistingFile(path);
+    if (!userconfig.error.isEmpty())
+        return userconfig.error;
+    if (runsAutoexec(userconfig.bytes))
+        return {};
+    return writeFileAtomically(path, withUserconfigChain(userconfig.bytes), openFile);
+}
+
+} // namespace velmora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "gamefiles/filewrite.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace velmora {
+
+/// The game runs autoexec.cfg before config.cfg, which it rewrites at every exit with the old
+/// values of every archived setting and an `unbindall`; config.cfg ends by running
+/// userconfig.cfg. A line `exec autoexec.cfg` there makes what Velmora saved apply last.
+enum class ChainState {
+    Chained, ///< userconfig.cfg already runs autoexec.cfg
+    Loop,    ///< the saved text runs userconfig.cfg: a chain would make the two run each other
+    Missing, ///< the chain can be added
+    Failed,  ///< userconfig.cfg is there but cannot be read
+};
+
+struct ChainCheck
+{
+    ChainState state = ChainState::Missing;
+    QString error; ///< the system's reason, for Failed
+};
+
+/// How things stand after a save of `savedText` into the game folder's autoexec.cfg.
+[[nodiscard]] ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText);
+
+/// The bytes of userconfig.cfg with the chain added: unchanged when it already runs
+/// autoexec.cfg; otherwise every byte kept, then (after a line end, if its last line has none)
+/// a comment line that says why, and `exec autoexec.cfg`, each ended like the file's last line
+/// (LF in a file that ends its lines with LF alone, CR LF otherwise).
+QByteArray withUserconfigChain(QByteArrayView userconfig);
+
+/// Adds the chain to <gameFolder>/cstrike/userconfig.cfg, creating the file when missing, the
+/// way Save writes: atomically, permissions kept, a read-only file refused. Nothing is written
+/// when the file already runs autoexec.cfg. Returns an empty string, or the system's reason.
+[[nodiscard]] QString addUserconfigChain(const QString &gameFolder,
+                                         const SaveFileFactory &openFile = plainSaveFiles());
+
+} // namespace velmora
