@@ -213,8 +213,32 @@ private Q_SLOTS:
             (QStringList{u"name \"Ник \"Sniper\"; quit\""_qs, u"mp_roundtime \"\""_qs,
                          u"mp_freezetime \"5\""_qs, u"cl_corpsestay \"600\""_qs,
                          u"voice_scale \"10\""_qs, u"fps_max \"200\""_qs, u"net_graphpos \"1\""_qs,
-                         u"volume \"0,5\""_qs, u"cl_forwardspeed \"1\""_qs,
+                         // The game reads "0,5" as 0: the volume's comma becomes a point.
+                         u"volume \"0.5\""_qs, u"cl_forwardspeed \"1\""_qs,
                          u"cl_backspeed \"500\""_qs, u"sensitivity \"20\""_qs}));
+    }
+
+    void volumeCommaIsWrittenAsAPoint_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("comma") << u"0,5"_qs << u"0.5"_qs;
+        QTest::newRow("point") << u"0.8"_qs << u"0.8"_qs;
+        QTest::newRow("whole") << u"100"_qs << u"100"_qs;
+        QTest::newRow("two commas") << u"1,,"_qs << u"1.."_qs;
+    }
+    void volumeCommaIsWrittenAsAPoint()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        OptionSnapshot options;
+        options.text(11) = typed;
+        const QStringList lines = run(options);
+        QCOMPARE(lines.filter(u"volume "_qs), QStringList{u"volume \""_qs + written + u'"'});
+        // Nothing else moves.
+        OptionSnapshot plain;
+        plain.text(11) = written;
+        QCOMPARE(lines, run(plain));
     }
 
     void connectionPreset_data()

@@ -136,6 +136,47 @@ private Q_SLOTS:
 #endif
     }
 
+    void refusedValues_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("nick that quits the game") << u"Text5=x\";quit;\""_qs << u"Text5"_qs;
+        QTest::newRow("backslash in the contact") << u"Text4=a\\b"_qs << u"Text4"_qs;
+        QTest::newRow("line feed") << u"Text10=1\nquit"_qs << u"Text10"_qs;
+        QTest::newRow("carriage return") << u"Text11=1\r"_qs << u"Text11"_qs;
+        QTest::newRow("quote in a digit field") << u"Text3=1\""_qs << u"Text3"_qs;
+        QTest::newRow("nick of 32 bytes") << u"Text5="_qs + QString(32, u'n') << u"Text5"_qs;
+        QTest::newRow("Cyrillic nick of 16 letters")
+            << u"Text5="_qs + QString(16, u'ж') << u"Text5"_qs;
+        QTest::newRow("contact of 128 bytes") << u"Text4="_qs + QString(128, u'c') << u"Text4"_qs;
+        // Cut after 1023 bytes, the rest of a line would run as a command of its own.
+        QTest::newRow("a value too long for the console")
+            << u"Text3="_qs + QString(1010, u'1') + u";quit;"_qs << u"Text3"_qs;
+    }
+    void refusedValues()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, control);
+        const Run run = runVelmora({u"--print-config"_qs, argument, u"Check39=1"_qs});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(run.err.endsWith('\n'));
+        QVERIFY2(run.err.contains(QByteArray(control.toUtf8() + ':')), run.err.constData());
+    }
+
+    void valuesAtTheirCaps()
+    {
+        const QString nick = QString(15, u'ж') + u'x';
+        const QString contact = QString(127, u'c');
+        const Run run = runVelmora({u"--print-config"_qs, u"Text5="_qs + nick, u"Check22=1"_qs,
+                                    u"Text4="_qs + contact, u"Text11=0,5"_qs});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QByteArray("\r\nname \"" + nick.toUtf8() + "\"\r\n")));
+        QVERIFY(run.out.contains(QByteArray("\r\nsv_contact \"" + contact.toUtf8() + "\"\r\n")));
+        QVERIFY(run.out.contains("\r\nvolume \"0.5\"\r\n"));
+    }
+
     void help()
     {
         const Run run = runVelmora({u"--help"_qs});

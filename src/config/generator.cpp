@@ -1,5 +1,6 @@
 #include "config/generator.h"
 
+#include "config/consolevalue.h"
 #include "config/linetable.h"
 
 #include <charconv>
@@ -199,7 +200,7 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
     add(valuedLine("voice_scale ", QString::number(options.slider(1))), slider(1));
     add(valuedLine("fps_max ", QString::number(options.slider(2))), slider(2));
     add(valuedLine("net_graphpos ", options.text(10)), text(10));
-    add(valuedLine("volume ", options.text(11)), text(11));
+    add(valuedLine("volume ", volumeValue(options.text(11))), text(11));
     add(valuedLine("cl_forwardspeed ", QString::number(options.slider(3))), slider(3));
     add(valuedLine("cl_backspeed ", QString::number(options.slider(4))), slider(4));
     add(valuedLine("sensitivity ", QString::number(options.slider(5))), slider(5));

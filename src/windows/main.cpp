@@ -3,6 +3,7 @@
 
 #include "appinfo.h"
 #include "config/assignments.h"
+#include "config/consolevalue.h"
 #include "config/generator.h"
 #include "gamefiles/textcodec.h"
 #include "windows/program.h"
@@ -98,6 +99,11 @@ int printConfig(int first, int argc, char **argv)
             std::fprintf(stderr, "velmora: %s: %s\n", argv[i], why.toUtf8().constData());
             return 2;
         }
+    }
+    // The window refuses these as they are typed; here the whole command line is refused.
+    if (const QString why = velmora::unsafeValue(options); !why.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s\n", why.toUtf8().constData());
+        return 2;
     }
     const QByteArray bytes = velmora::encodeLossless(velmora::generateText(options));
     return writeOut(std::string_view(bytes.constData(), size_t(bytes.size())));

@@ -1,0 +1,75 @@
+#include "config/consolevalue.h"
+
+#include "gamefiles/textcodec.h"
+
+namespace velmora {
+
+bool isRefusedInValue(QChar c)
+{
+    switch (c.unicode()) {
+    case u'"':
+    case u'\\':
+    case u'\r':
+    case u'\n':
+    case QChar::LineSeparator:
+    case QChar::ParagraphSeparator:
+        return true;
+    default:
+        return false;
+    }
+}
+
+qsizetype encodedSize(QStringView text)
+{
+    // ASCII needs no encoding to be counted.
+    bool ascii = true;
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    return ascii ? text.size() : encodeLossless(text).size();
+}
+
+qsizetype textByteCap(int number)
+{
+    switch (number) {
+    case 5:
+        return kNickByteCap;
+    case 4:
+        return kContactByteCap;
+    default:
+        return kValueByteCap;
+    }
+}
+
+QString unsafeValue(const OptionSnapshot &options)
+{
+    for (int n = 3; n <= kTextCount; ++n) {
+        const QString &text = options.text(n);
+        const QString name = QStringLiteral("Text") + QString::number(n);
+        for (QChar c : text) {
+            if (isRefusedInValue(c)) {
+                return name + QStringLiteral(": a double quote, a backslash or a line break "
+                                             "would not reach the game as typed");
+            }
+        }
+        const qsizetype bytes = encodedSize(text);
+        if (bytes > textByteCap(n)) {
+            return name + QStringLiteral(": %1 bytes, the game takes at most %2 here")
+                              .arg(bytes)
+                              .arg(textByteCap(n));
+        }
+    }
+    return {};
+}
+
+QString volumeValue(QStringView text)
+{
+    QString value = text.toString();
+    value.replace(u',', u'.');
+    return value;
+}
+
+} // namespace velmora
