@@ -282,8 +282,11 @@ private Q_SLOTS:
         const QString moved = folders.root.filePath(QStringLiteral("moved"));
         QDir().mkpath(moved + QStringLiteral("/cstrike"));
         folders.writePathFile(moved);
-        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
+        // The moved folder's userconfig.cfg does not run autoexec.cfg: its offer answered No.
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::No});
         trigger(window.get(), "popMenu1Save");
+        QCOMPARE(MessageBox::history().last().style, 52);
+        QVERIFY(!QFile::exists(moved + QStringLiteral("/cstrike/userconfig.cfg")));
         QCOMPARE(readBytes(moved + QStringLiteral("/cstrike/autoexec.cfg")),
                  QByteArray("bind a b\r\n\r\n"));
         QVERIFY(!QFile::exists(folders.autoexecCfg()));

@@ -1,3 +1,4 @@
 velmora_add_test(tst_index_rus SOURCES tst_index_rus.cpp LIBS velmora_gui)
 velmora_add_test(tst_index_rus_commands SOURCES tst_index_rus_commands.cpp LIBS velmora_gui)
 velmora_add_test(tst_index_rus_keys SOURCES tst_index_rus_keys.cpp LIBS velmora_gui)
+velmora_add_test(tst_index_rus_console SOURCES tst_index_rus_console.cpp LIBS velmora_gui)

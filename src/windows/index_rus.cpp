@@ -9,8 +9,8 @@
 #include "ui/optiontips.h"
 #include "ui/pagekeys.h"
 #include "ui/twips.h"
-#include "windows/optionpages.h"
 #include "windows/appicon.h"
+#include "windows/optionpages.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -75,6 +75,8 @@ IndexRus::IndexRus(PathFileStore store, QWidget *parent)
     m_config->setTabChangesFocus(true);
     // Each option's tool tip names its console lines, worked out when it is about to show.
     (new ui::OptionTips([this] { return snapshot(); }, this))->attachAll(this);
+    // Keeps the free-text fields to what the game's console can carry.
+    attachConsoleFilters();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -243,9 +245,14 @@ void IndexRus::saveConfig()
         return;
     // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
     // so translating them first would only cost a large box one more pass.
-    const QString error = saveAutoexec(m_gameFolder, m_config->document()->toRawText());
-    if (!error.isEmpty())
+    const QString text = m_config->document()->toRawText();
+    SaveOutcome outcome = SaveOutcome::Unchanged;
+    if (const QString error = saveAutoexec(m_gameFolder, text, &outcome); !error.isEmpty()) {
         MessageBox::show(this, error, MessageStyle::Error);
+        return;
+    }
+    if (outcome == SaveOutcome::Written)
+        offerUserconfigChain(text);
 }
 
 void IndexRus::clearConfig()

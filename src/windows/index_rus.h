@@ -61,6 +61,11 @@ private:
     void buildClient();
     void GenerateConfig();
     void appendToConfig(const QString &text);
+    /// Refuses in the free-text fields what the game's console cannot carry (index_rus_console).
+    void attachConsoleFilters();
+    /// After a Save that wrote autoexec.cfg: makes sure the game runs it after config.cfg, asking
+    /// first (index_rus_console).
+    void offerUserconfigChain(QStringView savedText);
 
     PathFileStore m_store;
     QString m_gameFolder;

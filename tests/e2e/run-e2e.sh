@@ -8,10 +8,11 @@
 # window opens. Second start: straight to the main window with the binds imported, the count
 # message centred on the screen and Qt's Russian texts loaded; then the keyboard alone turns the
 # pages, leaves the config box by Tab, ticks a box and runs Show and Save through F10, and
-# autoexec.cfg must equal the binds, the generator's lines and a final CR LF byte for byte. Third,
-# a first start in a home whose Steam knows the game: OK at once stores Steam's game folder. Every
-# window asks its window manager for exactly its buttons. With a screenshot folder, chooser.png,
-# main.png, tooltip.png and about.png are taken on the way.
+# autoexec.cfg must equal the binds, the generator's lines and a final CR LF byte for byte; the
+# offer to run it from userconfig.cfg is answered Yes, and a second Save of the same box writes
+# and asks nothing. Third, a first start in a home whose Steam knows the game: OK at once stores
+# Steam's game folder. Every window asks its window manager for exactly its buttons. With a
+# screenshot folder, chooser.png, main.png, tooltip.png and about.png are taken on the way.
 set -euo pipefail
 
 if [[ -z ${VELMORA_E2E_INNER:-} ]]; then
@@ -76,7 +77,6 @@ velmora_windows() {
     done
 }
 has_box() { [[ -n $(velmora_windows box) ]]; }
-no_box() { [[ -z $(velmora_windows box) ]]; }
 has_main() { [[ -n $(velmora_windows main) ]]; }
 has_window() { [[ -n $(visible "$1") ]]; }
 is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
@@ -89,8 +89,10 @@ answer_box() {
     xdotool windowactivate "$id" 2>/dev/null || true
     wait_for "the message box to take the focus" is_active "$id"
     xdotool key --clearmodifiers "$key"
-    wait_for "the message box to close" no_box
+    # Another box may follow at once (the offer after a save): wait for this one to go.
+    wait_for "the message box to close" box_gone "$id"
 }
+box_gone() { ! velmora_windows box | grep -qx "$1"; }
 
 click_at() { # window, x, y in client pixels
     local x y w h
@@ -249,6 +251,12 @@ step "F10: Сохранить"
 xdotool key --clearmodifiers F10 Down Return
 answer_box Return # the question before saving: Yes
 wait_for "autoexec.cfg" test -e "$GAME/cstrike/autoexec.cfg"
+# userconfig.cfg does not run autoexec.cfg yet: the offer to add the line, answered Yes.
+answer_box Return
+wait_for "userconfig.cfg" test -e "$GAME/cstrike/userconfig.cfg"
+tail -n1 "$GAME/cstrike/userconfig.cfg" | cmp -s - <(printf 'exec autoexec.cfg\r\n') ||
+    fail "userconfig.cfg holds $(od -c "$GAME/cstrike/userconfig.cfg" | head -5)"
+step "userconfig.cfg runs autoexec.cfg"
 
 EXPECTED=$WORK/expected.cfg
 {
@@ -261,6 +269,21 @@ if ! cmp "$EXPECTED" "$GAME/cstrike/autoexec.cfg"; then
     fail "autoexec.cfg differs from the expected bytes"
 fi
 step "autoexec.cfg: $(wc -c <"$EXPECTED") bytes as expected"
+
+step "Сохранить again, nothing changed"
+BEFORE=$(stat -c '%i %Y' "$GAME/cstrike/autoexec.cfg")
+xdotool key --clearmodifiers F10 Down Return
+answer_box Return
+# Nothing follows the question: no offer (the chain is there), no backup (the bytes are equal).
+for _ in $(seq 10); do
+    has_box && fail "a box follows the second save"
+    sleep 0.05
+done
+[[ -e $GAME/cstrike/autoexec.cfg.bak ]] && fail "an unchanged save made a backup"
+[[ $(stat -c '%i %Y' "$GAME/cstrike/autoexec.cfg") == "$BEFORE" ]] ||
+    fail "an unchanged save rewrote autoexec.cfg"
+cmp -s "$EXPECTED" "$GAME/cstrike/autoexec.cfg" || fail "autoexec.cfg changed"
+step "second save: no offer, no backup, autoexec.cfg untouched"
 
 if [[ -n $SHOTS ]]; then
     # "?" is the last title; from the open first menu, Left wraps round to it and opens it with

@@ -12,6 +12,7 @@ GameFolders::GameFolders()
     QDir(root.path()).mkpath(QStringLiteral("user"));
     QDir(root.path()).mkpath(QStringLiteral("game/cstrike"));
     writePathFile(gameFolder());
+    writeBytes(userconfigCfg(), "exec autoexec.cfg\r\n");
 }
 
 void GameFolders::writePathFile(const QString &folder) const

@@ -22,7 +22,9 @@
 
 #include <memory>
 
-/// A program folder and a game folder in a temporary folder of their own.
+/// A program folder and a game folder in a temporary folder of their own. The game's
+/// userconfig.cfg already runs autoexec.cfg, as after a first Save answered Yes, so the offer to
+/// add that line stays out of the tests about other things.
 struct GameFolders
 {
     QTemporaryDir root;
@@ -35,6 +37,10 @@ struct GameFolders
     QString pathFile() const { return programFolder() + QStringLiteral("/dir.vlm"); }
     QString configCfg() const { return gameFolder() + QStringLiteral("/cstrike/config.cfg"); }
     QString autoexecCfg() const { return gameFolder() + QStringLiteral("/cstrike/autoexec.cfg"); }
+    QString userconfigCfg() const
+    {
+        return gameFolder() + QStringLiteral("/cstrike/userconfig.cfg");
+    }
     velmora::PathFileStore store() const { return {programFolder(), userFolder()}; }
 
     void writePathFile(const QString &folder) const;

@@ -1,0 +1,269 @@
+// What the main window does for the game's console: the offer to chain autoexec.cfg from
+// userconfig.cfg after a Save, and the free-text fields that keep to what a quoted value carries.
+
+#include "windowfixture.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTextCursor>
+
+#include <cerrno>
+#include <cstring>
+
+using velmora::ui::Answer;
+using velmora::ui::MessageBox;
+
+namespace {
+
+const QString kSaveQuestion = QStringLiteral("Вы уверены что хотите сохранить конфиг?");
+const QString kChainQuestion = QStringLiteral(
+    "Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.\r\nДобавить в "
+    "userconfig.cfg строку \"exec autoexec.cfg\", чтобы ваш конфиг применялся при каждом запуске?");
+const QByteArray kChained = "// Velmora: config.cfg runs after autoexec.cfg and brings the old "
+                            "values back, so run autoexec.cfg again\r\nexec autoexec.cfg\r\n";
+
+void save(velmora::IndexRus *window, QList<Answer> answers)
+{
+    MessageBox::clearHistory();
+    MessageBox::setNextAnswers(std::move(answers));
+    window->findChild<QAction *>(QStringLiteral("popMenu1Save"))->trigger();
+}
+
+/// Adds text at the end of the config box, as typed there.
+void appendToBox(const QWidget *window, const QString &text)
+{
+    QTextCursor cursor(configBox(window)->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+}
+
+/// Types the text a character (or surrogate pair) at a time, Cyrillic included.
+void typeText(QWidget *field, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text.at(i).isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text.mid(i, width),
+                            Qt::NoModifier);
+        i += width - 1;
+    }
+}
+
+/// Styles of the boxes since the last save began, the save's own question left out.
+QList<int> stylesAfterTheQuestion()
+{
+    QList<int> styles;
+    const QList<MessageBox::Record> boxes = MessageBox::history();
+    for (qsizetype i = 1; i < boxes.size(); ++i)
+        styles << boxes[i].style;
+    return styles;
+}
+
+} // namespace
+
+class TestIndexRusConsole : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { resetSeams(); }
+
+    void chainOffer_data()
+    {
+        QTest::addColumn<QByteArray>("userconfig"); ///< "<missing>": no file
+        QTest::addColumn<QString>("typed");         ///< added to the box before the save
+        QTest::addColumn<QList<Answer>>("answers"); ///< the save's question first
+        QTest::addColumn<QList<int>>("styles");     ///< the boxes that follow the question
+        QTest::addColumn<QByteArray>("after");      ///< userconfig.cfg after the save
+        const QByteArray none = "<missing>";
+        const QList<Answer> yesYes{velmora::ui::Answer::Yes, velmora::ui::Answer::Yes};
+        QTest::newRow("missing, Yes") << none << QString() << yesYes << QList<int>{52} << kChained;
+        QTest::newRow("missing, No")
+            << none << QString() << QList<Answer>{velmora::ui::Answer::Yes, velmora::ui::Answer::No}
+            << QList<int>{52} << none;
+        QTest::newRow("commented, Yes") << QByteArray("//exec autoexec.cfg") << QString() << yesYes
+                                        << QList<int>{52} << "//exec autoexec.cfg\r\n" + kChained;
+        QTest::newRow("chained") << QByteArray("Exec \"AUTOEXEC.CFG\"\n") << QString()
+                                 << QList<Answer>{velmora::ui::Answer::Yes} << QList<int>{}
+                                 << QByteArray("Exec \"AUTOEXEC.CFG\"\n");
+        QTest::newRow("loop") << QByteArray("bind a b\n") << u"exec userconfig.cfg\n"_qs
+                              << QList<Answer>{velmora::ui::Answer::Yes, velmora::ui::Answer::Ok}
+                              << QList<int>{64} << QByteArray("bind a b\n");
+    }
+    void chainOffer()
+    {
+        QFETCH(QByteArray, userconfig);
+        QFETCH(QString, typed);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QList<int>, styles);
+        QFETCH(QByteArray, after);
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        QFile::remove(folders.userconfigCfg());
+        if (userconfig != "<missing>")
+            writeBytes(folders.userconfigCfg(), userconfig);
+        const auto window = loadedWindow(folders);
+        appendToBox(window.get(), typed);
+
+        save(window.get(), answers);
+        QCOMPARE(MessageBox::history().value(0).text, kSaveQuestion);
+        QCOMPARE(stylesAfterTheQuestion(), styles);
+        if (styles == QList<int>{52})
+            QCOMPARE(MessageBox::history()[1].text, kChainQuestion);
+        if (styles == QList<int>{64})
+            QVERIFY(MessageBox::history()[1].text.contains(u"\"exec userconfig.cfg\""_qs));
+        for (const MessageBox::Record &box : MessageBox::history())
+            QCOMPARE(box.title, QStringLiteral("Velmora"));
+        QCOMPARE(QFile::exists(folders.userconfigCfg()) ? readBytes(folders.userconfigCfg())
+                                                        : QByteArray("<missing>"),
+                 after);
+    }
+
+    void readOnlyUserconfigIsReported()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        writeBytes(folders.userconfigCfg(), "bind x y\r\n");
+        QFile::setPermissions(folders.userconfigCfg(), QFileDevice::ReadOwner);
+        const auto window = loadedWindow(folders);
+        save(window.get(),
+             {velmora::ui::Answer::Yes, velmora::ui::Answer::Yes, velmora::ui::Answer::Ok});
+        QCOMPARE(stylesAfterTheQuestion(), (QList<int>{52, 16}));
+        QCOMPARE(MessageBox::history()[2].text, QString::fromLocal8Bit(std::strerror(EACCES)));
+        QCOMPARE(readBytes(folders.userconfigCfg()), QByteArray("bind x y\r\n"));
+        QFile::setPermissions(folders.userconfigCfg(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    void unchangedSaveWritesAndAsksNothing()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        QFile::remove(folders.userconfigCfg());
+        const auto window = loadedWindow(folders);
+        const QString bak = folders.autoexecCfg() + QStringLiteral(".bak");
+
+        save(window.get(),
+             {velmora::ui::Answer::Yes, velmora::ui::Answer::No}); // the offer declined
+        QCOMPARE(stylesAfterTheQuestion(), QList<int>{52});
+        QVERIFY(!QFile::exists(bak));
+        // The same box again: autoexec.cfg already holds it, nothing is written or asked.
+        save(window.get(), {velmora::ui::Answer::Yes});
+        QCOMPARE(stylesAfterTheQuestion(), QList<int>{});
+        QVERIFY(!QFile::exists(bak));
+        QVERIFY(!QFile::exists(folders.userconfigCfg()));
+        // A changed box: the old file goes to the backup, and the offer comes again.
+        appendToBox(window.get(), QStringLiteral("bind c d\n"));
+        save(window.get(), {velmora::ui::Answer::Yes, velmora::ui::Answer::Yes});
+        QCOMPARE(stylesAfterTheQuestion(), QList<int>{52});
+        QCOMPARE(readBytes(bak), QByteArray("bind a b\r\n\r\n"));
+        QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("bind a b\r\nbind c d\r\n\r\n"));
+        QCOMPARE(readBytes(folders.userconfigCfg()), kChained);
+    }
+
+    // --- the free-text fields ---------------------------------------------------------------
+
+    void refusedCharacters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Text4") << "Text4"
+                               << "a\"b\\c"
+                               << "abc";
+        QTest::newRow("Text5") << "Text5"
+                               << "x\";quit;\""
+                               << "x;quit;";
+        QTest::newRow("Text10") << "Text10"
+                                << "\"\\2"
+                                << "2";
+        QTest::newRow("Text11") << "Text11"
+                                << "0\\,\"5"
+                                << "0,5";
+    }
+    void refusedCharacters()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        auto *edit = window->findChild<QLineEdit *>(name);
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), kept);
+        QCOMPARE(velmora::ui::Tone::count(), int(typed.size() - kept.size()));
+
+        // Pasted: both characters left out, one tone for the whole paste. By the shortcut they
+        // go before the field's length limit cuts the paste; the context menu's paste is cut
+        // first.
+        QGuiApplication::clipboard()->setText(typed);
+        for (bool shortcut : {true, false}) {
+            if (!shortcut && edit->maxLength() < typed.size())
+                continue;
+            edit->clear();
+            velmora::ui::Tone::resetCount();
+            if (shortcut)
+                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            else
+                edit->paste();
+            QCOMPARE(edit->text(), kept);
+            QCOMPARE(velmora::ui::Tone::count(), 1);
+        }
+    }
+
+    void byteCaps_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("put");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("nick, Cyrillic") << "Text5" << QString(20, u'ж') << QString(15, u'ж');
+        QTest::newRow("nick, Cyrillic and one more byte")
+            << "Text5" << QString(15, u'ж') + u"xy"_qs << QString(15, u'ж') + u'x';
+        QTest::newRow("nick, astral characters")
+            << "Text5" << QString(11, u'a') + u"😀😀😀😀😀😀"_qs << QString(11, u'a') + u"😀😀😀😀😀"_qs;
+        QTest::newRow("contact") << "Text4" << QString(200, u'c') << QString(127, u'c');
+    }
+    void byteCaps()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, put);
+        QFETCH(QString, kept);
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        auto *edit = window->findChild<QLineEdit *>(name);
+        for (bool typing : {true, false}) {
+            edit->clear();
+            if (typing) {
+                typeText(edit, put);
+            } else {
+                QGuiApplication::clipboard()->setText(put);
+                edit->paste();
+            }
+            QCOMPARE(edit->text(), kept);
+        }
+        QCOMPARE(velmora::ui::Tone::count(), 0);
+        // A letter of two bytes typed in the middle of the full field is refused.
+        edit->setCursorPosition(2);
+        typeText(edit, u"ю"_qs);
+        QCOMPARE(edit->text(), kept);
+    }
+
+    void volumeCommaShownAndWrittenAsAPoint()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        auto *volume = window->findChild<QLineEdit *>(QStringLiteral("Text11"));
+        volume->clear();
+        QTest::keyClicks(volume, QStringLiteral("0,5"));
+        MessageBox::setNextAnswers({velmora::ui::Answer::Yes});
+        window->showConfig();
+        QCOMPARE(volume->text(), QStringLiteral("0,5"));
+        QVERIFY(window->configText().contains(u"\nvolume \"0.5\"\n"_qs));
+    }
+};
+
+QTEST_MAIN(TestIndexRusConsole)
+#include "tst_index_rus_console.moc"
