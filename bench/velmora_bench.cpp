@@ -28,6 +28,8 @@
 #include <QSaveFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QThread>
 
 #include <algorithm>
@@ -302,8 +304,10 @@ int main(int argc, char **argv)
     }
     if (wanted("save")) {
         Figure f{"save",
-                 "Save of a 200,000-line box (reads dir.vlm, writes autoexec.cfg)",
-                 "a bare QSaveFile write of the same bytes",
+                 "Save of a 200,000-line box that differs from autoexec.cfg (reads dir.vlm, "
+                 "keeps the old file as autoexec.cfg.bak, writes autoexec.cfg)",
+                 "the same file work bare: the old file read and written to a backup with "
+                 "QSaveFile, then a QSaveFile write of the new bytes",
                  "ms",
                  1.5,
                  {},
@@ -311,28 +315,55 @@ int main(int argc, char **argv)
                  {}};
         IndexRus window(big.store());
         window.load();
-        const QByteArray bytes = autoexecBytes(window.configText());
+        // Each save differs from the one before by a last letter, so each one keeps a backup.
+        QPlainTextEdit *box = window.findChild<QPlainTextEdit *>(QStringLiteral("config"));
+        auto toggleLastLetter = [box] {
+            QTextCursor cursor(box->document());
+            cursor.movePosition(QTextCursor::End);
+            if (box->document()->characterAt(box->document()->characterCount() - 2) == u'x')
+                cursor.deletePreviousChar();
+            else
+                cursor.insertText(QStringLiteral("x"));
+        };
+        const QByteArray bytes[2] = {autoexecBytes(window.configText()),
+                                     autoexecBytes(QString(window.configText() + u'x'))};
         const QString floorPath = big.game + QStringLiteral("/cstrike/floor.cfg");
+        writeFile(floorPath, bytes[1]);
+        int floorRound = 0;
         measure(
             f, runs,
             [&] {
+                toggleLastLetter();
                 QElapsedTimer timer;
                 timer.start();
                 window.saveConfig();
                 return msSince(timer);
             },
             [&] {
+                const QByteArray &next = bytes[floorRound++ % 2];
                 QElapsedTimer timer;
                 timer.start();
+                QFile old(floorPath);
+                old.open(QIODevice::ReadOnly);
+                const QByteArray previous = old.readAll();
+                old.close();
+                QSaveFile backup(floorPath + QStringLiteral(".bak"));
+                backup.open(QIODevice::WriteOnly);
+                backup.write(previous);
+                backup.commit();
                 QSaveFile file(floorPath);
                 file.open(QIODevice::WriteOnly);
-                file.write(bytes);
+                file.write(next);
                 file.commit();
                 return msSince(timer);
             });
         QFile written(big.game + QStringLiteral("/cstrike/autoexec.cfg"));
-        if (!written.open(QIODevice::ReadOnly) || written.readAll() != bytes)
+        QFile backup(big.game + QStringLiteral("/cstrike/autoexec.cfg.bak"));
+        const QByteArray now = autoexecBytes(window.configText());
+        if (!written.open(QIODevice::ReadOnly) || written.readAll() != now)
             f.note = QStringLiteral("autoexec.cfg does not hold the box's bytes");
+        else if (!backup.open(QIODevice::ReadOnly) || backup.readAll() != bytes[now == bytes[0]])
+            f.note = QStringLiteral("autoexec.cfg.bak does not hold the previous bytes");
         figures.append(f);
     }
     if (wanted("scan")) {
