@@ -110,13 +110,15 @@ private Q_SLOTS:
                                               << "// exec autoexec.cfg\r\n" + chainLines("\r\n");
         QTest::newRow("already active")
             << QByteArray("EXEC \"autoexec.cfg\"") << QByteArray("EXEC \"autoexec.cfg\"");
+        // The game stops reading at a NUL byte: an added line would never run.
+        QTest::newRow("NUL byte") << bytes("bind a b\r\n\0") << bytes("bind a b\r\n\0");
     }
     void appendedLines()
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QCOMPARE(withUserconfigChain(before), after);
-        QVERIFY(scriptExecs(after, "autoexec.cfg"));
+        QCOMPARE(scriptExecs(after, "autoexec.cfg"), !before.contains('\0'));
     }
 
     void addToFile_data()
@@ -184,6 +186,8 @@ private Q_SLOTS:
             << QByteArray("//exec autoexec.cfg") << u"bind a b\n"_qs << ChainState::Missing;
         QTest::newRow("loop") << QByteArray() << u"bind a b\u2029Exec UserConfig.cfg\n"_qs
                               << ChainState::Loop;
+        QTest::newRow("NUL byte") << bytes("bind a b\n\0") << u"bind a b\n"_qs
+                                  << ChainState::Failed;
         QTest::newRow("no loop through a comment")
             << QByteArray() << u"// exec userconfig.cfg\n"_qs << ChainState::Missing;
     }

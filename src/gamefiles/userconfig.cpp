@@ -24,6 +24,11 @@ bool runsAutoexec(QByteArrayView userconfig)
     return scriptExecs(userconfig, "autoexec.cfg");
 }
 
+/// The console stops reading a script at its first NUL byte: a line added at the end never runs.
+const QString kNulByte = QStringLiteral(
+    "В userconfig.cfg есть нулевой байт: игра не читает файл дальше него, поэтому строка "
+    "\"exec autoexec.cfg\" в его конце не сработала бы.");
+
 } // namespace
 
 ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText)
@@ -33,6 +38,8 @@ ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText
         return {ChainState::Failed, userconfig.error};
     if (runsAutoexec(userconfig.bytes))
         return {ChainState::Chained, {}};
+    if (userconfig.bytes.contains('\0'))
+        return {ChainState::Failed, kNulByte};
     if (scriptExecs(autoexecBytes(savedText), "userconfig.cfg"))
         return {ChainState::Loop, {}};
     return {ChainState::Missing, {}};
@@ -41,7 +48,7 @@ ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText
 QByteArray withUserconfigChain(QByteArrayView userconfig)
 {
     QByteArray bytes = userconfig.toByteArray();
-    if (runsAutoexec(userconfig))
+    if (runsAutoexec(userconfig) || userconfig.contains('\0'))
         return bytes;
     // The file's own line ends: those of its last line, CR LF when it has none.
     const qsizetype lastBreak = userconfig.lastIndexOf('\n');
@@ -66,6 +73,8 @@ QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &ope
         return userconfig.error;
     if (runsAutoexec(userconfig.bytes))
         return {};
+    if (userconfig.bytes.contains('\0'))
+        return kNulByte;
     return writeFileAtomically(path, withUserconfigChain(userconfig.bytes), openFile);
 }
 

@@ -16,13 +16,13 @@ enum class ChainState {
     Chained, ///< userconfig.cfg already runs autoexec.cfg
     Loop,    ///< the saved text runs userconfig.cfg: a chain would make the two run each other
     Missing, ///< the chain can be added
-    Failed,  ///< userconfig.cfg is there but cannot be read
+    Failed,  ///< userconfig.cfg cannot be read, or holds a NUL byte, where the game stops reading
 };
 
 struct ChainCheck
 {
     ChainState state = ChainState::Missing;
-    QString error; ///< the system's reason, for Failed
+    QString error; ///< why, for Failed: the system's reason, or the NUL byte
 };
 
 /// How things stand after a save of `savedText` into the game folder's autoexec.cfg.
@@ -31,12 +31,14 @@ struct ChainCheck
 /// The bytes of userconfig.cfg with the chain added: unchanged when it already runs
 /// autoexec.cfg; otherwise every byte kept, then (after a line end, if its last line has none)
 /// a comment line that says why, and `exec autoexec.cfg`, each ended like the file's last line
-/// (LF in a file that ends its lines with LF alone, CR LF otherwise).
+/// (LF in a file that ends its lines with LF alone, CR LF otherwise). A file that holds a NUL
+/// byte is returned unchanged: the game would never read past it.
 QByteArray withUserconfigChain(QByteArrayView userconfig);
 
 /// Adds the chain to <gameFolder>/cstrike/userconfig.cfg, creating the file when missing, the
 /// way Save writes: atomically, permissions kept, a read-only file refused. Nothing is written
-/// when the file already runs autoexec.cfg. Returns an empty string, or the system's reason.
+/// when the file already runs autoexec.cfg, or holds a NUL byte. Returns an empty string, or why
+/// nothing was written.
 [[nodiscard]] QString addUserconfigChain(const QString &gameFolder,
                                          const SaveFileFactory &openFile = plainSaveFiles());
 
