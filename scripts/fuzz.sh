@@ -11,7 +11,7 @@ scripts/install-deps.sh --fuzz
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_import fuzz_ping fuzz_pathfile fuzz_keyvalues)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_import fuzz_ping fuzz_pathfile fuzz_keyvalues fuzz_userconfig)
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
