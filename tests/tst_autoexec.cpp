@@ -165,6 +165,28 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(bakPath) ? readBytes(bakPath) : QByteArray("<missing>"), bak);
     }
 
+    void longBoxChangedAfterItsFirstSlices()
+    {
+        // The slices equal to the old file are written from its bytes, the rest as encoded.
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        QString box;
+        for (int i = 0; box.size() < 1'500'000; ++i)
+            box += u"bind \"k"_qs + QString::number(i) + u"\" \"say ключ\"\n"_qs;
+        QCOMPARE(saveAutoexec(game.path(), box), QString());
+        const QByteArray first = autoexecBytes(box);
+        for (const QString &changed :
+             {QString(box + u'x'), QString(box).insert(700'000, u'ж'), box.left(box.size() - 1)}) {
+            SaveOutcome outcome{};
+            QCOMPARE(saveAutoexec(game.path(), changed, &outcome), QString());
+            QCOMPARE(outcome, SaveOutcome::Written);
+            QCOMPARE(readBytes(autoexecPath(game)), autoexecBytes(changed));
+            QCOMPARE(saveAutoexec(game.path(), box), QString());
+            QCOMPARE(readBytes(autoexecPath(game)), first);
+            QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), autoexecBytes(changed));
+        }
+    }
+
     void saveCreatesTheFile()
     {
         QTemporaryDir game;

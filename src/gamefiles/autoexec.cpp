@@ -16,18 +16,6 @@ QByteArray autoexecBytes(QStringView boxText)
     return bytes;
 }
 
-bool autoexecHolds(QStringView boxText, QByteArrayView bytes)
-{
-    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
-    qsizetype at = 0;
-    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next()) {
-        if (bytes.size() - at < slice.size() || bytes.sliced(at, slice.size()) != slice)
-            return false;
-        at += slice.size();
-    }
-    return bytes.sliced(at) == QByteArrayView("\r\n");
-}
-
 QString saveAutoexec(const QString &gameFolder, QStringView boxText, SaveOutcome *outcome)
 {
     return saveAutoexec(gameFolder, boxText, plainSaveFiles(), outcome);
@@ -43,30 +31,40 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
     if (QString refusal = checkReplaceable(path); !refusal.isEmpty())
         return refusal;
 
-    // The file the save replaces is kept first, so no edit of the player's is ever lost; a file
-    // that already holds the new bytes needs neither a backup nor a rewrite.
     const ExistingFile previous = readExistingFile(path);
     if (!previous.error.isEmpty())
         return previous.error;
+
+    // The box is encoded a slice at a time, once: first compared with the file it replaces, then,
+    // from the first slice that differs, written out; the equal part is written from the old bytes.
+    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
+    const QByteArrayView old(previous.bytes);
+    qsizetype same = 0;
+    QByteArrayView slice = encoder.next();
     if (previous.exists) {
-        if (autoexecHolds(boxText, previous.bytes)) {
+        for (; !slice.isEmpty(); slice = encoder.next()) {
+            if (old.size() - same < slice.size() || old.sliced(same, slice.size()) != slice)
+                break;
+            same += slice.size();
+        }
+        // A file that already holds the new bytes needs neither a backup nor a rewrite.
+        if (slice.isEmpty() && old.sliced(same) == QByteArrayView("\r\n")) {
             if (outcome)
                 *outcome = SaveOutcome::Unchanged;
             return {};
         }
+        // The file the save replaces is kept first, so no edit of the player's is ever lost.
         const QString backup = gameFile(gameFolder, QStringLiteral("autoexec.cfg.bak"));
-        if (QString error = writeFileAtomically(backup, previous.bytes, openFile);
-            !error.isEmpty()) {
+        if (QString error = writeFileAtomically(backup, old, openFile); !error.isEmpty())
             return error;
-        }
     }
 
     const std::unique_ptr<QSaveFile> file = openFile(path);
     if (!file->open(QIODevice::WriteOnly))
         return file->errorString();
-    // The box is encoded as it is written, a slice at a time, rather than copied whole first.
-    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
-    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next()) {
+    if (QString error = writeAll(*file, old.first(same)); !error.isEmpty())
+        return error;
+    for (; !slice.isEmpty(); slice = encoder.next()) {
         if (QString error = writeAll(*file, slice); !error.isEmpty())
             return error;
     }

@@ -11,9 +11,6 @@ namespace velmora {
 /// CR LF, in the system encoding (lossless, see encodeLossless()).
 QByteArray autoexecBytes(QStringView boxText);
 
-/// Whether autoexecBytes(boxText) equals the bytes, found without building a copy of them.
-bool autoexecHolds(QStringView boxText, QByteArrayView bytes);
-
 /// What a successful save did.
 enum class SaveOutcome {
     Written,   ///< autoexec.cfg was created or replaced
