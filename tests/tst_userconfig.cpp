@@ -4,6 +4,9 @@
 #include "gamefiles/consolescript.h"
 #include "gamefiles/userconfig.h"
 #include "literalbytes.h"
+#ifdef Q_OS_UNIX
+#include "specialfiles.h"
+#endif
 #include "testfiles.h"
 
 #include <QDir>
@@ -173,6 +176,22 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(userconfig()).isDir());
     }
 
+    void fifoInItsPlace()
+    {
+#ifdef Q_OS_UNIX
+        // Nothing waits for a writer: the check and the chain refuse at once, the FIFO stays.
+        QCOMPARE(makeSpecial(Special::Fifo, userconfig()), QString());
+        const Standing before = Standing::at(userconfig());
+        const ChainCheck check = checkUserconfigChain(m_game->path(), u"bind a b"_qs);
+        QCOMPARE(check.state, ChainState::Failed);
+        QVERIFY(!check.error.isEmpty());
+        QVERIFY(!addUserconfigChain(m_game->path()).isEmpty());
+        QCOMPARE(Standing::at(userconfig()), before);
+#else
+        QSKIP("FIFOs are POSIX things");
+#endif
+    }
+
     void check_data()
     {
         QTest::addColumn<QByteArray>("userconfig");
@@ -202,7 +221,10 @@ private Q_SLOTS:
     }
 
 private:
-    QString userconfig() const { return m_game->path() + u"/cstrike/userconfig.cfg"_qs; }
+    QString userconfig() const
+    {
+        return m_game->path() + u"/cstrike/userconfig.cfg"_qs;
+    }
 
     std::unique_ptr<QTemporaryDir> m_game;
 };
