@@ -141,7 +141,7 @@ private Q_SLOTS:
         QFETCH(int, box);
         QFETCH(int, value);
         OptionSnapshot options;
-        options.check(box) = value;
+        options.check(box) = velmora::CheckValue(value);
         const QStringList lines = run(options);
         QCOMPARE(lines.mid(0, 12), valueLines(u"-0"_qs, u"Player"_qs));
         QCOMPARE(lines.mid(12), checkBlock(box, value));
@@ -151,7 +151,7 @@ private Q_SLOTS:
     {
         OptionSnapshot options;
         for (int n = 1; n <= kCheckCount; ++n)
-            options.check(n) = Checked;
+            options.check(n) = velmora::CheckValue::Checked;
         const QStringList lines = run(options);
         QCOMPARE(lines.size(), 12 + 45);
         QStringList expected = valueLines(u"-0"_qs, u"Player"_qs);
@@ -168,14 +168,14 @@ private Q_SLOTS:
     {
         OptionSnapshot options;
         for (int n = 1; n <= kCheckCount; ++n)
-            options.check(n) = Grayed;
+            options.check(n) = velmora::CheckValue::Grayed;
         QCOMPARE(run(options), valueLines(u"-0"_qs, u"Player"_qs));
     }
 
     void fieldsOfCheckRowsAreWrittenAsTyped()
     {
         OptionSnapshot options;
-        options.check(22) = options.check(34) = options.check(39) = Checked;
+        options.check(22) = options.check(34) = options.check(39) = velmora::CheckValue::Checked;
         options.text(3) = QString();
         options.text(4) = QString();
         options.text(6) = u" 1 000 "_qs;
@@ -188,10 +188,10 @@ private Q_SLOTS:
     void podPlaysNoPart()
     {
         OptionSnapshot options;
-        options.check(6) = Checked;
-        options.pod = Unchecked;
+        options.check(6) = velmora::CheckValue::Checked;
+        options.pod = velmora::CheckValue::Unchecked;
         const QStringList hidden = run(options);
-        options.pod = Checked;
+        options.pod = velmora::CheckValue::Checked;
         QCOMPARE(run(options), hidden);
         QVERIFY(hidden.contains(u"omg itstoodark"_qs));
     }

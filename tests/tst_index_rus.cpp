@@ -337,10 +337,10 @@ private Q_SLOTS:
         for (int n = 1; n <= velmora::kCheckCount; ++n) {
             auto *box = window.findChild<QCheckBox *>(QStringLiteral("Check%1").arg(n));
             box->setCheckState(states[n % 3]);
-            expected.check(n) = n % 3; // 0 unchecked, 1 checked, 2 grayed
+            expected.check(n) = velmora::CheckValue(n % 3); // 0 unchecked, 1 checked, 2 grayed
         }
         window.findChild<QCheckBox *>(QStringLiteral("pod"))->setCheckState(Qt::PartiallyChecked);
-        expected.pod = velmora::Grayed;
+        expected.pod = velmora::CheckValue::Grayed;
         QCOMPARE(window.snapshot(), expected);
     }
 
@@ -539,7 +539,7 @@ private Q_SLOTS:
         pod->setCheckState(Qt::PartiallyChecked); // grayed counts as not checked
         QTRY_VERIFY_WITH_TIMEOUT(extras->isHidden(), 5000);
         QVERIFY(newYear->isChecked()); // hidden boxes keep their values
-        QCOMPARE(window.snapshot().check(19), velmora::Checked);
+        QCOMPARE(window.snapshot().check(19), velmora::CheckValue::Checked);
 
         pod->setCheckState(Qt::Checked);
         QTRY_VERIFY_WITH_TIMEOUT(!extras->isHidden(), 5000);

@@ -41,8 +41,8 @@ private Q_SLOTS:
         for (int n = 1; n <= kSliderCount; ++n)
             QCOMPARE(options.slider(n), sliders[n - 1]);
         for (int n = 1; n <= kCheckCount; ++n)
-            QCOMPARE(options.check(n), int(Unchecked));
-        QCOMPARE(options.pod, int(Unchecked));
+            QCOMPARE(options.check(n), velmora::CheckValue::Unchecked);
+        QCOMPARE(options.pod, velmora::CheckValue::Unchecked);
     }
 
     void sliderRanges()
@@ -101,8 +101,8 @@ private Q_SLOTS:
         QVERIFY(applyAssignment(options, u"Combo1= x "_qs).isEmpty());
         QCOMPARE(options.text(4), u"a=b"_qs);
         QCOMPARE(options.slider(2), 7);
-        QCOMPARE(options.check(12), 1);
-        QCOMPARE(options.pod, 2);
+        QCOMPARE(options.check(12), velmora::CheckValue::Checked);
+        QCOMPARE(options.pod, velmora::CheckValue::Grayed);
         QCOMPARE(options.combo1, u" x "_qs);
     }
 };

@@ -72,7 +72,7 @@ OptionSnapshot allChecked()
 {
     OptionSnapshot options;
     for (int n = 1; n <= kCheckCount; ++n)
-        options.check(n) = Checked;
+        options.check(n) = velmora::CheckValue::Checked;
     return options;
 }
 
@@ -102,10 +102,10 @@ private Q_SLOTS:
 
         if (option.kind == OptionKind::Check) {
             OptionSnapshot grayed = options;
-            grayed.check(option.number) = Grayed;
+            grayed.check(option.number) = velmora::CheckValue::Grayed;
             for (const auto &[value, heading] :
-                 {std::pair{int(Checked), QStringLiteral("Отмечено")},
-                  std::pair{int(Unchecked), QStringLiteral("Не отмечено")}}) {
+                 {std::pair{velmora::CheckValue::Checked, QStringLiteral("Отмечено")},
+                  std::pair{velmora::CheckValue::Unchecked, QStringLiteral("Не отмечено")}}) {
                 OptionSnapshot state = options;
                 state.check(option.number) = value;
                 QCOMPARE(said.value(heading), insertedLines(state, grayed));

@@ -56,7 +56,7 @@ QString applyAssignment(OptionSnapshot &options, QStringView argument)
     case OptionKind::Check: {
         if (value != u"0" && value != u"1" && value != u"2")
             return QStringLiteral("%1 takes 0 (unchecked), 1 (checked) or 2 (grayed)").arg(name);
-        const int state = value.at(0).digitValue();
+        const auto state = CheckValue(value.at(0).digitValue());
         if (option->number == 0)
             options.pod = state;
         else

@@ -206,7 +206,7 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
     add(valuedLine("sensitivity ", QString::number(options.slider(5))), slider(5));
 
     for (const CheckRow &row : checkRows()) {
-        const int value = options.check(row.box);
+        const CheckValue value = options.check(row.box);
         const ControlRef box{OptionKind::Check, row.box};
         auto addRow = [&](std::span<const CheckLine> rowLines) {
             for (const CheckLine &line : rowLines)
@@ -214,9 +214,9 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
                     line.textField ? text(line.textField) : ControlRef{});
         };
         // Two separate tests: a grayed box (2) matches neither and writes nothing.
-        if (value == Checked)
+        if (value == CheckValue::Checked)
             addRow(row.checked);
-        if (value == Unchecked)
+        if (value == CheckValue::Unchecked)
             addRow(row.unchecked);
     }
     return lines;

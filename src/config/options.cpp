@@ -20,7 +20,7 @@ constexpr OptionInfo slider(const char *name, int n, int value, int min, int max
 }
 constexpr OptionInfo check(const char *name, int n)
 {
-    return {name, OptionKind::Check, n, nullptr, Unchecked, {0, 2}};
+    return {name, OptionKind::Check, n, nullptr, int(CheckValue::Unchecked), {0, 2}};
 }
 
 // Every start shows these values: nothing of the option state is stored between runs.
@@ -85,7 +85,7 @@ constexpr OptionInfo kInventory[] = {
     check("Check41", 41),
     check("Check42", 42),
     check("Check43", 43),
-    {"pod", OptionKind::Check, 0, nullptr, Unchecked, {0, 2}},
+    {"pod", OptionKind::Check, 0, nullptr, int(CheckValue::Unchecked), {0, 2}},
 };
 
 const OptionInfo &find(OptionKind kind, int number)

@@ -14,7 +14,7 @@ inline constexpr int kSliderCount = 5;
 inline constexpr int kCheckCount = 43;
 
 /// Value of a check box: 0 unchecked, 1 checked, 2 grayed (never produced by a click).
-enum CheckState : int { Unchecked = 0, Checked = 1, Grayed = 2 };
+enum class CheckValue : int { Unchecked = 0, Checked = 1, Grayed = 2 };
 
 struct SliderRange
 {
@@ -51,21 +51,21 @@ struct OptionSnapshot
     OptionSnapshot(); ///< the start-up state of every control
 
     QString combo1;
-    int pod = Unchecked;
+    CheckValue pod = CheckValue::Unchecked;
 
     QString &text(int n) { return m_texts.at(n - 1); }
     const QString &text(int n) const { return m_texts.at(n - 1); }
     int &slider(int n) { return m_sliders.at(n - 1); }
     int slider(int n) const { return m_sliders.at(n - 1); }
-    int &check(int n) { return m_checks.at(n - 1); }
-    int check(int n) const { return m_checks.at(n - 1); }
+    CheckValue &check(int n) { return m_checks.at(n - 1); }
+    CheckValue check(int n) const { return m_checks.at(n - 1); }
 
     bool operator==(const OptionSnapshot &) const = default;
 
 private:
     std::array<QString, kTextCount> m_texts;
     std::array<int, kSliderCount> m_sliders{};
-    std::array<int, kCheckCount> m_checks{};
+    std::array<CheckValue, kCheckCount> m_checks{};
 };
 
 } // namespace velmora

@@ -82,11 +82,11 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
     if (option.kind == OptionKind::Check) {
         const struct
         {
-            int value;
+            CheckValue value;
             const char *heading;
-        } states[] = {{Checked, "Отмечено"},
-                      {Unchecked, "Не отмечено"},
-                      {Grayed, "Серая отметка (значение 2)"}};
+        } states[] = {{CheckValue::Checked, "Отмечено"},
+                      {CheckValue::Unchecked, "Не отмечено"},
+                      {CheckValue::Grayed, "Серая отметка (значение 2)"}};
         for (const auto &state : states) {
             OptionSnapshot variant = options;
             variant.check(option.number) = state.value;
@@ -100,7 +100,7 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
         const QList<int> boxes =
             option.kind == OptionKind::Text ? boxesCarrying(option.number) : QList<int>();
         for (int box : boxes)
-            variant.check(box) = Checked;
+            variant.check(box) = CheckValue::Checked;
         written = linesOfControl(self, variant);
         QString heading = boxes.isEmpty() ? QStringLiteral("Пишет")
                                           : QStringLiteral("Когда флажок отмечен, пишет");

@@ -35,15 +35,15 @@ QString numbered(const char *prefix, int number)
     return QLatin1StringView(prefix) + QString::number(number);
 }
 
-int checkValue(const QCheckBox *box)
+CheckValue checkValue(const QCheckBox *box)
 {
     switch (box->checkState()) {
     case Qt::Checked:
-        return Checked;
+        return CheckValue::Checked;
     case Qt::PartiallyChecked:
-        return Grayed;
+        return CheckValue::Grayed;
     default:
-        return Unchecked;
+        return CheckValue::Unchecked;
     }
 }
 
@@ -277,7 +277,7 @@ OptionSnapshot OptionPages::snapshot() const
 
 void OptionPages::updateBotExtras()
 {
-    const bool show = checkValue(m_pod) == Checked;
+    const bool show = checkValue(m_pod) == CheckValue::Checked;
     if (m_botExtras->isHidden() == show)
         m_botExtras->setVisible(show);
 }
