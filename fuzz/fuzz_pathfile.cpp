@@ -45,13 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const velmora::PathFileRead read = velmora::readPathFile(folder);
     switch (read.status) {
-    case velmora::PathFileRead::Failed:
+    case velmora::PathFileRead::Status::Failed:
         std::abort(); // the file is there and readable
-    case velmora::PathFileRead::Nothing:
+    case velmora::PathFileRead::Status::Nothing:
         if (!read.folder.isEmpty())
             std::abort();
         break;
-    case velmora::PathFileRead::Folder: {
+    case velmora::PathFileRead::Status::Folder: {
         const QString &text = read.folder;
         if (text.isEmpty() || text.front() == u' ')
             std::abort();
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!velmora::writePathFile(folder, text).isEmpty())
             std::abort();
         const velmora::PathFileRead again = velmora::readPathFile(folder);
-        if (again.status != velmora::PathFileRead::Folder || again.folder != text)
+        if (again.status != velmora::PathFileRead::Status::Folder || again.folder != text)
             std::abort();
         break;
     }

@@ -39,35 +39,39 @@ void FaultInput::pathFile_data()
     for (int b = 0; b < 256; ++b)
         binary += char(b);
     // Lines end at LF (10) and CR (13): the last line is the bytes 14..255.
-    QTest::newRow("binary") << binary << PathFileRead::Folder << binary.sliced(14) << false;
+    QTest::newRow("binary") << binary << PathFileRead::Status::Folder << binary.sliced(14) << false;
 
     QByteArray manyLines;
     while (manyLines.size() < 1'000'000)
         manyLines += "/home/player/games/old half-life\r\n";
     QTest::newRow("1 MB of lines")
         << manyLines + "/home/player/Half-Life\r\n"
-        << PathFileRead::Folder << QByteArray("/home/player/Half-Life") << false;
+        << PathFileRead::Status::Folder << QByteArray("/home/player/Half-Life") << false;
     const QByteArray oneLine = '/' + QByteArray(1'000'000, 'h');
-    QTest::newRow("one line of 1 MB") << oneLine << PathFileRead::Folder << oneLine << false;
+    QTest::newRow("one line of 1 MB")
+        << oneLine << PathFileRead::Status::Folder << oneLine << false;
 
     QTest::newRow("NUL inside the folder")
-        << bytes("/a\0b\r\n") << PathFileRead::Folder << bytes("/a\0b") << false;
+        << bytes("/a\0b\r\n") << PathFileRead::Status::Folder << bytes("/a\0b") << false;
     QTest::newRow("only NUL bytes")
-        << bytes("\0\0\r\n") << PathFileRead::Folder << bytes("\0\0") << false;
-    QTest::newRow("only blank lines")
-        << QByteArray(" \r\n\t\r\n\r\n  \t \n\r") << PathFileRead::Nothing << QByteArray() << true;
-    QTest::newRow("empty") << QByteArray() << PathFileRead::Nothing << QByteArray() << true;
-    QTest::newRow("0") << QByteArray("0") << PathFileRead::Folder << QByteArray("0") << true;
-    QTest::newRow("0 CR LF") << QByteArray("0\r\n") << PathFileRead::Folder << QByteArray("0")
-                             << true;
-    QTest::newRow("00") << QByteArray("00") << PathFileRead::Folder << QByteArray("00") << true;
-    QTest::newRow(" 0") << QByteArray(" 0") << PathFileRead::Folder << QByteArray("0") << true;
+        << bytes("\0\0\r\n") << PathFileRead::Status::Folder << bytes("\0\0") << false;
+    QTest::newRow("only blank lines") << QByteArray(" \r\n\t\r\n\r\n  \t \n\r")
+                                      << PathFileRead::Status::Nothing << QByteArray() << true;
+    QTest::newRow("empty") << QByteArray() << PathFileRead::Status::Nothing << QByteArray() << true;
+    QTest::newRow("0") << QByteArray("0") << PathFileRead::Status::Folder << QByteArray("0")
+                       << true;
+    QTest::newRow("0 CR LF") << QByteArray("0\r\n") << PathFileRead::Status::Folder
+                             << QByteArray("0") << true;
+    QTest::newRow("00") << QByteArray("00") << PathFileRead::Status::Folder << QByteArray("00")
+                        << true;
+    QTest::newRow(" 0") << QByteArray(" 0") << PathFileRead::Status::Folder << QByteArray("0")
+                        << true;
     QTest::newRow("0 then blank lines")
-        << QByteArray("0\r\n \r\n\r\n") << PathFileRead::Folder << QByteArray("0") << true;
+        << QByteArray("0\r\n \r\n\r\n") << PathFileRead::Status::Folder << QByteArray("0") << true;
     QTest::newRow("folder named 0x0")
-        << QByteArray("0x0\r\n") << PathFileRead::Folder << QByteArray("0x0") << false;
+        << QByteArray("0x0\r\n") << PathFileRead::Status::Folder << QByteArray("0x0") << false;
     QTest::newRow("folder named 01")
-        << QByteArray("01\r\n") << PathFileRead::Folder << QByteArray("01") << false;
+        << QByteArray("01\r\n") << PathFileRead::Status::Folder << QByteArray("01") << false;
 }
 
 void FaultInput::pathFile()

@@ -121,7 +121,7 @@ void FaultSpecial::refusedAndLeftAlone()
     QString error;
     if (pathFile) {
         const PathFileRead read = readPathFile(dir.path());
-        QCOMPARE(read.status, PathFileRead::Failed);
+        QCOMPARE(read.status, PathFileRead::Status::Failed);
         error = read.error;
     } else if (file == QStringLiteral("config.cfg")) {
         const ImportResult result = importBindsFromGame(dir.path());

@@ -29,30 +29,34 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("CR LF") << QByteArray("/games/hl\r\n") << int(PathFileRead::Folder)
+        QTest::newRow("CR LF") << QByteArray("/games/hl\r\n") << int(PathFileRead::Status::Folder)
                                << u"/games/hl"_qs;
         QTest::newRow("no line end")
-            << QByteArray("/games/hl") << int(PathFileRead::Folder) << u"/games/hl"_qs;
-        QTest::newRow("LF") << QByteArray("/games/hl\n") << int(PathFileRead::Folder)
+            << QByteArray("/games/hl") << int(PathFileRead::Status::Folder) << u"/games/hl"_qs;
+        QTest::newRow("LF") << QByteArray("/games/hl\n") << int(PathFileRead::Status::Folder)
                             << u"/games/hl"_qs;
-        QTest::newRow("lone CR") << QByteArray("/old\r/games/hl\r") << int(PathFileRead::Folder)
-                                 << u"/games/hl"_qs;
-        QTest::newRow("several lines: the last") << QByteArray("/first\r\n/second\r\n/games/hl\r\n")
-                                                 << int(PathFileRead::Folder) << u"/games/hl"_qs;
+        QTest::newRow("lone CR") << QByteArray("/old\r/games/hl\r")
+                                 << int(PathFileRead::Status::Folder) << u"/games/hl"_qs;
+        QTest::newRow("several lines: the last")
+            << QByteArray("/first\r\n/second\r\n/games/hl\r\n") << int(PathFileRead::Status::Folder)
+            << u"/games/hl"_qs;
         QTest::newRow("leading spaces dropped")
-            << QByteArray("   /games/hl \r\n") << int(PathFileRead::Folder) << u"/games/hl "_qs;
-        QTest::newRow("trailing blank line") << QByteArray("/games/hl\r\n\r\n  \r\n")
-                                             << int(PathFileRead::Folder) << u"/games/hl"_qs;
+            << QByteArray("   /games/hl \r\n") << int(PathFileRead::Status::Folder)
+            << u"/games/hl "_qs;
+        QTest::newRow("trailing blank line")
+            << QByteArray("/games/hl\r\n\r\n  \r\n") << int(PathFileRead::Status::Folder)
+            << u"/games/hl"_qs;
         QTest::newRow("commas, blanks, Cyrillic")
-            << QByteArray("/игры/Half-Life, мой\r\n") << int(PathFileRead::Folder)
+            << QByteArray("/игры/Half-Life, мой\r\n") << int(PathFileRead::Status::Folder)
             << u"/игры/Half-Life, мой"_qs;
-        QTest::newRow("Windows folder") << QByteArray("C:\\Games\\Half-Life\r\n")
-                                        << int(PathFileRead::Folder) << u"C:\\Games\\Half-Life"_qs;
+        QTest::newRow("Windows folder")
+            << QByteArray("C:\\Games\\Half-Life\r\n") << int(PathFileRead::Status::Folder)
+            << u"C:\\Games\\Half-Life"_qs;
         QTest::newRow("zero is a line")
-            << QByteArray("0\r\n") << int(PathFileRead::Folder) << u"0"_qs;
-        QTest::newRow("empty") << QByteArray() << int(PathFileRead::Nothing) << QString();
+            << QByteArray("0\r\n") << int(PathFileRead::Status::Folder) << u"0"_qs;
+        QTest::newRow("empty") << QByteArray() << int(PathFileRead::Status::Nothing) << QString();
         QTest::newRow("only blank lines")
-            << QByteArray("\r\n \r\n\n\t\r") << int(PathFileRead::Nothing) << QString();
+            << QByteArray("\r\n \r\n\n\t\r") << int(PathFileRead::Status::Nothing) << QString();
     }
 
     void read()
@@ -72,12 +76,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const PathFileRead missing = readPathFile(dir.path());
-        QCOMPARE(int(missing.status), int(PathFileRead::Failed));
+        QCOMPARE(int(missing.status), int(PathFileRead::Status::Failed));
         QVERIFY(!missing.error.isEmpty());
 
         QVERIFY(QDir(dir.path()).mkdir(u"dir.vlm"_qs));
         const PathFileRead directory = readPathFile(dir.path());
-        QCOMPARE(int(directory.status), int(PathFileRead::Failed));
+        QCOMPARE(int(directory.status), int(PathFileRead::Status::Failed));
         QVERIFY(!directory.error.isEmpty());
     }
 
@@ -143,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(store.remove().isEmpty());
         QVERIFY(!QFile::exists(pathFileLocation(program.path())));
         QVERIFY(!QFile::exists(pathFileLocation(user.path())));
-        QCOMPARE(int(store.read().status), int(PathFileRead::Failed));
+        QCOMPARE(int(store.read().status), int(PathFileRead::Status::Failed));
     }
 
     void storeFallsBackToTheUserFolder()

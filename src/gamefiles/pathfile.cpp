@@ -39,10 +39,10 @@ PathFileRead readPathFile(const QString &folder)
 {
     QFile file(pathFileLocation(folder));
     if (const QString error = openRegularFile(file); !error.isEmpty())
-        return {PathFileRead::Failed, {}, error};
+        return {PathFileRead::Status::Failed, {}, error};
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {PathFileRead::Failed, {}, file.errorString()};
+        return {PathFileRead::Status::Failed, {}, file.errorString()};
 
     // The folder is the last line. A blank line after it (a hand-edited file) does not hide it.
     QByteArrayView last;
@@ -63,10 +63,10 @@ PathFileRead readPathFile(const QString &folder)
             end + ((end + 1 < size && content[end] == '\r' && content[end + 1] == '\n') ? 2 : 1);
     }
     if (!found)
-        return {PathFileRead::Nothing, {}, {}};
+        return {PathFileRead::Status::Nothing, {}, {}};
     while (last.startsWith(' '))
         last = last.sliced(1);
-    return {PathFileRead::Folder, decodeLossless(last), {}};
+    return {PathFileRead::Status::Folder, decodeLossless(last), {}};
 }
 
 QString writePathFile(const QString &folder, const QString &gameFolder)

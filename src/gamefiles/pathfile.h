@@ -13,8 +13,8 @@ QString pathFileLocation(const QString &folder);
 
 struct PathFileRead
 {
-    enum Status { Folder, Nothing, Failed };
-    Status status = Nothing;
+    enum class Status { Folder, Nothing, Failed };
+    Status status = Status::Nothing;
     QString folder; ///< with Folder: the last line that is not blank, leading spaces dropped
     QString error;  ///< with Failed: the system's description
 };

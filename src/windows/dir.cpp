@@ -79,9 +79,9 @@ void Dir::RemoveCloseItem()
 bool Dir::load()
 {
     const PathFileRead read = m_store.read();
-    if (read.status == PathFileRead::Folder)
+    if (read.status == PathFileRead::Status::Folder)
         m_storedFolder = read.folder;
-    if (read.status == PathFileRead::Failed) {
+    if (read.status == PathFileRead::Status::Failed) {
         ui::MessageBox::show(nullptr, read.error, ui::MessageStyle::Error);
     } else if (!namesNoFolder(m_storedFolder)) {
         finish();

@@ -154,7 +154,7 @@ void IndexRus::load()
     // A path file that names nothing, or cannot be read, leaves the folder empty; that is
     // reported once the limits are set, in place of the import.
     const PathFileRead read = m_store.read();
-    if (read.status == PathFileRead::Folder)
+    if (read.status == PathFileRead::Status::Folder)
         m_gameFolder = read.folder;
 
     m_pages->setInputLimits();
@@ -164,7 +164,8 @@ void IndexRus::load()
     // Without a game folder there is nothing to import from; reading "/cstrike/config.cfg" at
     // the root of the disk instead would be a guess. One box says why, and the window opens.
     if (m_gameFolder.isEmpty()) {
-        MessageBox::show(this, read.status == PathFileRead::Failed ? read.error : kNoFolderText,
+        MessageBox::show(this,
+                         read.status == PathFileRead::Status::Failed ? read.error : kNoFolderText,
                          MessageStyle::Error);
         return;
     }
@@ -230,11 +231,11 @@ void IndexRus::appendToConfig(const QString &text)
 void IndexRus::saveConfig()
 {
     const PathFileRead read = m_store.read();
-    if (read.status == PathFileRead::Failed) {
+    if (read.status == PathFileRead::Status::Failed) {
         MessageBox::show(this, read.error, MessageStyle::Error);
         return;
     }
-    if (read.status == PathFileRead::Folder)
+    if (read.status == PathFileRead::Status::Folder)
         m_gameFolder = read.folder;
     if (m_gameFolder.isEmpty()) {
         // No folder was ever named: writing "/cstrike/autoexec.cfg" would miss the game.
