@@ -10,6 +10,7 @@ packages=(
     qt6-translations-l10n                    # Qt's own texts (context menus, buttons) in Russian
     fonts-liberation2                        # Arial's metrics, so every caption fits its place
     xvfb xauth openbox xdotool x11-utils     # the end-to-end test drives the real program
+    imagemagick                              # ...and takes its screenshots
     appstream desktop-file-utils man-db      # the metadata, desktop entry and man page tests
     librsvg2-bin                             # rsvg-convert: the icon PNGs still match the SVG
     dpkg-dev file                            # cpack -G DEB: dependencies from the binaries

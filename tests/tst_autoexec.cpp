@@ -20,8 +20,7 @@ QString autoexecPath(const QTemporaryDir &game)
 
 QStringList cstrikeEntries(const QTemporaryDir &game)
 {
-    return QDir(game.filePath(u"cstrike"_qs))
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return folderEntries(game.filePath(u"cstrike"_qs));
 }
 
 } // namespace

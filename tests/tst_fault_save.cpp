@@ -104,11 +104,7 @@ private Q_SLOTS:
 private:
     QString cstrike() const { return m_dir->path() + QStringLiteral("/cstrike"); }
     QString autoexec() const { return cstrike() + QStringLiteral("/autoexec.cfg"); }
-    QStringList cstrikeEntries() const
-    {
-        return QDir(cstrike()).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    }
+    QStringList cstrikeEntries() const { return folderEntries(cstrike()); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_mounted;

@@ -7,6 +7,7 @@
 #include "gamefiles/pathfile.h"
 #include "gamefiles/textcodec.h"
 #include "specialfiles.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -67,11 +68,6 @@ private:
     qint64 m_pos = 0;
 };
 
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-}
-
 } // namespace
 
 class FaultSpecial : public QObject
@@ -115,7 +111,7 @@ void FaultSpecial::refusedAndLeftAlone()
         QFAIL(qPrintable(why));
     }
     const Standing before = Standing::at(path);
-    const QStringList around = entries(QFileInfo(path).path());
+    const QStringList around = folderEntries(QFileInfo(path).path());
 
     // Each answers at once: a FIFO's open would otherwise wait here until the test's time ran out.
     QString error;
@@ -123,6 +119,10 @@ void FaultSpecial::refusedAndLeftAlone()
         const PathFileRead read = readPathFile(dir.path());
         QCOMPARE(read.status, PathFileRead::Status::Failed);
         error = read.error;
+        // Nor is it replaced when the chooser stores a folder, or passed over for a copy per
+        // user, after which it would be removed as stale.
+        const PathFileStore store(dir.path(), dir.path() + QStringLiteral("/user"));
+        QCOMPARE(store.write(QStringLiteral("/games/Half-Life")), error);
     } else if (file == QStringLiteral("config.cfg")) {
         const ImportResult result = importBindsFromGame(dir.path());
         QCOMPARE(result.count(), 0);
@@ -132,7 +132,7 @@ void FaultSpecial::refusedAndLeftAlone()
     }
     QCOMPARE(error, QStringLiteral("Это не обычный файл: ") + QDir::toNativeSeparators(path));
     QVERIFY2(Standing::at(path) == before, "what stood there was replaced or changed");
-    QCOMPARE(entries(QFileInfo(path).path()), around); // no file of a save left beside it
+    QCOMPARE(folderEntries(QFileInfo(path).path()), around); // no file of a save left beside it
 }
 
 void FaultSpecial::longLinesStreamed_data()

@@ -319,7 +319,8 @@ private Q_SLOTS:
         QTemporaryDir empty;
         QVERIFY(!velmora::ui::installQtRussian(*qApp, empty.path())); // the program runs on
         QLineEdit field;
-        const QString english = field.createStandardContextMenu()->actions().first()->text();
+        const QString english =
+            std::unique_ptr<QMenu>(field.createStandardContextMenu())->actions().first()->text();
         const QString folder = velmora::ui::qtTranslationsFolder();
         if (!QFile::exists(folder + QStringLiteral("/qtbase_ru.qm")))
             QSKIP("qtbase_ru.qm is not installed (qt6-translations-l10n)");

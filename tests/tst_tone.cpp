@@ -86,8 +86,8 @@ private Q_SLOTS:
         // The module the program loads on the first refused key: it must export its player, and
         // the player must come back, with or without an audio device (a hang stops the test).
         QLibrary module(QStringLiteral(VELMORA_TONE_MODULE));
-        using playTone = bool (*)(const char *, qint64, int);
-        const auto play = reinterpret_cast<playTone>(module.resolve("velmoraPlayTone"));
+        using PlayToneFunction = bool (*)(const char *, qint64, int);
+        const auto play = reinterpret_cast<PlayToneFunction>(module.resolve("velmoraPlayTone"));
         QVERIFY2(play, qPrintable(module.errorString()));
         const QByteArray samples = Tone::samples(800, 90, 44100);
         play(samples.constData(), samples.size(), 44100);

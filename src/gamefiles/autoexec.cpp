@@ -70,14 +70,8 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
     }
     if (QString error = writeAll(*file, "\r\n"); !error.isEmpty())
         return error;
-    // Looked at again just before the new file takes the name: the place may have changed
-    // hands while the bytes were written.
-    if (QString refusal = checkReplaceable(path); !refusal.isEmpty()) {
-        file->cancelWriting();
-        return refusal;
-    }
-    if (!file->commit())
-        return file->errorString();
+    if (QString error = commitReplacing(*file, path); !error.isEmpty())
+        return error;
     if (outcome)
         *outcome = SaveOutcome::Written;
     return {};

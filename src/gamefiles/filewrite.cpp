@@ -54,14 +54,19 @@ QString writeFileAtomically(const QString &path, QByteArrayView bytes,
         return file->errorString();
     if (QString error = writeAll(*file, bytes); !error.isEmpty())
         return error;
+    return commitReplacing(*file, path);
+}
+
+QString commitReplacing(QSaveFile &file, const QString &path)
+{
     // Looked at again just before the new file takes the name: the place may have changed
     // hands while the bytes were written.
     if (QString refusal = checkReplaceable(path); !refusal.isEmpty()) {
-        file->cancelWriting();
+        file.cancelWriting();
         return refusal;
     }
-    if (!file->commit())
-        return file->errorString();
+    if (!file.commit())
+        return file.errorString();
     return {};
 }
 

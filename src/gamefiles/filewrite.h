@@ -34,6 +34,10 @@ struct ExistingFile
 /// Writes every byte, or cancels the save and returns the system's reason.
 [[nodiscard]] QString writeAll(QSaveFile &file, QByteArrayView bytes);
 
+/// Moves the written file over `path`, when the place still holds nothing or a regular file the
+/// user may write; otherwise cancels it. Returns an empty string, or why nothing was replaced.
+[[nodiscard]] QString commitReplacing(QSaveFile &file, const QString &path);
+
 /// Replaces (or creates) the file with the bytes atomically, through a file of the factory: the
 /// bytes are written beside it and moved over it only when complete, and only when the place
 /// still holds nothing or a regular file the user may write (see checkReplaceable()); an

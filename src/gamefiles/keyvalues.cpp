@@ -233,13 +233,15 @@ std::optional<KeyValues> readKeyValuesFile(const QString &path)
     QFile file(path);
     if (!openRegularFile(file).isEmpty())
         return std::nullopt;
-    // A file larger than allowed is not read at all; one that grows meanwhile is still read no
-    // further than one byte past the limit, which tells it from one that just fits.
+    // A file larger than allowed is not read at all, and none is read past one byte more than
+    // its size, which tells a file that grew meanwhile.
     const qint64 size = file.size();
     if (size > kKeyValuesMaxBytes)
         return std::nullopt;
     QByteArray bytes = file.read(size + 1);
-    if (file.error() != QFileDevice::NoError)
+    // A file that grew while it was read is caught mid-write by Steam: its text may stop
+    // anywhere, so it counts as absent rather than being read cut short.
+    if (file.error() != QFileDevice::NoError || bytes.size() > size)
         return std::nullopt;
     return parseKeyValues(std::move(bytes));
 }

@@ -1,5 +1,6 @@
 #include "gamefiles/pathfile.h"
 
+#include "gamefiles/filewrite.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace velmora {
 
@@ -71,13 +71,9 @@ PathFileRead readPathFile(const QString &folder)
 
 QString writePathFile(const QString &folder, const QString &gameFolder)
 {
-    QSaveFile file(pathFileLocation(folder));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    // Like every game file: never moved over a FIFO, a device or a read-only file.
     const QByteArray bytes = encodeLossless(gameFolder) + QByteArrayLiteral("\r\n");
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return writeFileAtomically(pathFileLocation(folder), bytes, plainSaveFiles());
 }
 
 QString deletePathFile(const QString &folder)
@@ -122,6 +118,11 @@ QString PathFileStore::write(const QString &gameFolder) const
 {
     const QString error = writePathFile(m_programFolder, gameFolder);
     if (error.isEmpty() || m_userFolder.isEmpty())
+        return error;
+    // Something other than a file in dir.vlm's place is refused, not passed over for a copy per
+    // user: the stale-file removal below would delete it.
+    const QFileInfo standing(pathFileLocation(m_programFolder));
+    if (standing.exists() && !standing.isFile())
         return error;
     // The program's folder is read-only (an installed program): keep the file per user instead.
     QDir().mkpath(m_userFolder);

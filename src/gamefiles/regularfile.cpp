@@ -120,8 +120,11 @@ QString checkReplaceable(const QString &path)
         return errno == ENXIO ? notRegular(path) : systemText(errno);
     }
     QString refusal = refusalForOpened(fd, path);
-    if (refusal.isEmpty() && ::fstat(fd, &info) == 0 && !(info.st_mode & S_IWUSR))
-        refusal = systemText(EACCES); // root may write anything; the write bit still counts
+    // Root may open anything for writing, so for root the owner's write bit is the player's
+    // word; anyone else was just let in by the permissions that apply to them, group ones too.
+    if (refusal.isEmpty() && ::geteuid() == 0 && ::fstat(fd, &info) == 0 &&
+        !(info.st_mode & S_IWUSR))
+        refusal = systemText(EACCES);
     ::close(fd);
     return refusal;
 #else

@@ -30,22 +30,22 @@ ToneState &state()
 }
 
 #ifndef Q_OS_WIN
-using playTone = bool (*)(const char *samples, qint64 size, int sampleRate);
+using PlayToneFunction = bool (*)(const char *samples, qint64 size, int sampleRate);
 
 /// The audio module's player, loaded once, on the first tone; null where the module is missing.
-playTone audioModule()
+PlayToneFunction audioModule()
 {
-    static const playTone play = [] {
+    static const PlayToneFunction play = [] {
         const QString programFolder = QCoreApplication::applicationDirPath();
         // Beside the program in a build folder; in the library folder once installed.
         const QStringList folders{programFolder,
                                   programFolder + QStringLiteral("/" VELMORA_TONE_MODULE_DIR)};
         for (const QString &folder : folders) {
             QLibrary module(folder + QStringLiteral("/velmora-tone"));
-            if (auto found = reinterpret_cast<playTone>(module.resolve("velmoraPlayTone")))
+            if (auto found = reinterpret_cast<PlayToneFunction>(module.resolve("velmoraPlayTone")))
                 return found;
         }
-        return playTone(nullptr);
+        return PlayToneFunction(nullptr);
     }();
     return play;
 }
@@ -58,7 +58,7 @@ void systemTone(int frequencyHz, int durationMs)
     ::Beep(DWORD(frequencyHz), DWORD(durationMs));
 #else
     constexpr int kSampleRate = 44100;
-    if (const playTone play = audioModule()) {
+    if (const PlayToneFunction play = audioModule()) {
         const QByteArray samples = Tone::samples(frequencyHz, durationMs, kSampleRate);
         if (play(samples.constData(), samples.size(), kSampleRate))
             return;

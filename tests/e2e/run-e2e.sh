@@ -16,7 +16,9 @@
 set -euo pipefail
 
 if [[ -z ${VELMORA_E2E_INNER:-} ]]; then
-    for tool in xvfb-run Xvfb openbox xdotool xwininfo xprop; do
+    tools=(xvfb-run Xvfb openbox xdotool xwininfo xprop)
+    [[ -n ${2:-} ]] && tools+=(import) # ImageMagick takes the screenshots
+    for tool in "${tools[@]}"; do
         command -v "$tool" >/dev/null || { echo "run-e2e: $tool is missing" >&2; exit 2; }
     done
     export VELMORA_E2E_INNER=1

@@ -32,3 +32,9 @@ QString systemText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
