@@ -1,4 +1,6 @@
-#include "steam_bench.h"
+// The core's search for the game among Steam's libraries.
+
+#include "figures.h"
 
 #include "gamefiles/steamgame.h"
 
@@ -15,9 +17,7 @@ constexpr int kBatch = 200;
 bool writeText(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
+    return writeFile(path, bytes);
 }
 
 /// The apps block of one library as Steam keeps it: a line per installed app.
@@ -89,12 +89,16 @@ QStringList buildHome(const QString &home, const QString &disks, QString &game)
 
 } // namespace
 
-QString measureSteamSearch(const QString &scratch, int runs, QList<double> &searchRuns,
-                           QList<double> &floorRuns)
+Figure steamFigure(const Bench &bench)
 {
-    const QString home = scratch + QStringLiteral("/steam-home");
+    // The chooser's search for the Half-Life folder on a fake home with three Steam roots and
+    // eight more libraries, the game in the last library searched; the floor reads the same Steam
+    // files and nothing else. Each run is the mean of one batch of searches.
+    Figure f{"steam", "chooser's search, 3 Steam roots and 8 libraries, game in the last",
+             "reading the same Steam files", "us", 2.0};
+    const QString home = bench.root + QStringLiteral("/steam-home");
     QString game;
-    const QStringList files = buildHome(home, scratch + QStringLiteral("/steam-disks"), game);
+    const QStringList files = buildHome(home, bench.root + QStringLiteral("/steam-disks"), game);
     game = QDir::toNativeSeparators(QFileInfo(game).canonicalFilePath());
     qint64 bytes = 0;
     for (const QString &file : files)
@@ -121,19 +125,15 @@ QString measureSteamSearch(const QString &scratch, int runs, QList<double> &sear
         }
         return double(timer.nsecsElapsed()) / 1e3 / kBatch;
     };
-    search();
-    floor();
-    for (int i = 0; i < runs; ++i) {
-        // Alternate, so a slow spell of the machine falls on both.
-        searchRuns.append(search());
-        floorRuns.append(floor());
-    }
+    measure(f, bench.runs, search, floor);
     if (found != game)
-        return QStringLiteral("the search does not find the game (%1)").arg(found);
-    return QStringLiteral("%1 files, %2 bytes; one search is the mean of %3")
-        .arg(files.size())
-        .arg(bytes)
-        .arg(kBatch);
+        f.note = QStringLiteral("the search does not find the game (%1)").arg(found);
+    else
+        f.note = QStringLiteral("%1 files, %2 bytes; one search is the mean of %3")
+                     .arg(files.size())
+                     .arg(bytes)
+                     .arg(kBatch);
+    return f;
 }
 
 } // namespace velmora::bench
