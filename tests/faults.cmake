@@ -7,5 +7,5 @@ velmora_add_test(tst_fault_input SOURCES tst_fault_input.cpp LIBS velmora_core)
 velmora_add_test(tst_fault_window SOURCES tst_fault_window.cpp LIBS velmora_gui)
 # What is not a regular file in a game file's place, and lines without end into the import.
 if(UNIX)
-    velmora_add_test(tst_fault_special SOURCES tst_fault_special.cpp LIBS velmora_core)
+    velmora_add_test(tst_fault_nonregular SOURCES tst_fault_nonregular.cpp LIBS velmora_core)
 endif()

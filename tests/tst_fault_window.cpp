@@ -6,7 +6,7 @@
 #include "windowfixture.h"
 
 #ifdef Q_OS_UNIX
-#include "specialfiles.h"
+#include "nonregularfiles.h"
 #endif
 
 #include <QApplication>
@@ -116,7 +116,7 @@ void FaultWindow::fifoRefusedInABox()
     if (file != QStringLiteral("config.cfg"))
         folders.writeConfig("bind a b\r\n");
     QFile::remove(path);
-    QCOMPARE(makeSpecial(Special::Fifo, path), QString());
+    QCOMPARE(makeNonRegular(NonRegular::Fifo, path), QString());
 
     // Load and Save each answer at once, say why in the usual error box, and the window goes on.
     IndexRus window(folders.store());

@@ -5,7 +5,7 @@
 #include "gamefiles/userconfig.h"
 #include "literalbytes.h"
 #ifdef Q_OS_UNIX
-#include "specialfiles.h"
+#include "nonregularfiles.h"
 #endif
 #include "testfiles.h"
 
@@ -180,7 +180,7 @@ private Q_SLOTS:
     {
 #ifdef Q_OS_UNIX
         // Nothing waits for a writer: the check and the chain refuse at once, the FIFO stays.
-        QCOMPARE(makeSpecial(Special::Fifo, userconfig()), QString());
+        QCOMPARE(makeNonRegular(NonRegular::Fifo, userconfig()), QString());
         const Standing before = Standing::at(userconfig());
         const ChainCheck check = checkUserconfigChain(m_game->path(), u"bind a b"_qs);
         QCOMPARE(check.state, ChainState::Failed);

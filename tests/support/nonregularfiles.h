@@ -7,11 +7,11 @@
 
 #include <sys/stat.h>
 
-enum class Special { Fifo, Socket, Device, LinkToDevice };
+enum class NonRegular { Fifo, Socket, Device, LinkToDevice };
 
 /// Makes `kind` at `path`; a link's device is made beside the link as `path` + ".node". Returns
 /// an empty string, or why it could not be made (device nodes need the right to make them).
-QString makeSpecial(Special kind, const QString &path);
+QString makeNonRegular(NonRegular kind, const QString &path);
 
 /// What stands at a path, and at the end of its link: same inode, same type, same device.
 struct Standing

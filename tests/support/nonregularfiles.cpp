@@ -1,4 +1,4 @@
-#include "specialfiles.h"
+#include "nonregularfiles.h"
 
 #include <QFile>
 
@@ -10,15 +10,15 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-QString makeSpecial(Special kind, const QString &path)
+QString makeNonRegular(NonRegular kind, const QString &path)
 {
     const QByteArray where = QFile::encodeName(path);
     int result = 0;
     switch (kind) {
-    case Special::Fifo:
+    case NonRegular::Fifo:
         result = ::mkfifo(where.constData(), 0644);
         break;
-    case Special::Socket: {
+    case NonRegular::Socket: {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         if (size_t(where.size()) >= sizeof address.sun_path)
@@ -32,11 +32,11 @@ QString makeSpecial(Special kind, const QString &path)
         errno = error;
         break;
     }
-    case Special::Device: // a second /dev/null
+    case NonRegular::Device: // a second /dev/null
         result = ::mknod(where.constData(), S_IFCHR | 0666, makedev(1, 3));
         break;
-    case Special::LinkToDevice:
-        if (QString why = makeSpecial(Special::Device, path + QStringLiteral(".node"));
+    case NonRegular::LinkToDevice:
+        if (QString why = makeNonRegular(NonRegular::Device, path + QStringLiteral(".node"));
             !why.isEmpty())
             return why;
         result = ::symlink(QFile::encodeName(path + QStringLiteral(".node")).constData(),

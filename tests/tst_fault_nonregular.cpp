@@ -6,7 +6,7 @@
 #include "gamefiles/bindimport.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/textcodec.h"
-#include "specialfiles.h"
+#include "nonregularfiles.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -18,7 +18,7 @@
 
 using namespace velmora;
 
-Q_DECLARE_METATYPE(Special)
+Q_DECLARE_METATYPE(NonRegular)
 
 namespace {
 
@@ -70,7 +70,7 @@ private:
 
 } // namespace
 
-class FaultSpecial : public QObject
+class FaultNonRegular : public QObject
 {
     Q_OBJECT
 
@@ -81,32 +81,33 @@ private Q_SLOTS:
     void longLinesStreamed();
 };
 
-void FaultSpecial::refusedAndLeftAlone_data()
+void FaultNonRegular::refusedAndLeftAlone_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<Special>("kind");
-    const std::pair<Special, const char *> kinds[] = {{Special::Fifo, "FIFO"},
-                                                      {Special::Socket, "socket"},
-                                                      {Special::Device, "device node"},
-                                                      {Special::LinkToDevice, "link to a device"}};
+    QTest::addColumn<NonRegular>("kind");
+    const std::pair<NonRegular, const char *> kinds[] = {
+        {NonRegular::Fifo, "FIFO"},
+        {NonRegular::Socket, "socket"},
+        {NonRegular::Device, "device node"},
+        {NonRegular::LinkToDevice, "link to a device"}};
     for (const char *file : {"dir.vlm", "config.cfg", "autoexec.cfg"}) {
         for (const auto &[kind, name] : kinds)
             QTest::addRow("%s: %s", file, name) << QString::fromLatin1(file) << kind;
     }
 }
 
-void FaultSpecial::refusedAndLeftAlone()
+void FaultNonRegular::refusedAndLeftAlone()
 {
     QFETCH(QString, file);
-    QFETCH(Special, kind);
+    QFETCH(NonRegular, kind);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cstrike")));
     const bool pathFile = file == QStringLiteral("dir.vlm");
     const QString path = pathFile ? pathFileLocation(dir.path()) : gameFile(dir.path(), file);
-    if (const QString why = makeSpecial(kind, path); !why.isEmpty()) {
-        if (kind == Special::Device || kind == Special::LinkToDevice)
+    if (const QString why = makeNonRegular(kind, path); !why.isEmpty()) {
+        if (kind == NonRegular::Device || kind == NonRegular::LinkToDevice)
             QSKIP(qPrintable(QStringLiteral("no device node can be made here: ") + why));
         QFAIL(qPrintable(why));
     }
@@ -135,7 +136,7 @@ void FaultSpecial::refusedAndLeftAlone()
     QCOMPARE(folderEntries(QFileInfo(path).path()), around); // no file of a save left beside it
 }
 
-void FaultSpecial::longLinesStreamed_data()
+void FaultNonRegular::longLinesStreamed_data()
 {
     QTest::addColumn<QByteArray>("head");
     QTest::addColumn<char>("filler");
@@ -165,7 +166,7 @@ void FaultSpecial::longLinesStreamed_data()
                                                       "bind after"};
 }
 
-void FaultSpecial::longLinesStreamed()
+void FaultNonRegular::longLinesStreamed()
 {
     QFETCH(QByteArray, head);
     QFETCH(char, filler);
@@ -188,6 +189,6 @@ void FaultSpecial::longLinesStreamed()
         QVERIFY2(result.mostKept < 16, qPrintable(QString::number(result.mostKept)));
 }
 
-QTEST_GUILESS_MAIN(FaultSpecial)
+QTEST_GUILESS_MAIN(FaultNonRegular)
 
-#include "tst_fault_special.moc"
+#include "tst_fault_nonregular.moc"
