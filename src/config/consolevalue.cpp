@@ -21,15 +21,7 @@ bool isRefusedInValue(QChar c)
 
 qsizetype encodedSize(QStringView text)
 {
-    // ASCII needs no encoding to be counted.
-    bool ascii = true;
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    return ascii ? text.size() : encodeLossless(text).size();
+    return encodeLossless(text).size();
 }
 
 qsizetype textByteCap(int number)

@@ -127,11 +127,6 @@ QStringList steamRoots(const QString &home)
     return roots;
 }
 
-QString steamAppsFolder(const QString &library)
-{
-    return findSteamApps(library).folder;
-}
-
 namespace {
 
 /// The root's libraries that are not among `seen` yet, each with its steamapps folder: the root,
@@ -140,8 +135,7 @@ QList<SteamApps> newLibraries(const QString &root, QStringList &seen, QStringLis
 {
     QList<SteamApps> libraries;
     int named = 0;
-    auto add = [&](const QString &library) {
-        const SteamApps apps = findSteamApps(library);
+    auto add = [&](const QString &library, const SteamApps &apps) {
         if (apps.key.isEmpty() || seen.contains(apps.key))
             return;
         seen.append(apps.key);
@@ -149,8 +143,8 @@ QList<SteamApps> newLibraries(const QString &root, QStringList &seen, QStringLis
         if (paths)
             paths->append(library);
     };
-    add(root);
-    const SteamApps rootApps = libraries.isEmpty() ? findSteamApps(root) : libraries.first();
+    const SteamApps rootApps = findSteamApps(root);
+    add(root, rootApps);
     QStringList files;
     if (!rootApps.folder.isEmpty())
         files.append(rootApps.folder + QStringLiteral("/libraryfolders.vdf"));
@@ -160,8 +154,8 @@ QList<SteamApps> newLibraries(const QString &root, QStringList &seen, QStringLis
             if (++named > kSteamMaxLibraries)
                 return libraries;
             // A relative path leads nowhere Steam meant.
-            if (QDir::isAbsolutePath(path))
-                add(QDir::cleanPath(path));
+            if (const QString library = QDir::cleanPath(path); QDir::isAbsolutePath(library))
+                add(library, findSteamApps(library));
         }
     }
     return libraries;
@@ -199,12 +193,6 @@ QStringList steamLibraries(const QString &root)
     QStringList paths;
     newLibraries(root, seen, &paths);
     return paths;
-}
-
-QString gameFolderInLibrary(const QString &library)
-{
-    const QString apps = steamAppsFolder(library);
-    return apps.isEmpty() ? QString() : gameFolderIn(apps);
 }
 
 QString findSteamGameFolder(const QString &home)

@@ -22,14 +22,6 @@ QStringList steamRoots(const QString &home);
 /// and loops of links are left out.
 QStringList steamLibraries(const QString &root);
 
-/// The library's steamapps folder, whatever the letter case of its name; empty when none.
-QString steamAppsFolder(const QString &library);
-
-/// The Half-Life folder of a library: steamapps/common/<installdir> as appmanifest_70.acf names
-/// it, else steamapps/common/Half-Life; it counts only when it holds a "cstrike" folder. Empty
-/// when the library has no such folder.
-QString gameFolderInLibrary(const QString &library);
-
 /// The Half-Life folder that Steam knows of below a home folder: the first library, roots in
 /// steamRoots() order and each root's libraries in steamLibraries() order, that has the game.
 /// The real folder, links resolved, in native form; empty when there is none.
