@@ -45,12 +45,13 @@ ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText
     return {ChainState::Missing, {}};
 }
 
-QByteArray withUserconfigChain(QByteArrayView userconfig)
+namespace {
+
+/// The bytes with the comment and the chain line added, in the file's own line ends: those of
+/// its last line, CR LF when it has none.
+QByteArray appendedChain(QByteArrayView userconfig)
 {
     QByteArray bytes = userconfig.toByteArray();
-    if (runsAutoexec(userconfig) || userconfig.contains('\0'))
-        return bytes;
-    // The file's own line ends: those of its last line, CR LF when it has none.
     const qsizetype lastBreak = userconfig.lastIndexOf('\n');
     const bool lfOnly = lastBreak == 0 || (lastBreak > 0 && userconfig[lastBreak - 1] != '\r');
     const QByteArrayView lineEnd = lfOnly ? QByteArrayView("\n") : QByteArrayView("\r\n");
@@ -61,6 +62,15 @@ QByteArray withUserconfigChain(QByteArrayView userconfig)
     bytes += kChainLine;
     bytes += lineEnd;
     return bytes;
+}
+
+} // namespace
+
+QByteArray withUserconfigChain(QByteArrayView userconfig)
+{
+    if (runsAutoexec(userconfig) || userconfig.contains('\0'))
+        return userconfig.toByteArray();
+    return appendedChain(userconfig);
 }
 
 QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &openFile)
@@ -75,7 +85,7 @@ QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &ope
         return {};
     if (userconfig.bytes.contains('\0'))
         return kNulByte;
-    return writeFileAtomically(path, withUserconfigChain(userconfig.bytes), openFile);
+    return writeFileAtomically(path, appendedChain(userconfig.bytes), openFile);
 }
 
 } // namespace velmora
