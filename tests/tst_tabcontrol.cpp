@@ -92,7 +92,6 @@ private Q_SLOTS:
         QTest::newRow("Right") << 1 << int(Qt::Key_Right) << 2;
         QTest::newRow("Right into the second row") << 2 << int(Qt::Key_Right) << 3;
         QTest::newRow("Right at the last stays") << 5 << int(Qt::Key_Right) << 5;
-        QTest::newRow("Left") << 4 << int(Qt::Key_Left) << 3;
         QTest::newRow("Left at the first stays") << 0 << int(Qt::Key_Left) << 0;
         QTest::newRow("Down to the row below") << 1 << int(Qt::Key_Down) << 4;
         QTest::newRow("Down in the last row stays") << 4 << int(Qt::Key_Down) << 4;
@@ -108,38 +107,6 @@ private Q_SLOTS:
         QTest::keyClick(&f.tabs, Qt::Key(key));
         QCOMPARE(f.tabs.currentIndex(), to);
         QVERIFY(f.pages[to]->isVisible());
-    }
-
-    void turnPageWrapsRound_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<int>("to");
-        QTest::newRow("next") << 2 << 1 << 3;
-        QTest::newRow("last to first") << 5 << 1 << 0;
-        QTest::newRow("first to last") << 0 << -1 << 5;
-        QTest::newRow("previous") << 3 << -1 << 2;
-        QTest::newRow("a whole round") << 4 << 6 << 4;
-    }
-    void turnPageWrapsRound()
-    {
-        QFETCH(int, from);
-        QFETCH(int, steps);
-        QFETCH(int, to);
-        Fixture f;
-        f.tabs.setCurrentIndex(from);
-        f.tabs.turnPage(steps);
-        QCOMPARE(f.tabs.currentIndex(), to);
-    }
-
-    void headersTakeNoFocusTheControlDoes()
-    {
-        Fixture f;
-        QCOMPARE(f.tabs.focusPolicy(), Qt::TabFocus);
-        QTest::mouseClick(f.tabs.header(3), Qt::LeftButton);
-        QCOMPARE(f.tabs.currentIndex(), 3);
-        for (int i = 0; i < 6; ++i)
-            QCOMPARE(f.tabs.header(i)->focusPolicy(), Qt::NoFocus);
     }
 
     void setCurrentIndexIgnoresIndicesOutOfRangeAndRepeats()

@@ -56,14 +56,6 @@ private Q_SLOTS:
         QCOMPARE(third.geometry(), QRect(192, 24, 265, 21));
         QCOMPARE(row.x(), 192 + 265 + 4);
     }
-
-    void widgetScaleFollowsItsScreen()
-    {
-        QWidget widget;
-        QCOMPARE(velmora::ui::twips(&widget, 1440), widget.logicalDpiY());
-        QCOMPARE(velmora::ui::twipRect(&widget, 120, 0, 7455, 5895),
-                 TwipScale(widget.logicalDpiY()).rect(120, 0, 7455, 5895));
-    }
 };
 
 QTEST_MAIN(TestTwips)
