@@ -14,7 +14,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
 
 using namespace velmora;
 
@@ -22,8 +21,8 @@ Q_DECLARE_METATYPE(NonRegular)
 
 namespace {
 
-/// A line as a pipe would bring it: `head`, then `count` times `filler`, then `tail`; the filler
-/// is never held in memory, so the line can be far longer than the test could afford to write.
+/// A line as a pipe would bring it: `head`, `count` times `filler`, then `tail`; the filler is
+/// never held in memory, so the line can be far longer than the test could afford to write.
 class LongLineDevice : public QIODevice
 {
 public:
@@ -40,22 +39,12 @@ public:
 protected:
     qint64 readData(char *out, qint64 maxSize) override
     {
-        qint64 n = 0;
-        auto copy = [&](const QByteArray &bytes, qint64 from) {
-            const qint64 k = std::min(maxSize - n, bytes.size() - (m_pos - from));
-            std::memcpy(out + n, bytes.constData() + (m_pos - from), size_t(k));
-            n += k, m_pos += k;
-        };
-        const qint64 fillerEnd = m_head.size() + m_count;
-        if (m_pos < m_head.size())
-            copy(m_head, 0);
-        if (n < maxSize && m_pos >= m_head.size() && m_pos < fillerEnd) {
-            const qint64 k = std::min(maxSize - n, fillerEnd - m_pos);
-            std::memset(out + n, m_filler, size_t(k));
-            n += k, m_pos += k;
-        }
-        if (n < maxSize && m_pos >= fillerEnd && m_pos < fillerEnd + m_tail.size())
-            copy(m_tail, fillerEnd);
+        const qint64 tailAt = m_head.size() + m_count;
+        const qint64 n = std::min(maxSize, tailAt + m_tail.size() - m_pos);
+        for (qint64 i = 0; i < n; ++i, ++m_pos)
+            out[i] = m_pos < m_head.size() ? m_head[m_pos]
+                     : m_pos < tailAt      ? m_filler
+                                           : m_tail[m_pos - tailAt];
         return n;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
@@ -75,119 +64,109 @@ class FaultNonRegular : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void refusedAndLeftAlone_data();
-    void refusedAndLeftAlone();
-    void longLinesStreamed_data();
-    void longLinesStreamed();
+    void refusedAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<NonRegular>("kind");
+        const std::pair<NonRegular, const char *> kinds[] = {
+            {NonRegular::Fifo, "FIFO"},
+            {NonRegular::Socket, "socket"},
+            {NonRegular::Device, "device node"},
+            {NonRegular::LinkToDevice, "link to a device"}};
+        for (const char *file : {"dir.vlm", "config.cfg", "autoexec.cfg"})
+            for (const auto &[kind, name] : kinds)
+                QTest::addRow("%s: %s", file, name) << QString::fromLatin1(file) << kind;
+    }
+
+    void refusedAndLeftAlone()
+    {
+        QFETCH(QString, file);
+        QFETCH(NonRegular, kind);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cstrike")));
+        const bool pathFile = file == QStringLiteral("dir.vlm");
+        const QString path = pathFile ? pathFileLocation(dir.path()) : gameFile(dir.path(), file);
+        if (const QString why = makeNonRegular(kind, path); !why.isEmpty()) {
+            if (kind == NonRegular::Device || kind == NonRegular::LinkToDevice)
+                QSKIP(qPrintable(QStringLiteral("no device node can be made here: ") + why));
+            QFAIL(qPrintable(why));
+        }
+        const Standing before = Standing::at(path);
+        const QStringList around = folderEntries(QFileInfo(path).path());
+
+        // Each answers at once: a FIFO's open would otherwise wait here until the test's time ran
+        // out.
+        QString error;
+        if (pathFile) {
+            const PathFileRead read = readPathFile(dir.path());
+            QCOMPARE(read.status, PathFileRead::Status::Failed);
+            error = read.error;
+            // Nor is it replaced when the chooser stores a folder, or passed over for a copy per
+            // user, after which it would be removed as stale.
+            const PathFileStore store(dir.path(), dir.path() + QStringLiteral("/user"));
+            QCOMPARE(store.write(QStringLiteral("/games/Half-Life")), error);
+        } else if (file == QStringLiteral("config.cfg")) {
+            const ImportResult result = importBindsFromGame(dir.path());
+            QCOMPARE(result.count(), 0);
+            error = result.error;
+        } else {
+            error = saveAutoexec(dir.path(), u"bind \"w\" \"+forward\"\n");
+        }
+        QCOMPARE(error, QStringLiteral("Это не обычный файл: ") + QDir::toNativeSeparators(path));
+        QVERIFY2(Standing::at(path) == before, "what stood there was replaced or changed");
+        QCOMPARE(folderEntries(QFileInfo(path).path()), around); // no file of a save left beside it
+    }
+
+    void longLinesStreamed_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<char>("filler");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<QList<QByteArray>>("carried");
+
+        // Lines of 64 MiB that are not carried: none of them is held, and the line after each is
+        // still found. Blanks start a line and are dropped as they come.
+        const qint64 huge = qint64(64) << 20;
+        QTest::newRow("NUL bytes")
+            << QByteArray() << '\0' << huge << QByteArray("\r\nbind after\r\n")
+            << QList<QByteArray>{"bind after"};
+        QTest::newRow("a keyword's first bytes")
+            << QByteArray("\tBIN") << '\0' << huge << QByteArray("\rbind after")
+            << QList<QByteArray>{"bind after"};
+        QTest::newRow("blanks, then a bind")
+            << QByteArray() << ' ' << huge << QByteArray("bind after\n")
+            << QList<QByteArray>{"bind after"};
+        // A carried line is carried whole, however long.
+        const qint64 big = qint64(8) << 20;
+        QTest::newRow("a long bind")
+            << QByteArray("Bind k \"say ") << 'y' << big << QByteArray("\"\r\nbind after")
+            << QList<QByteArray>{"Bind k \"say " + QByteArray(big, 'y') + '"', "bind after"};
+    }
+
+    void longLinesStreamed()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(char, filler);
+        QFETCH(qint64, count);
+        QFETCH(QByteArray, tail);
+        QFETCH(QList<QByteArray>, carried);
+
+        LongLineDevice device(head, filler, count, tail);
+        const ImportResult result = importBinds(device);
+        QCOMPARE(result.error, QString());
+        QList<QByteArray> lines;
+        for (const QString &line : result.lines())
+            lines << encodeLossless(line);
+        QCOMPARE(lines, carried);
+        if (carried.first().size() > count) // the long bind
+            QVERIFY(result.mostKept > count / 2);
+        else
+            QVERIFY2(result.mostKept < 16, qPrintable(QString::number(result.mostKept)));
+    }
 };
-
-void FaultNonRegular::refusedAndLeftAlone_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<NonRegular>("kind");
-    const std::pair<NonRegular, const char *> kinds[] = {
-        {NonRegular::Fifo, "FIFO"},
-        {NonRegular::Socket, "socket"},
-        {NonRegular::Device, "device node"},
-        {NonRegular::LinkToDevice, "link to a device"}};
-    for (const char *file : {"dir.vlm", "config.cfg", "autoexec.cfg"}) {
-        for (const auto &[kind, name] : kinds)
-            QTest::addRow("%s: %s", file, name) << QString::fromLatin1(file) << kind;
-    }
-}
-
-void FaultNonRegular::refusedAndLeftAlone()
-{
-    QFETCH(QString, file);
-    QFETCH(NonRegular, kind);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cstrike")));
-    const bool pathFile = file == QStringLiteral("dir.vlm");
-    const QString path = pathFile ? pathFileLocation(dir.path()) : gameFile(dir.path(), file);
-    if (const QString why = makeNonRegular(kind, path); !why.isEmpty()) {
-        if (kind == NonRegular::Device || kind == NonRegular::LinkToDevice)
-            QSKIP(qPrintable(QStringLiteral("no device node can be made here: ") + why));
-        QFAIL(qPrintable(why));
-    }
-    const Standing before = Standing::at(path);
-    const QStringList around = folderEntries(QFileInfo(path).path());
-
-    // Each answers at once: a FIFO's open would otherwise wait here until the test's time ran out.
-    QString error;
-    if (pathFile) {
-        const PathFileRead read = readPathFile(dir.path());
-        QCOMPARE(read.status, PathFileRead::Status::Failed);
-        error = read.error;
-        // Nor is it replaced when the chooser stores a folder, or passed over for a copy per
-        // user, after which it would be removed as stale.
-        const PathFileStore store(dir.path(), dir.path() + QStringLiteral("/user"));
-        QCOMPARE(store.write(QStringLiteral("/games/Half-Life")), error);
-    } else if (file == QStringLiteral("config.cfg")) {
-        const ImportResult result = importBindsFromGame(dir.path());
-        QCOMPARE(result.count(), 0);
-        error = result.error;
-    } else {
-        error = saveAutoexec(dir.path(), u"bind \"w\" \"+forward\"\n");
-    }
-    QCOMPARE(error, QStringLiteral("Это не обычный файл: ") + QDir::toNativeSeparators(path));
-    QVERIFY2(Standing::at(path) == before, "what stood there was replaced or changed");
-    QCOMPARE(folderEntries(QFileInfo(path).path()), around); // no file of a save left beside it
-}
-
-void FaultNonRegular::longLinesStreamed_data()
-{
-    QTest::addColumn<QByteArray>("head");
-    QTest::addColumn<char>("filler");
-    QTest::addColumn<qint64>("count");
-    QTest::addColumn<QByteArray>("tail");
-    QTest::addColumn<QList<QByteArray>>("carried");
-
-    // Lines of 64 MiB that are not carried: none of them is held, and the line after each is
-    // still found.
-    const qint64 huge = qint64(64) << 20;
-    QTest::newRow("NUL bytes") << QByteArray() << '\0' << huge << QByteArray("\r\nbind after\r\n")
-                               << QList<QByteArray>{"bind after"};
-    QTest::newRow("a setting") << QByteArray("name \"") << 'x' << huge
-                               << QByteArray("\"\nalias a b\n") << QList<QByteArray>{"alias a b"};
-    QTest::newRow("a keyword's first bytes")
-        << QByteArray("\tBIN") << '\0' << huge << QByteArray("\rbind after")
-        << QList<QByteArray>{"bind after"};
-    // Blanks start a line and are dropped as they come: the bind after them is carried.
-    QTest::newRow("blanks, then a bind")
-        << QByteArray() << ' ' << huge << QByteArray("bind after\n")
-        << QList<QByteArray>{"bind after"};
-    // A carried line is carried whole, however long.
-    const qint64 big = qint64(8) << 20;
-    QTest::newRow("a long bind") << QByteArray("Bind k \"say ") << 'y' << big
-                                 << QByteArray("\"\r\nbind after")
-                                 << QList<QByteArray>{"Bind k \"say " + QByteArray(big, 'y') + '"',
-                                                      "bind after"};
-}
-
-void FaultNonRegular::longLinesStreamed()
-{
-    QFETCH(QByteArray, head);
-    QFETCH(char, filler);
-    QFETCH(qint64, count);
-    QFETCH(QByteArray, tail);
-    QFETCH(QList<QByteArray>, carried);
-
-    LongLineDevice device(head, filler, count, tail);
-    const ImportResult result = importBinds(device);
-    QCOMPARE(result.error, QString());
-    const QStringList lines = result.lines();
-    QCOMPARE(lines.size(), carried.size());
-    for (qsizetype i = 0; i < carried.size(); ++i)
-        QVERIFY2(encodeLossless(lines.at(i)) == carried.at(i), qPrintable(QString::number(i)));
-
-    const bool longCarried = carried.first().size() > count;
-    if (longCarried)
-        QVERIFY(result.mostKept > count / 2);
-    else
-        QVERIFY2(result.mostKept < 16, qPrintable(QString::number(result.mostKept)));
-}
 
 QTEST_GUILESS_MAIN(FaultNonRegular)
 

@@ -31,6 +31,7 @@ using namespace velmora;
 namespace {
 
 const char *const kChildFlag = "--save-child";
+const QStringList kBoth{QStringLiteral("autoexec.cfg"), QStringLiteral("autoexec.cfg.bak")};
 
 /// A box of `lines` generated lines, all alike but numbered, with the given mark in each, so two
 /// contents of the same size still differ everywhere.
@@ -91,7 +92,6 @@ private Q_SLOTS:
     void deviceFailsPartWay();
     void backupFailsPartWay_data();
     void backupFailsPartWay();
-    void userconfigFailsPartWay_data();
     void userconfigFailsPartWay();
     void killedWhileHalfWritten();
     void killedDuringSaves_data();
@@ -104,6 +104,7 @@ private Q_SLOTS:
 private:
     QString cstrike() const { return m_dir->path() + QStringLiteral("/cstrike"); }
     QString autoexec() const { return cstrike() + QStringLiteral("/autoexec.cfg"); }
+    QString backup() const { return autoexec() + QStringLiteral(".bak"); }
     QStringList cstrikeEntries() const { return folderEntries(cstrike()); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -148,9 +149,8 @@ void FaultSave::diskFullOnSmallFilesystem()
     const QString error = saveAutoexec(m_dir->path(), boxText(20000, 'n'));
     QCOMPARE(error, systemText(ENOSPC));
     QCOMPARE(readBytes(autoexec()), previous);
-    QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), previous);
-    QCOMPARE(cstrikeEntries(),
-             (QStringList{QStringLiteral("autoexec.cfg"), QStringLiteral("autoexec.cfg.bak")}));
+    QCOMPARE(readBytes(backup()), previous);
+    QCOMPARE(cstrikeEntries(), kBoth);
 
     // The space the failed save took is given back: a small save fits beside the old file.
     const QString small = boxText(100, 's');
@@ -195,9 +195,8 @@ void FaultSave::deviceFailsPartWay()
     QCOMPARE(error, systemText(ENOSPC));
     if (hadFile) {
         QCOMPARE(readBytes(autoexec()), previous);
-        QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), previous);
-        QCOMPARE(cstrikeEntries(),
-                 (QStringList{QStringLiteral("autoexec.cfg"), QStringLiteral("autoexec.cfg.bak")}));
+        QCOMPARE(readBytes(backup()), previous);
+        QCOMPARE(cstrikeEntries(), kBoth);
     } else {
         QCOMPARE(cstrikeEntries(), QStringList());
     }
@@ -206,56 +205,41 @@ void FaultSave::deviceFailsPartWay()
 void FaultSave::backupFailsPartWay_data()
 {
     QTest::addColumn<bool>("hadBackup");
-    QTest::addColumn<qint64>("budget");
-    for (bool hadBackup : {false, true}) {
-        const char *which = hadBackup ? "replacing a backup" : "first backup";
-        QTest::addRow("%s, nothing fits", which) << hadBackup << qint64(0);
-        QTest::addRow("%s, half fits", which) << hadBackup << qint64(1000);
-    }
+    QTest::newRow("first backup") << false;
+    QTest::newRow("replacing a backup") << true;
 }
 
 void FaultSave::backupFailsPartWay()
 {
     QFETCH(bool, hadBackup);
-    QFETCH(qint64, budget);
 
-    // The backup fails: Save stops there, autoexec.cfg and any older backup stay as they were.
+    // The backup fails half-way: Save stops there, autoexec.cfg and any older backup stay.
     const QByteArray previous = autoexecBytes(boxText(50, 'o'));
     QVERIFY(writeFile(autoexec(), previous));
-    QStringList entries{QStringLiteral("autoexec.cfg")};
-    if (hadBackup) {
-        QVERIFY(writeFile(autoexec() + QStringLiteral(".bak"), "older"));
-        entries << QStringLiteral("autoexec.cfg.bak");
-    }
+    if (hadBackup)
+        QVERIFY(writeFile(backup(), "older"));
     int opened = 0;
     const QString error =
-        saveAutoexec(m_dir->path(), boxText(20, 'n'), [&opened, budget](const QString &path) {
+        saveAutoexec(m_dir->path(), boxText(20, 'n'), [&opened](const QString &path) {
             ++opened;
-            return std::make_unique<FullDiskSaveFile>(path, budget);
+            return std::make_unique<FullDiskSaveFile>(path, 1000);
         });
     QCOMPARE(error, systemText(ENOSPC));
     QCOMPARE(opened, 1);
     QCOMPARE(readBytes(autoexec()), previous);
     if (hadBackup)
-        QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), QByteArray("older"));
-    QCOMPARE(cstrikeEntries(), entries);
-}
-
-void FaultSave::userconfigFailsPartWay_data()
-{
-    QTest::addColumn<qint64>("budget");
-    QTest::newRow("nothing fits") << qint64(0);
-    QTest::newRow("the old bytes fit, not the chain") << qint64(30);
+        QCOMPARE(readBytes(backup()), QByteArray("older"));
+    QCOMPARE(cstrikeEntries(), hadBackup ? kBoth : QStringList{QStringLiteral("autoexec.cfg")});
 }
 
 void FaultSave::userconfigFailsPartWay()
 {
-    QFETCH(qint64, budget);
+    // The old bytes fit, the chain does not: userconfig.cfg stays as it was.
     const QString userconfig = cstrike() + QStringLiteral("/userconfig.cfg");
     const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\nname \"x\"\r\n";
     QVERIFY(writeFile(userconfig, previous));
-    const QString error = addUserconfigChain(m_dir->path(), [budget](const QString &path) {
-        return std::make_unique<FullDiskSaveFile>(path, budget);
+    const QString error = addUserconfigChain(m_dir->path(), [](const QString &path) {
+        return std::make_unique<FullDiskSaveFile>(path, 30);
     });
     QCOMPARE(error, systemText(ENOSPC));
     QCOMPARE(readBytes(userconfig), previous);
@@ -282,11 +266,11 @@ void FaultSave::killedWhileHalfWritten()
     QVERIFY(child.waitForFinished());
 
     QCOMPARE(readBytes(autoexec()), previous);
-    QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")), previous);
+    QCOMPARE(readBytes(backup()), previous);
     // Whatever the child left of its new content (an unnamed or a temporary file) took no name
     // of the player's.
     for (const QString &name : cstrikeEntries()) {
-        if (name != QStringLiteral("autoexec.cfg") && name != QStringLiteral("autoexec.cfg.bak"))
+        if (!kBoth.contains(name))
             qInfo("left behind by the killed save: %s", qPrintable(name));
     }
     // And the next save replaces the file as usual.
@@ -337,8 +321,8 @@ void FaultSave::killedDuringSaves()
     QVERIFY2(which >= 0,
              qPrintable(QStringLiteral("autoexec.cfg is not whole: %1 bytes").arg(now.size())));
     // The backup, once there, is always one whole earlier content.
-    if (QFile::exists(autoexec() + QStringLiteral(".bak"))) {
-        const QByteArray bak = readBytes(autoexec() + QStringLiteral(".bak"));
+    if (QFile::exists(backup())) {
+        const QByteArray bak = readBytes(backup());
         QVERIFY2(whole.contains(bak),
                  qPrintable(QStringLiteral("the backup is not whole: %1 bytes").arg(bak.size())));
     }
@@ -397,8 +381,7 @@ void FaultSave::symbolicLinkFollowed()
     QStringList entries{QStringLiteral("autoexec.cfg")};
     if (targetExists) {
         entries << QStringLiteral("autoexec.cfg.bak");
-        QCOMPARE(readBytes(autoexec() + QStringLiteral(".bak")),
-                 QByteArray("alias old \"say old\"\r\n\r\n"));
+        QCOMPARE(readBytes(backup()), QByteArray("alias old \"say old\"\r\n\r\n"));
     }
     QCOMPARE(cstrikeEntries(), entries);
     QCOMPARE(QDir(m_dir->path() + QStringLiteral("/settings")).entryList(QDir::Files),

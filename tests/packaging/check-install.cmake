@@ -5,22 +5,14 @@
 cmake_minimum_required(VERSION 3.22)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
-                OUTPUT_QUIET RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed: ${status}")
-endif()
+                OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 
 set(failures "")
-
-set(icons ${PREFIX}/${DATADIR}/icons/hicolor)
-set(expected
-    ${BINDIR}/velmora
-    ${DATADIR}/applications/${APP_ID}.desktop
-    ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
-    ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
-    ${MANDIR}/man1/velmora.1.gz
-    ${DATADIR}/doc/velmora/copyright
-    ${DATADIR}/doc/velmora/changelog.gz)
+set(entry ${DATADIR}/applications/${APP_ID}.desktop)
+set(metainfo ${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
+set(expected ${BINDIR}/velmora ${entry} ${metainfo} ${MANDIR}/man1/velmora.1.gz
+             ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
+             ${DATADIR}/doc/velmora/copyright ${DATADIR}/doc/velmora/changelog.gz)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -30,69 +22,39 @@ if(TONE_MODULE)
     file(RELATIVE_PATH tone ${PREFIX} ${tone})
     list(APPEND expected ${tone})
 endif()
-foreach(path ${expected})
-    if(NOT EXISTS ${PREFIX}/${path})
-        list(APPEND failures "missing: ${path}")
-    endif()
-endforeach()
 
-# Nothing else: a stray file would end up in the package too.
+# Exactly these files: a missing one breaks the menu entry, a stray one ends up in the package.
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
-foreach(path ${installed})
-    if(NOT path IN_LIST expected)
-        list(APPEND failures "unexpected: ${path}")
-    endif()
-endforeach()
-
-# Each PNG is as large as the folder it sits in says (the width and height of the IHDR chunk).
-foreach(size 16 32 48 64 128 256)
-    set(png ${icons}/${size}x${size}/apps/${APP_ID}.png)
-    if(EXISTS ${png})
-        file(READ ${png} header OFFSET 16 LIMIT 8 HEX)
-        math(EXPR hex_size "${size}" OUTPUT_FORMAT HEXADECIMAL)
-        string(SUBSTRING "${hex_size}" 2 -1 digits)
-        string(LENGTH "${digits}" length)
-        math(EXPR pad "8 - ${length}")
-        string(REPEAT 0 ${pad} zeros)
-        if(NOT header STREQUAL "${zeros}${digits}${zeros}${digits}")
-            list(APPEND failures "${size}x${size} icon is not ${size} pixels square: ${header}")
-        endif()
-    endif()
-endforeach()
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+    list(JOIN installed "\n    " text)
+    list(APPEND failures "installed files:\n    ${text}")
+endif()
 
 # The application id ties the desktop entry, its icon and the metadata together.
-set(entry ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
-if(EXISTS ${entry})
-    file(STRINGS ${entry} icon_line REGEX "^Icon=")
-    if(NOT icon_line STREQUAL "Icon=${APP_ID}")
-        list(APPEND failures "desktop entry: ${icon_line}")
-    endif()
-    file(STRINGS ${entry} exec_line REGEX "^Exec=")
-    if(NOT exec_line STREQUAL "Exec=velmora")
-        list(APPEND failures "desktop entry: ${exec_line}")
-    endif()
-endif()
-set(metainfo ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
-if(EXISTS ${metainfo})
-    file(READ ${metainfo} xml)
-    foreach(needle "<id>${APP_ID}</id>"
-                   "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-                   "<release version=\"${VERSION}\"")
-        string(FIND "${xml}" "${needle}" at)
+foreach(check "${entry}|\nIcon=${APP_ID}\n" "${entry}|\nExec=velmora\n"
+              "${metainfo}|<id>${APP_ID}</id>"
+              "${metainfo}|<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
+              "${metainfo}|<release version=\"${VERSION}\"")
+    string(REPLACE "|" ";" check "${check}")
+    list(GET check 0 file)
+    list(GET check 1 needle)
+    if(EXISTS ${PREFIX}/${file})
+        file(READ ${PREFIX}/${file} text)
+        string(FIND "${text}" "${needle}" at)
         if(at EQUAL -1)
-            list(APPEND failures "metainfo lacks ${needle}")
+            list(APPEND failures "${file} lacks ${needle}")
         endif()
-    endforeach()
-endif()
+    endif()
+endforeach()
 
 # The installed program runs from the tree and names its version, without a display.
-if(EXISTS ${PREFIX}/${BINDIR}/velmora)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-                            ${PREFIX}/${BINDIR}/velmora --version
-                    OUTPUT_VARIABLE out RESULT_VARIABLE status)
-    if(NOT status EQUAL 0 OR NOT out STREQUAL "velmora ${VERSION}\n")
-        list(APPEND failures "installed velmora --version: ${status} '${out}'")
-    endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        ${PREFIX}/${BINDIR}/velmora --version
+                OUTPUT_VARIABLE out RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "velmora ${VERSION}\n")
+    list(APPEND failures "installed velmora --version: ${status} '${out}'")
 endif()
 
 file(REMOVE_RECURSE ${PREFIX})
