@@ -17,9 +17,10 @@ QStringList withoutLineEnds(const QStringList &lines)
     return out;
 }
 
-/// The block of lines a run `with` has beyond a run `without`, where `without` is the same run
-/// missing one stretch of lines.
-QStringList insertedLines(const OptionSnapshot &with, const OptionSnapshot &without)
+/// The stretch of run `with`'s lines from the first to the last that differ from run `without`:
+/// the lines `with` has beyond `without` when that lacks one stretch, or the one line that
+/// changes when one value moves.
+QStringList differingLines(const OptionSnapshot &with, const OptionSnapshot &without)
 {
     const QStringList a = withoutLineEnds(generateLines(with));
     const QStringList b = withoutLineEnds(generateLines(without));
@@ -30,20 +31,6 @@ QStringList insertedLines(const OptionSnapshot &with, const OptionSnapshot &with
     while (tail < b.size() - head && a.at(a.size() - 1 - tail) == b.at(b.size() - 1 - tail))
         ++tail;
     return a.mid(head, a.size() - head - tail);
-}
-
-/// The lines of run `a` that change when one value moves (both runs have the same lines).
-QStringList changedLines(const OptionSnapshot &a, const OptionSnapshot &b)
-{
-    const QStringList la = withoutLineEnds(generateLines(a));
-    const QStringList lb = withoutLineEnds(generateLines(b));
-    Q_ASSERT(la.size() == lb.size());
-    QStringList changed;
-    for (qsizetype i = 0; i < la.size(); ++i) {
-        if (la.at(i) != lb.at(i))
-            changed << la.at(i);
-    }
-    return changed;
 }
 
 /// The tip read back into heading -> lines ("ничего" is no line).
@@ -68,14 +55,6 @@ QMap<QString, QStringList> statements(const QString &tip)
     return result;
 }
 
-OptionSnapshot allChecked()
-{
-    OptionSnapshot options;
-    for (int n = 1; n <= kCheckCount; ++n)
-        options.check(n) = velmora::CheckValue::Checked;
-    return options;
-}
-
 } // namespace
 
 class TestOptionTip : public QObject
@@ -86,19 +65,41 @@ private Q_SLOTS:
     void tipNamesTheGeneratorsLines_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("note"); ///< the game's limit the tip names; empty: none
+        const QString fps = QStringLiteral("fps_override 1");
+        const QString money = QStringLiteral("между 800 и 16000");
+        const QMap<QString, QString> notes{
+            {u"Slider2"_qs, fps}, {u"Text6"_qs, money}, {u"Check34"_qs, money}};
         for (const OptionInfo &option : optionInventory()) {
+            const QString name = QString::fromLatin1(option.name);
             if (option.number != 0)
-                QTest::newRow(option.name) << QString::fromLatin1(option.name);
+                QTest::newRow(option.name) << name << notes.value(name);
         }
     }
     void tipNamesTheGeneratorsLines()
     {
         QFETCH(QString, name);
+        QFETCH(QString, note);
         const OptionInfo &option = *findOption(name);
         OptionSnapshot options;
         options.combo1 = QStringLiteral("Кабельное соединение");
         options.text(1) = QStringLiteral("40");
-        const QMap<QString, QStringList> said = statements(optionTip(option, options));
+        // The tip shows the value the control holds now, not its default.
+        if (option.kind == OptionKind::Text) {
+            options.text(option.number) += QStringLiteral("5");
+        } else if (option.kind == OptionKind::Slider) {
+            const int value = options.slider(option.number);
+            options.slider(option.number) = value < option.range.max ? value + 1 : value - 1;
+        }
+        const QString tip = optionTip(option, options);
+        const QMap<QString, QStringList> said = statements(tip);
+        if (note.isEmpty()) {
+            QVERIFY2(!tip.contains(QStringLiteral("fps_override")) &&
+                         !tip.contains(QStringLiteral("16000")),
+                     qPrintable(tip));
+        } else {
+            QVERIFY2(tip.contains(note), qPrintable(tip));
+        }
 
         if (option.kind == OptionKind::Check) {
             OptionSnapshot grayed = options;
@@ -108,10 +109,10 @@ private Q_SLOTS:
                   std::pair{velmora::CheckValue::Unchecked, QStringLiteral("Не отмечено")}}) {
                 OptionSnapshot state = options;
                 state.check(option.number) = value;
-                QCOMPARE(said.value(heading), insertedLines(state, grayed));
+                QCOMPARE(said.value(heading), differingLines(state, grayed));
             }
             // Grayed writes nothing, and the tip says so.
-            QCOMPARE(generateLines(grayed).size() + insertedLines(options, grayed).size(),
+            QCOMPARE(generateLines(grayed).size() + differingLines(options, grayed).size(),
                      generateLines(options).size());
             QVERIFY(said.contains(QStringLiteral("Серая отметка (значение 2)")));
             QCOMPARE(said.value(QStringLiteral("Серая отметка (значение 2)")), QStringList());
@@ -124,15 +125,15 @@ private Q_SLOTS:
         if (option.kind == OptionKind::Combo) {
             OptionSnapshot none = options;
             none.combo1.clear();
-            QCOMPARE(written, insertedLines(options, none));
+            QCOMPARE(written, differingLines(options, none));
             QCOMPARE(written.size(), 3);
             return;
         }
         // The line with the value it holds now; for a field that a check box writes, the line
         // of that box once checked.
-        OptionSnapshot now = allChecked();
-        now.combo1 = options.combo1;
-        now.text(1) = options.text(1);
+        OptionSnapshot now = options;
+        for (int n = 1; n <= kCheckCount; ++n)
+            now.check(n) = velmora::CheckValue::Checked;
         OptionSnapshot moved = now;
         if (option.kind == OptionKind::Text) {
             moved.text(option.number) += QStringLiteral("7");
@@ -140,56 +141,13 @@ private Q_SLOTS:
             const int value = now.slider(option.number);
             moved.slider(option.number) = value < option.range.max ? value + 1 : value - 1;
         }
-        QCOMPARE(written, changedLines(now, moved));
+        QCOMPARE(written, differingLines(now, moved));
         QCOMPARE(written.size(), 1);
         // Written only once a check box is ticked: the tip says so.
         const bool onlyWhenChecked =
             !withoutLineEnds(generateLines(options)).contains(written.first());
         QCOMPARE(said.firstKey().startsWith(QStringLiteral("Когда флажок отмечен")),
                  onlyWhenChecked);
-    }
-
-    void tipFollowsTheCurrentValue()
-    {
-        OptionSnapshot options;
-        options.slider(2) = 150;
-        options.text(5) = QStringLiteral("<b>Ник</b>");
-        QCOMPARE(optionTip(*findOption(u"Slider2"), options).section(u'\n', 0, 0),
-                 QStringLiteral("Пишет: fps_max \"150\""));
-        QCOMPARE(optionTip(*findOption(u"Text5"), options),
-                 QStringLiteral("Пишет: name \"<b>Ник</b>\""));
-        QCOMPARE(optionTip(*findOption(u"Check2"), options),
-                 QStringLiteral("Отмечено: r_decals \"1\"\nНе отмечено: r_decals \"0\"\n"
-                                "Серая отметка (значение 2): ничего"));
-        QCOMPARE(optionTip(*findOption(u"Combo1"), options),
-                 QStringLiteral("Пишет: ничего (тип соединения не из списка)"));
-    }
-
-    void limitsOfTheGameAreNamedWhereTheyApply_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("note");
-        const QString fps = QStringLiteral("fps_override 1");
-        const QString money = QStringLiteral("между 800 и 16000");
-        QTest::newRow("Slider2") << u"Slider2"_qs << fps;
-        QTest::newRow("Text6") << u"Text6"_qs << money;
-        QTest::newRow("Check34") << u"Check34"_qs << money;
-        QTest::newRow("Slider1") << u"Slider1"_qs << QString();
-        QTest::newRow("Text7") << u"Text7"_qs << QString();
-        QTest::newRow("Check39") << u"Check39"_qs << QString();
-    }
-    void limitsOfTheGameAreNamedWhereTheyApply()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, note);
-        const QString tip = optionTip(*findOption(name), OptionSnapshot());
-        if (note.isEmpty()) {
-            QVERIFY2(!tip.contains(QStringLiteral("fps_override")) &&
-                         !tip.contains(QStringLiteral("16000")),
-                     qPrintable(tip));
-        } else {
-            QVERIFY2(tip.contains(note), qPrintable(tip));
-        }
     }
 
     void podHasNoTip() { QCOMPARE(optionTip(*findOption(u"pod"), OptionSnapshot()), QString()); }
