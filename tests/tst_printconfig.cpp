@@ -1,6 +1,7 @@
 #include "config/generator.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -185,12 +186,64 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(refused), run.err.constData());
     }
 
+    // The form editors jump to, the exit status, and wrong use; the findings themselves are
+    // tst_scriptcheck's.
+    void check_data()
+    {
+        QTest::addColumn<QByteArray>("script"); ///< written to the file; null: no file at all
+        QTest::addColumn<QStringList>("extra"); ///< arguments after the file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("said"); ///< the start of standard output after "FILE:"
+        QTest::newRow("warning") << QByteArray("bind a b\r\nrate 200000\r\n") << QStringList() << 1
+                                 << QByteArray("2: warning: rate 200000 ");
+        QTest::newRow("error") << QByteArray("say " + QByteArray(1100, 'x')) << QStringList() << 1
+                               << QByteArray("1: error: command over 1023 bytes");
+        QTest::newRow("start-up config, notes only")
+            << generateText(OptionSnapshot()).toUtf8() << QStringList() << 0
+            << QByteArray("3: note: mp_roundtime acts only on a server you host");
+        QTest::newRow("clean") << QByteArray("bind w +forward\n") << QStringList() << 0
+                               << QByteArray();
+        QTest::newRow("two files") << QByteArray("x") << QStringList{u"x"_qs} << 2 << QByteArray();
+        QTest::newRow("missing file") << QByteArray() << QStringList() << 2 << QByteArray();
+    }
+    void check()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, extra);
+        QFETCH(int, status);
+        QFETCH(QByteArray, said);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"autoexec.cfg"_qs);
+        if (!script.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());
+        }
+        const Run run = runVelmora(QStringList{u"--check"_qs, path} + extra);
+        QCOMPARE(run.exitCode, status);
+        if (status == 2) {
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(run.err.count('\n'), 1);
+            return;
+        }
+        QCOMPARE(run.err, QByteArray());
+        if (said.isEmpty()) {
+            QCOMPARE(run.out, QByteArray());
+            return;
+        }
+        QVERIFY2(run.out.startsWith(path.toUtf8() + ':' + said), run.out.constData());
+        for (const QByteArray &line : run.out.split('\n'))
+            QVERIFY(line.isEmpty() || line.startsWith(path.toUtf8() + ':'));
+        if (status == 0)
+            QVERIFY(!run.out.contains(": error: ") && !run.out.contains(": warning: "));
+    }
+
     void help()
     {
         const Run run = runVelmora({u"--help"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--print-config"));
         QVERIFY(run.out.contains("--version"));
+        QVERIFY(run.out.contains("--check FILE"));
     }
 
     // Answered before any window or QApplication exists: the run has no display to start one.

@@ -1,5 +1,6 @@
 #include "config/optiontip.h"
 
+#include "config/gamecommands.h"
 #include "config/linetable.h"
 
 namespace velmora {
@@ -110,6 +111,12 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
         statements.append(said);
     }
     statements += limitNotes(written);
+    // What the current game build does with each command, where it does not simply work.
+    for (const QString &line : std::as_const(written)) {
+        const QString note = gameStatusNote(line.section(u' ', 0, 0));
+        if (!note.isEmpty() && !statements.contains(note))
+            statements.append(note);
+    }
     return statements.join(u'\n');
 }
 

@@ -110,4 +110,13 @@ bool scriptExecs(QByteArrayView script, QByteArrayView fileName)
     return false;
 }
 
+QList<QByteArrayView> consoleWords(QByteArrayView command)
+{
+    QList<QByteArrayView> words;
+    Words reader(command);
+    for (QByteArrayView word; reader.next(&word);)
+        words.append(word);
+    return words;
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QList>
 
 namespace velmora {
 
@@ -15,5 +16,9 @@ namespace velmora {
 /// command must have exactly the two words, though a third word of 515 bytes or more is never
 /// seen, since reading the words stops there.
 bool scriptExecs(QByteArrayView script, QByteArrayView fileName);
+
+/// The words of one command (the script between two command ends), split as the console splits
+/// them (see scriptExecs()): a word in double quotes without them, a `//` ending the command.
+QList<QByteArrayView> consoleWords(QByteArrayView command);
 
 } // namespace velmora

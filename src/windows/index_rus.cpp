@@ -181,6 +181,7 @@ void IndexRus::load()
                      QStringLiteral("Найдено ") + QString::number(result.count()) +
                          QStringLiteral(" bind(s) и alias"),
                      MessageStyle::Information);
+    offerToDropPlantedLines(result.plainText);
 }
 
 OptionSnapshot IndexRus::snapshot() const

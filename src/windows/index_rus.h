@@ -66,6 +66,9 @@ private:
     /// After a Save that wrote autoexec.cfg: makes sure the game runs it after config.cfg, asking
     /// first (index_rus_console).
     void offerUserconfigChain(QStringView savedText);
+    /// After the import's count: asks whether to leave out of the box the carried lines (the
+    /// import's text, one line feed after each) that look planted by a server (index_rus_console).
+    void offerToDropPlantedLines(const QString &carried);
 
     PathFileStore m_store;
     QString m_gameFolder;

@@ -5,12 +5,14 @@
 #include "windows/index_rus.h"
 
 #include "config/consolevalue.h"
+#include "gamefiles/scriptcheck.h"
 #include "gamefiles/userconfig.h"
 #include "ui/consolevalidator.h"
 #include "ui/messagebox.h"
 #include "windows/optionpages.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace velmora {
 
@@ -30,7 +32,45 @@ const QString kLoopNote = QStringLiteral(
     "\"exec autoexec.cfg\" в userconfig.cfg не добавлена: эти два файла запускали бы друг "
     "друга без конца.");
 
+const QString kPlantedQuestion =
+    QStringLiteral("Среди найденных строк есть такие, какие серверы подбрасывали игрокам в "
+                   "config.cfg (подключение к чужому серверу, rcon, запуск других файлов):") +
+    QStringLiteral("\r\n%1\r\n") + QStringLiteral("Убрать их из конфига?");
+const QString kMorePlanted = QStringLiteral("...и ещё %1");
+constexpr qsizetype kPlantedShown = 3;      // lines named in the question
+constexpr qsizetype kPlantedLineWidth = 80; // characters of each named line
+
 } // namespace
+
+void IndexRus::offerToDropPlantedLines(const QString &text)
+{
+    const QList<QStringView> planted = plantedLines(text);
+    if (planted.isEmpty())
+        return;
+    QStringList named;
+    for (qsizetype i = 0; i < qMin(planted.size(), kPlantedShown); ++i) {
+        const QStringView line = planted[i];
+        named.append(line.size() > kPlantedLineWidth
+                         ? line.first(kPlantedLineWidth).toString() + QStringLiteral("...")
+                         : line.toString());
+    }
+    if (planted.size() > kPlantedShown)
+        named.append(kMorePlanted.arg(planted.size() - kPlantedShown));
+    if (MessageBox::show(this, kPlantedQuestion.arg(named.join(QStringLiteral("\r\n"))),
+                         MessageStyle::Question) != Answer::Yes)
+        return;
+    // The box holds the import's text as it is: the planted lines go with their line feeds.
+    QString kept;
+    kept.reserve(text.size());
+    qsizetype next = 0;
+    for (const QStringView line : planted) {
+        const qsizetype start = line.data() - text.data();
+        kept += QStringView(text).sliced(next, start - next);
+        next = qMin(start + line.size() + 1, text.size());
+    }
+    kept += QStringView(text).sliced(next);
+    m_config->setPlainText(kept);
+}
 
 void IndexRus::attachConsoleFilters()
 {
