@@ -230,9 +230,10 @@ private Q_SLOTS:
             QCOMPARE(run.out, QByteArray());
             return;
         }
-        QVERIFY2(run.out.startsWith(path.toUtf8() + ':' + said), run.out.constData());
+        const QByteArray prefix = path.toUtf8() + ':';
+        QVERIFY2(run.out.startsWith(QByteArray(prefix + said)), run.out.constData());
         for (const QByteArray &line : run.out.split('\n'))
-            QVERIFY(line.isEmpty() || line.startsWith(path.toUtf8() + ':'));
+            QVERIFY(line.isEmpty() || line.startsWith(prefix));
         if (status == 0)
             QVERIFY(!run.out.contains(": error: ") && !run.out.contains(": warning: "));
     }

@@ -73,21 +73,24 @@ bool isBindOrAlias(const QByteArray &name)
 /// `text` between command ends, bound text of nested binds and aliases included.
 QByteArray plantedIn(QByteArrayView text, int depth = 0)
 {
-    QList<QList<QByteArrayView>> commands;
+    struct Command
+    {
+        QByteArrayView text;
+        QList<QByteArrayView> words;
+    };
+    QList<Command> commands;
     for (qsizetype at = 0; at < text.size();) {
         const qsizetype end = commandEnd(text, at);
-        if (QList<QByteArrayView> words = consoleWords(text.sliced(at, end - at)); !words.isEmpty())
-            commands.append(words);
+        const QByteArrayView command = text.sliced(at, end - at);
+        if (QList<QByteArrayView> words = consoleWords(command); !words.isEmpty())
+            commands.append({command.trimmed(), words});
         at = end + 1;
     }
     for (qsizetype i = 0; i < commands.size(); ++i) {
-        const QList<QByteArrayView> &words = commands[i];
+        const QList<QByteArrayView> &words = commands[i].words;
         const QByteArray name = lowered(words[0]);
         const auto shown = [&] {
-            QByteArray command = name;
-            for (qsizetype w = 1; w < words.size(); ++w)
-                command += ' ' + words[w].toByteArray();
-            return command.left(kShownBytes);
+            return commands[i].text.first(qMin(commands[i].text.size(), kShownBytes)).toByteArray();
         };
         if (isBindOrAlias(name)) {
             if (depth >= kNestingLimit)
@@ -102,9 +105,9 @@ QByteArray plantedIn(QByteArrayView text, int depth = 0)
         if (name == "cl_filterstuffcmd" && words.size() > 1 && words[1].trimmed() == "0")
             return shown();
         if (name == "unbindall") {
-            const bool bindsFollow = std::any_of(
-                commands.cbegin() + i + 1, commands.cend(),
-                [](const QList<QByteArrayView> &later) { return lowered(later[0]) == "bind"; });
+            const bool bindsFollow =
+                std::any_of(commands.cbegin() + i + 1, commands.cend(),
+                            [](const Command &later) { return lowered(later.words[0]) == "bind"; });
             if (!bindsFollow)
                 return shown();
         }
