@@ -1,5 +1,7 @@
 #include "config/gamecommands.h"
 
+#include <QHash>
+#include <QList>
 #include <QLocale>
 
 #include <cstring>
@@ -37,6 +39,10 @@ constexpr GameCommand kRows[] = {
     works("cl_lc"), // read from the player's info by the server [xash sv_client.c]
     works("cl_lw"), // likewise
     works("cl_dlmax"),
+    works("cl_nopred"),
+    works("cl_smoothtime"),
+    works("cl_vsmoothing"),
+    works("hpk_maxsize"),
     works("cl_cmdbackup"),
     works("cl_timeout"),
     works("cl_resend"),
@@ -126,6 +132,10 @@ constexpr GameCommand kRows[] = {
     works("hud_"),
     works("spec_"),
     works("cl_showfps"),
+    works("r_detailtextures"),
+    works("topcolor"),
+    works("bottomcolor"),
+    works("model"),
 
     // Sound and voice.
     works("volume"),
@@ -134,6 +144,7 @@ constexpr GameCommand kRows[] = {
     works("bgmvolume"),
     works("mp3volume"),
     works("suitvolume"),
+    works("_snd_mixahead"),
     works("voice_"),
 
     // Mouse, keys and movement.
@@ -145,6 +156,12 @@ constexpr GameCommand kRows[] = {
     works("m_forward"),
     works("m_side"),
     works("m_rawinput"),
+    works("m_customaccel"),
+    works("m_customaccel_scale"),
+    works("m_customaccel_max"),
+    works("m_customaccel_exponent"),
+    works("m_mousethread_sleep"),
+    works("cl_mousegrab"),
     works("joystick"),
     works("lookspring"),
     works("lookstrafe"),
@@ -252,9 +269,28 @@ bool endsWithPattern(const char *name)
     return length > 0 && name[length - 1] == '_';
 }
 
-bool equalsNoCase(QByteArrayView word, const char *name)
+/// The rows by their exact names, and the pattern rows apart: a long script looks up every one
+/// of its commands.
+struct Lookup
 {
-    return word.compare(QByteArrayView(name), Qt::CaseInsensitive) == 0;
+    QHash<QByteArray, const GameCommand *> exact;
+    QList<const GameCommand *> patterns;
+
+    Lookup()
+    {
+        for (const GameCommand &row : kRows) {
+            if (endsWithPattern(row.name))
+                patterns.append(&row);
+            else
+                exact.insert(QByteArray(row.name), &row);
+        }
+    }
+};
+
+const Lookup &lookup()
+{
+    static const Lookup table;
+    return table;
 }
 
 } // namespace
@@ -266,26 +302,18 @@ std::span<const GameCommand> gameCommands()
 
 const GameCommand *findGameCommand(QByteArrayView word)
 {
+    QByteArray name = word.toByteArray().toLower();
     // A `-` command shares the row of its `+` twin.
-    QByteArray twin;
-    if (word.startsWith('-')) {
-        twin = '+' + word.sliced(1).toByteArray();
-        word = twin;
-    }
+    if (name.startsWith('-'))
+        name[0] = '+';
+    if (const GameCommand *row = lookup().exact.value(name))
+        return row;
     const GameCommand *pattern = nullptr;
-    qsizetype patternLength = 0;
-    for (const GameCommand &row : kRows) {
-        if (!endsWithPattern(row.name)) {
-            if (equalsNoCase(word, row.name))
-                return &row;
-            continue;
-        }
-        const auto length = qsizetype(std::strlen(row.name));
-        if (word.size() > length && length > patternLength &&
-            equalsNoCase(word.first(length), row.name)) {
-            pattern = &row;
-            patternLength = length;
-        }
+    for (const GameCommand *row : lookup().patterns) {
+        const auto length = qsizetype(std::strlen(row->name));
+        if (name.size() > length && name.startsWith(row->name) &&
+            (!pattern || length > qsizetype(std::strlen(pattern->name))))
+            pattern = row;
     }
     return pattern;
 }
