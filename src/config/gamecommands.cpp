@@ -328,6 +328,7 @@ QString gameStatusNote(QStringView command)
     const GameCommand *row = findGameCommand(command.toLatin1());
     if (!row)
         return {};
+    const QString name = command.toString().toLower();
     switch (row->status) {
     case Works:
         return {};
@@ -336,16 +337,18 @@ QString gameStatusNote(QStringView command)
             return QStringLiteral("Выше %1 действует только вместе с %2 1 (в нынешних сборках "
                                   "игры).")
                 .arg(boundText(row->max), QLatin1StringView(row->unless));
-        return QStringLiteral("Игра ограничивает значение пределами %1–%2.")
-            .arg(boundText(row->min), boundText(row->max));
+        return QStringLiteral("Игра ограничивает значение %1 пределами %2–%3.")
+            .arg(name, boundText(row->min), boundText(row->max));
     case Ignored:
-        return QStringLiteral("В текущей версии игры эта строка ничего не делает.");
+        return QStringLiteral("В текущей версии игры строка %1 ничего не делает.").arg(name);
     case HostOnly:
-        return QStringLiteral(
-            "Действует только на сервере, который вы запускаете сами, а не там, куда вы заходите.");
+        return QStringLiteral("Строка %1 действует только на сервере, который вы запускаете "
+                              "сами, а не там, куда вы заходите.")
+            .arg(name);
     case NotSaved:
-        return QStringLiteral("Игра не сохраняет это значение в своём config.cfg, поэтому оно "
-                              "держится только благодаря autoexec.cfg.");
+        return QStringLiteral("Игра не сохраняет %1 в своём config.cfg, поэтому значение "
+                              "держится только благодаря autoexec.cfg.")
+            .arg(name);
     }
     return {};
 }

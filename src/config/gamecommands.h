@@ -37,8 +37,8 @@ std::span<const GameCommand> gameCommands();
 /// that it begins with. Null when the table does not know it.
 const GameCommand *findGameCommand(QByteArrayView word);
 
-/// One Russian sentence on what the current build does with the command, for the option tips;
-/// empty when the command works as its name says or the table does not know it.
+/// One Russian sentence, naming the command, on what the current build does with it, for the
+/// option tips; empty when the command works as its name says or the table does not know it.
 QString gameStatusNote(QStringView command);
 
 /// A range bound as the game's console would print it: "100000", "0.1".
