@@ -29,12 +29,17 @@ constexpr GameCommand kRows[] = {
     // Network. rate: "Increased maximum allowed rate setting to 100,000" [log, hl#1799]; the
     // minimum is 1000 (Valve's answer in hl#1799). cl_updaterate: the server holds it between
     // sv_minupdaterate (10 by default) and sv_maxupdaterate, 102 in Steam's build [rehlds
-    // SV_CheckUpdateRate, rehlds issue #928]. cl_cmdrate: no limit confirmed. ex_interp is not an
-    // archived variable, so config.cfg never keeps it [hl#395]; nor is cl_filterstuffcmd [hl#1351].
+    // SV_CheckUpdateRate, rehlds issue #928], and the client itself resets it to 20 below 10 and
+    // to 102 above [hw CL_ComputeClientInterpolationAmount]. cl_cmdrate: the client raises it to
+    // 10, no upper limit confirmed. ex_interp is not an archived variable, so config.cfg never
+    // keeps it [hl#395]; the client forces it between 1/cl_updaterate and 0.1 (0.2 for a
+    // spectator) every frame [hw, same function], so only the upper bound is checked here.
+    // cl_filterstuffcmd is not archived either [hl#1351].
+    // [hw]: the engine's client code as rebuilt in open reimplementations of the engine.
     {"rate", Clamped, 1000, 100000},
     {"cl_updaterate", Clamped, 10, 102},
     works("cl_cmdrate"),
-    {"ex_interp", NotSaved},
+    {"ex_interp", NotSaved, 0, 0.1},
     {"cl_filterstuffcmd", NotSaved},
     works("cl_lc"), // read from the player's info by the server [xash sv_client.c]
     works("cl_lw"), // likewise

@@ -23,7 +23,9 @@ struct GameCommand
 {
     const char *name; ///< lower case
     GameStatus status;
-    double min = 0; ///< Clamped: the range the game keeps the value in
+    /// The range the game keeps the value in: a Clamped row's, and that of another row whose
+    /// value the game also bounds (ex_interp); none where both are 0.
+    double min = 0;
     double max = 0;
     /// Clamped: the upper limit holds only while this other command is 0 (fps_max and
     /// fps_override); null when the limit always holds.

@@ -190,13 +190,12 @@ void ScriptChecker::command(QByteArrayView text, int line)
                 .arg(shownName));
         break;
     case GameStatus::Clamped:
-        if (words.size() > 1)
-            checkValue(*row, name, words[1], line);
-        break;
     case GameStatus::Works:
     case GameStatus::NotSaved:
         break;
     }
+    if (row->max > row->min && words.size() > 1)
+        checkValue(*row, name, words[1], line);
 }
 
 void ScriptChecker::checkValue(const GameCommand &row, const QByteArray &name, QByteArrayView value,
