@@ -63,7 +63,10 @@ SteamApps findSteamApps(const QString &library, const QDeadlineTimer &deadline)
         if (const QString key = folderKey(folder); !key.isEmpty())
             return {folder, key};
     }
-    QDirIterator entries(library, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    // Every entry counts against the bound, not only folders: a filter would read on past a
+    // million files to find the next folder.
+    QDirIterator entries(library,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (int n = 0; n < kMostEntriesListed && entries.hasNext() && !deadline.hasExpired(); ++n) {
         const QString folder = entries.next();
         if (entries.fileName().compare(u"steamapps", Qt::CaseInsensitive) != 0)
