@@ -211,6 +211,17 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(game.filePath(u"missing"_qs)));
     }
 
+    void oversizedFileRefused()
+    {
+        // 4 GiB of nothing on the disk: refused unread, and no backup of it written.
+        QTemporaryDir game;
+        writeBytes(autoexecPath(game), {});
+        QVERIFY(QFile::resize(autoexecPath(game), qint64(4) << 30));
+        const QString error = saveAutoexec(game.path(), u"x"_qs);
+        QVERIFY2(error.contains(QDir::toNativeSeparators(autoexecPath(game))), qPrintable(error));
+        QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
+    }
+
     void directoryInItsPlace()
     {
         QTemporaryDir game;

@@ -139,6 +139,10 @@ private Q_SLOTS:
         QTest::newRow("blanks, then a bind")
             << QByteArray() << ' ' << huge << QByteArray("bind after\n")
             << QList<QByteArray>{"bind after"};
+        // A crash-zeroed tail: the bind up to its NUL bytes, none of them held.
+        QTest::newRow("a bind, then NUL bytes")
+            << QByteArray("bind x y") << '\0' << huge << QByteArray("\nbind after")
+            << QList<QByteArray>{"bind x y", "bind after"};
         // A carried line is carried whole, however long.
         const qint64 big = qint64(8) << 20;
         QTest::newRow("a long bind")

@@ -3,8 +3,12 @@
 
 #include "windowfixture.h"
 
+#include "config/consolevalue.h"
+
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include <cerrno>
@@ -207,6 +211,40 @@ private Q_SLOTS:
             edit->setCursorPosition(2);
             typeText(edit, u"ю"_qs);
             QCOMPARE(edit->text(), kept);
+        }
+    }
+
+    // A paste (the context menu, a middle click) or a drop into a digit field keeps its digits:
+    // the window never holds a value that --print-config refuses.
+    void digitFieldsKeepDigitsOfAPaste_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("put");
+        for (const char *name : {"Text1", "Text2", "Text3", "Text6", "Text7", "Text8", "Text9"})
+            QTest::newRow(name) << QString::fromLatin1(name) << u"1\";quit;\""_qs;
+        QTest::newRow("Text3, past a console word") << u"Text3"_qs << QString(600, u'1');
+    }
+    void digitFieldsKeepDigitsOfAPaste()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, put);
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        auto *edit = window->findChild<QLineEdit *>(name);
+        QGuiApplication::clipboard()->setText(put);
+        QMimeData dragged;
+        dragged.setText(put);
+        QDragEnterEvent enter({2, 2}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop({2, 2}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        for (bool dropped : {false, true}) {
+            edit->clear();
+            if (!dropped)
+                edit->paste();
+            else if (QApplication::sendEvent(edit, &enter))
+                QApplication::sendEvent(edit, &drop);
+            QCOMPARE(edit->text(), QString(std::min(put.count(u'1'), qsizetype(514)), u'1'));
+            QCOMPARE(velmora::unsafeValue(window->snapshot()), QString());
         }
     }
 

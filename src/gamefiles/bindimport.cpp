@@ -78,8 +78,12 @@ private:
     qsizetype m_nextLf = -1;
 };
 
+/// Carries a line up to its first NUL byte: the game stops reading a script there, so a NUL in
+/// autoexec.cfg would hide every line after it (a crash can leave a bind followed by zeros).
 void carry(QByteArrayView candidate, ImportResult &result)
 {
+    if (const qsizetype nul = candidate.indexOf('\0'); nul >= 0)
+        candidate.truncate(nul);
     appendDecodedLossless(candidate, result.plainText);
     result.plainText.append(u'\n');
     ++result.carried;
@@ -233,6 +237,17 @@ qsizetype ImportScanner::settleOpenLine(qsizetype start)
             m_open = Open::Carried;
         else if (!couldBecomeKeyword(candidate))
             m_open = Open::Skipped;
+    }
+    if (m_open == Open::Carried) {
+        // A carried line ends at a NUL byte: what stands before it is carried at once, the rest
+        // of the line skipped. Bytes kept from earlier chunks were looked at then.
+        const qsizetype from = std::max(start, m_scanFrom);
+        const char *nul = static_cast<const char *>(
+            std::memchr(m_buffer.constData() + from, 0, size_t(m_buffer.size() - from)));
+        if (nul) {
+            carry(QByteArrayView(m_buffer.constData() + start, nul), m_result);
+            m_open = Open::Skipped;
+        }
     }
     // A carried line is kept whole, however long; of any other, nothing but a few first bytes.
     return m_open == Open::Skipped ? m_buffer.size() : start;

@@ -1,6 +1,7 @@
 #include "gamefiles/filewrite.h"
 
 #include "gamefiles/regularfile.h"
+#include "gamefiles/scriptfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,9 +25,7 @@ ExistingFile readExistingFile(const QString &path)
         result.error = error;
         return result;
     }
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        result.error = file.errorString();
+    result.error = readScriptFile(file, path, &result.bytes);
     return result;
 }
 

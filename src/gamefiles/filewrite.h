@@ -26,9 +26,9 @@ struct ExistingFile
     QString error; ///< the system's reason when the file is there but cannot be read
 };
 
-/// Reads a game file whole, only when it is a regular file (see openRegularFile()). Every game
-/// file Velmora reads before it writes (the autoexec.cfg a save replaces, userconfig.cfg) is
-/// opened here and nowhere else.
+/// Reads a game file whole, only when it is a regular file (see openRegularFile()) of no more
+/// than kScriptMaxBytes (see readScriptFile()). Every game file Velmora reads before it writes
+/// (the autoexec.cfg a save replaces, userconfig.cfg) is opened here and nowhere else.
 [[nodiscard]] ExistingFile readExistingFile(const QString &path);
 
 /// Writes every byte, or cancels the save and returns the system's reason.

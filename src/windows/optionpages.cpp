@@ -1,5 +1,6 @@
 #include "windows/optionpages.h"
 
+#include "config/consolevalue.h"
 #include "config/linetable.h"
 #include "ui/digitkeyfilter.h"
 #include "ui/fonts.h"
@@ -78,8 +79,10 @@ OptionPages::OptionPages(QWidget *parent)
     setObjectName(QStringLiteral("SSTab1"));
     setRowHeight(ui::twips(this, kHeaderRowHeight));
     buildFromTable();
+    // Text1 and Text2 are read as numbers; the others are written as they stand, no longer than
+    // the console reads a word.
     for (int n : kDigitFields)
-        m_digitFilter->attach(text(n));
+        m_digitFilter->attach(text(n), n >= 3 ? textByteCap(n) : 0);
 
     m_botExtras = qobject_cast<QGroupBox *>(m_containers.value(QStringLiteral("Frame11")));
     m_botExtras->hide();
