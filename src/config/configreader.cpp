@@ -235,6 +235,10 @@ private:
         }
         if (m_rules == ReadRules::CommandLine) {
             double mean = *latency / 3 * 4;
+            // The mean in the generator's own number form first: "0.4" rather than
+            // "0.39999999999999997" where both give the latency.
+            if (std::isfinite(mean))
+                pings.append({numberText(mean), numberText(mean)});
             for (int step = 0; step < 4 && std::isfinite(mean); ++step) {
                 const QString ping = doubleText(mean, std::chars_format::general);
                 pings.append({ping, ping});
