@@ -212,6 +212,8 @@ private:
                 tryLine(line, *value, candidate);
             }
             return;
+        case ValueSource::None:
+            return;
         }
     }
 
@@ -246,11 +248,12 @@ private:
             }
         }
         for (const auto &[lowest, highest] : pings) {
-            if (!fieldTakes(1, lowest) || !fieldTakes(2, highest))
+            if (!fieldTakes(field::kLowestPing, lowest) ||
+                !fieldTakes(field::kHighestPing, highest))
                 continue;
             OptionSnapshot candidate = m_options;
-            candidate.text(1) = lowest;
-            candidate.text(2) = highest;
+            candidate.text(field::kLowestPing) = lowest;
+            candidate.text(field::kHighestPing) = highest;
             if (tryLine(line, value, candidate))
                 return;
         }

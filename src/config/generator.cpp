@@ -174,13 +174,16 @@ QString valueLineValue(const ValueLine &line, const OptionSnapshot &options)
     switch (line.source) {
     case ValueSource::Latency:
         // The minus is put in front of the number text, whatever its sign.
-        return u'-' + numberText(latencyOf(parsePing(options.text(1)), parsePing(options.text(2))));
+        return u'-' + numberText(latencyOf(parsePing(options.text(field::kLowestPing)),
+                                           parsePing(options.text(field::kHighestPing))));
     case ValueSource::Text:
         return options.text(line.number);
     case ValueSource::Volume:
         return volumeValue(options.text(line.number));
     case ValueSource::Slider:
         return QString::number(options.slider(line.number));
+    case ValueSource::None:
+        break;
     }
     return {};
 }
@@ -214,7 +217,8 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
         const QString value = valueLineValue(line, options);
         switch (line.source) {
         case ValueSource::Latency:
-            add(valuedLine(line.command, value), text(1), text(2));
+            add(valuedLine(line.command, value), text(field::kLowestPing),
+                text(field::kHighestPing));
             break;
         case ValueSource::Text:
         case ValueSource::Volume:
@@ -222,6 +226,8 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
             break;
         case ValueSource::Slider:
             add(valuedLine(line.command, value), slider(line.number));
+            break;
+        case ValueSource::None:
             break;
         }
     }

@@ -44,9 +44,24 @@ CheckValue checkValue(const QCheckBox *box)
     }
 }
 
+/// A cell's caption: its own, or that of the option it stands for.
+QString captionOf(const Cell &cell)
+{
+    if (cell.caption)
+        return QString::fromUtf8(cell.caption);
+    const OptionInfo *option = nullptr;
+    if (cell.option)
+        option = findOption(QString::fromLatin1(cell.option));
+    else if (cell.control == Control::Check || cell.control == Control::WrapCheck)
+        option = &checkOption(cell.number);
+    else if (cell.control == Control::Pod)
+        option = findOption(QString::fromLatin1(cell.name));
+    return option ? QString::fromUtf8(option->caption) : QString();
+}
+
 QLabel *createLabel(QWidget *parent, const Cell &cell, bool ownFont)
 {
-    auto *label = new QLabel(QString::fromUtf8(cell.caption), parent);
+    auto *label = new QLabel(captionOf(cell), parent);
     label->setObjectName(QLatin1StringView(cell.name));
     if (ownFont)
         label->setFont(ui::arialFont(9.75));
@@ -128,7 +143,7 @@ void OptionPages::buildFromTable()
 
 QWidget *OptionPages::createControl(QWidget *parent, const Cell &cell)
 {
-    const QString caption = QString::fromUtf8(cell.caption);
+    const QString caption = captionOf(cell);
     switch (cell.control) {
     case Control::Label:
     case Control::PlainLabel:
