@@ -1,6 +1,7 @@
 // Reading a config back into the controls: generating from what was read must give the same
 // bytes, and hand-written configs put into the controls only what their lines say.
 #include "config/configreader.h"
+#include "config/consolelines.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
 #include "config/linetable.h"
@@ -68,6 +69,38 @@ class TestConfigReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void consoleWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("commands"); ///< each command's words joined by '|'
+        QTest::addColumn<int>("lines");
+        QTest::newRow("a ; in quotes stays, outside it ends the command")
+            << u"bind k \"a; b\"; r_mmx 1\r\n"_qs << QStringList{u"bind|k|a; b"_qs, u"r_mmx|1"_qs}
+            << 1;
+        QTest::newRow("// where a word begins hides the rest of its command only")
+            << u"a b//c // d; e\n// f"_qs << QStringList{u"a|b//c"_qs, u"e"_qs} << 2;
+        QTest::newRow("quotes: joined, empty, unclosed up to the line end")
+            << u"setinfo \"k\"\"0\" \"\"\nname \"x;y\n"_qs
+            << QStringList{u"setinfo|k|0|"_qs, u"name|x;y"_qs} << 2;
+        QTest::newRow("words of their own, letters from U+0080 part words")
+            << u"name a(b):c'd\tЫe"_qs << QStringList{u"name|a|(|b|)|:|c|'|d|e"_qs} << 1;
+        QTest::newRow("blank lines count, no line after the last line feed")
+            << u"\r\n\n x\n"_qs << QStringList{u"x"_qs} << 3;
+    }
+
+    void consoleWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, commands);
+        QFETCH(int, lines);
+        const ConsoleScript script = readConsoleScript(text);
+        QStringList read;
+        for (const ConsoleCommand &command : script.commands)
+            read << command.words.join(u'|');
+        QCOMPARE(read, commands);
+        QCOMPARE(script.lines.size(), lines);
+    }
+
     void generatedTextComesBackByteForByte_data()
     {
         QTest::addColumn<ReadRules>("rules");

@@ -65,13 +65,16 @@ private Q_SLOTS:
         const Run run =
             runVelmora({u"--print-config"_qs, u"Combo1=Кабельное соединение"_qs, u"Text1=40"_qs,
                         u"Text2=60"_qs, u"Text5="_qs, u"Check39=1"_qs, u"Text3=7"_qs,
-                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs});
+                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs, u"Check37=1"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("rate \"8500\"\r\ncl_updaterate \"30\"\r\ncl_cmdrate \"40\"\r\n"
                                    "cl_latency \"-37.5\"\r\nname \"\"\r\n"));
         QVERIFY(run.out.contains("\r\nfps_max \"200\"\r\n"));
         QVERIFY(run.out.contains("\r\nconsole \"1\"\r\nscr_conspeed \"7\"\r\n"));
         QVERIFY(!run.out.contains("radar"));
+        // The weapon in the right hand: the game's right hand is cl_righthand 1.
+        QVERIFY(run.out.contains("\r\ncl_righthand \"1\"\r\n"));
+        QVERIFY(!run.out.contains("lefthand"));
         QCOMPARE(run.out.count("\r\n"), 3 + 12 + 32);
     }
 

@@ -90,7 +90,9 @@ struct OptionInfo
     ValueSource source = ValueSource::None;
     std::span<const CheckLine> checked{};   ///< Check: the lines it appends when checked
     std::span<const CheckLine> unchecked{}; ///< Check: the lines it appends when unchecked
-    const char *tipNote = nullptr; ///< UTF-8: where the game bounds what this control writes
+    /// UTF-8: what the game makes of this control's lines (where it bounds a value, which way
+    /// round a switch works), one sentence for its tool tip.
+    const char *tipNote = nullptr;
 };
 
 /// The 61 options in a fixed order: Combo1, Text1..Text11, Slider1..Slider5, Check1..Check43, pod.
