@@ -9,6 +9,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -232,7 +233,13 @@ private Q_SLOTS:
     void readConfigRefusesAnUnreadableFile()
     {
         QTemporaryDir dir;
-        for (const QString &path : {dir.filePath(u"missing.cfg"_qs), dir.path()}) {
+        QStringList paths{dir.filePath(u"missing.cfg"_qs), dir.path()};
+#ifdef Q_OS_UNIX
+        // A FIFO is refused at once: nothing waits for a writer.
+        paths << dir.filePath(u"fifo.cfg"_qs);
+        QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
+#endif
+        for (const QString &path : paths) {
             const Run run = runVelmora({u"--read-config"_qs, path});
             QCOMPARE(run.exitCode, 1);
             QCOMPARE(run.out, QByteArray());

@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include <QFile>
+#include <QFileInfo>
 #include <string_view>
 
 namespace {
@@ -125,7 +126,11 @@ int readConfigFile(const char *path)
 {
     QFile file(velmora::decodeLossless(QByteArrayView(path)));
     if (const QString error = velmora::openRegularFile(file); !error.isEmpty()) {
-        std::fprintf(stderr, "velmora: %s: %s\n", path, error.toUtf8().constData());
+        // The window's words for a FIFO, a device or a folder are Russian; here they are English.
+        const QFileInfo info(file.fileName());
+        const QByteArray why =
+            info.exists() && !info.isFile() ? QByteArray("not a regular file") : error.toUtf8();
+        std::fprintf(stderr, "velmora: %s: %s\n", path, why.constData());
         return 1;
     }
     const QByteArray bytes = file.readAll();
