@@ -1,5 +1,6 @@
 #include "config/generator.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -64,13 +66,16 @@ private Q_SLOTS:
         const Run run =
             runVelmora({u"--print-config"_qs, u"Combo1=Кабельное соединение"_qs, u"Text1=40"_qs,
                         u"Text2=60"_qs, u"Text5="_qs, u"Check39=1"_qs, u"Text3=7"_qs,
-                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs});
+                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs, u"Check37=1"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("rate \"8500\"\r\ncl_updaterate \"30\"\r\ncl_cmdrate \"40\"\r\n"
                                    "cl_latency \"-37.5\"\r\nname \"\"\r\n"));
         QVERIFY(run.out.contains("\r\nfps_max \"200\"\r\n"));
         QVERIFY(run.out.contains("\r\nconsole \"1\"\r\nscr_conspeed \"7\"\r\n"));
         QVERIFY(!run.out.contains("radar"));
+        // The weapon in the right hand: the game's right hand is cl_righthand 1.
+        QVERIFY(run.out.contains("\r\ncl_righthand \"1\"\r\n"));
+        QVERIFY(!run.out.contains("lefthand"));
         QCOMPARE(run.out.count("\r\n"), 3 + 12 + 32);
     }
 
@@ -230,6 +235,63 @@ private Q_SLOTS:
             QVERIFY(line.isEmpty() || line.startsWith(prefix));
         if (status == 0)
             QVERIFY(!run.out.contains(": error: ") && !run.out.contains(": warning: "));
+    }
+
+    // The settings read back from a file --print-config wrote, given back to it, write the file
+    // again; each argument is one line, blanks and all.
+    void readConfigGivesTheFileBack_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("start-up") << QStringList();
+        QTest::newRow("preset, pings, grayed, fields") << QStringList{u"Combo1=Модем 33600 бот"_qs,
+                                                                      u"Text1=40"_qs,
+                                                                      u"Text2=61"_qs,
+                                                                      u"Check29=2"_qs,
+                                                                      u"Check39=1"_qs,
+                                                                      u"Text3=7"_qs,
+                                                                      u"Text5=Игрок 2"_qs,
+                                                                      u"Check22=1"_qs,
+                                                                      u"Text4="_qs,
+                                                                      u"Check37=1"_qs,
+                                                                      u"Slider2=200"_qs};
+    }
+
+    void readConfigGivesTheFileBack()
+    {
+        QFETCH(QStringList, arguments);
+        const Run written = runVelmora(QStringList{u"--print-config"_qs} + arguments);
+        QCOMPARE(written.exitCode, 0);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"autoexec.cfg"_qs);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(written.out) == written.out.size());
+        file.close();
+
+        const Run read = runVelmora({u"--read-config"_qs, path});
+        QCOMPARE(read.exitCode, 0);
+        QCOMPARE(read.err, QByteArray());
+        QStringList readArguments = QString::fromUtf8(read.out).split(u'\n');
+        QCOMPARE(readArguments.takeLast(), QString());
+        const Run again = runVelmora(QStringList{u"--print-config"_qs} + readArguments);
+        QCOMPARE(again.out, written.out);
+    }
+
+    void readConfigRefusesAnUnreadableFile()
+    {
+        QTemporaryDir dir;
+        QStringList paths{dir.filePath(u"missing.cfg"_qs), dir.path()};
+#ifdef Q_OS_UNIX
+        // A FIFO is refused at once: nothing waits for a writer.
+        paths << dir.filePath(u"fifo.cfg"_qs);
+        QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
+#endif
+        for (const QString &path : paths) {
+            const Run run = runVelmora({u"--read-config"_qs, path});
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(run.err.count('\n'), 1);
+            QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
+        }
     }
 
     void help()

@@ -74,12 +74,13 @@ void IndexRus::offerToDropPlantedLines(const QString &text)
 
 void IndexRus::attachConsoleFilters()
 {
-    // The texts written between double quotes. Text10 and Text11 keep their length limits in
-    // characters, which are shorter than any byte cap.
-    ui::ConsoleValidator::attach(m_pages->text(4), kContactByteCap);
-    ui::ConsoleValidator::attach(m_pages->text(5), kNickByteCap);
-    ui::ConsoleValidator::attach(m_pages->text(10), 0);
-    ui::ConsoleValidator::attach(m_pages->text(11), 0);
+    // The free texts written between double quotes (the digit filter guards the others). A
+    // field with a length limit in characters keeps to it: it is shorter than any byte cap.
+    for (int n = 1; n <= kTextCount; ++n) {
+        const OptionInfo &field = textField(n);
+        if (field.byteCap > 0 && !field.digitsOnly)
+            ui::ConsoleValidator::attach(m_pages->text(n), field.maxLength > 0 ? 0 : field.byteCap);
+    }
 }
 
 void IndexRus::offerUserconfigChain(QStringView savedText)

@@ -1,9 +1,10 @@
-// Velmora's entry point. `--print-config`, `--check`, `--help`, `--version` and refused arguments
-// are handled here without a display: they never create a QApplication. Everything else starts the
-// windows.
+// Velmora's entry point. `--print-config`, `--read-config`, `--check`, `--help`, `--version` and
+// refused arguments are handled here without a display: they never create a QApplication.
+// Everything else starts the windows.
 
 #include "appinfo.h"
 #include "config/assignments.h"
+#include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
 #include "gamefiles/regularfile.h"
@@ -16,6 +17,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <QFile>
+#include <QFileInfo>
 #include <string_view>
 
 namespace {
@@ -31,6 +35,12 @@ constexpr const char *kUsage =
     "  velmora --check FILE          read FILE as the game's console does and print one line per\n"
     "                                finding, FILE:LINE: error|warning|note: message; the exit\n"
     "                                status is 1 when there is an error or a warning, else 0\n"
+    "  velmora --read-config FILE    write to standard output, one a line, the NAME=VALUE\n"
+    "                                arguments of --print-config that set the controls to what\n"
+    "                                FILE says (those that differ from the start-up values), so\n"
+    "                                that  mapfile -t a < <(velmora --read-config FILE)\n"
+    "                                velmora --print-config \"${a[@]}\"  writes FILE's settings "
+    "again\n"
     "  velmora --help                show this help\n"
     "  velmora --version             show the version\n"
     "Qt's own options (-platform, -display, -session, -reverse...) are accepted.\n";
@@ -145,6 +155,32 @@ int checkFile(int first, int argc, char **argv)
     return serious ? 1 : 0;
 }
 
+/// `--read-config FILE`: the assignments that give the controls what FILE says, one a line.
+int readConfigFile(const char *path)
+{
+    QFile file(velmora::decodeLossless(QByteArrayView(path)));
+    if (const QString error = velmora::openRegularFile(file); !error.isEmpty()) {
+        // The window's words for a FIFO, a device or a folder are Russian; here they are English.
+        const QFileInfo info(file.fileName());
+        const QByteArray why =
+            info.exists() && !info.isFile() ? QByteArray("not a regular file") : error.toUtf8();
+        std::fprintf(stderr, "velmora: %s: %s\n", path, why.constData());
+        return 1;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "velmora: %s: %s\n", path, file.errorString().toUtf8().constData());
+        return 1;
+    }
+    const velmora::ConfigReading reading =
+        velmora::readConfig(velmora::decodeLossless(bytes), velmora::ReadRules::CommandLine);
+    QString lines;
+    for (const QString &argument : velmora::assignmentsFor(reading.options))
+        lines += argument + u'\n';
+    const QByteArray out = velmora::encodeLossless(lines);
+    return writeOut(std::string_view(out.constData(), size_t(out.size())));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -157,6 +193,15 @@ int main(int argc, char **argv)
             return printConfig(i + 1, argc, argv);
         if (argument == "--check")
             return checkFile(i + 1, argc, argv);
+        if (argument == "--read-config") {
+            if (argc != i + 2) {
+                std::fprintf(stderr,
+                             "velmora: --read-config takes one FILE (velmora --help shows the "
+                             "usage)\n");
+                return 2;
+            }
+            return readConfigFile(argv[i + 1]);
+        }
         if (argument == "--help" || argument == "-h")
             return writeOut(kUsage);
         if (argument == "--version")

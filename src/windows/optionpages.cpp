@@ -28,9 +28,6 @@ const QString kCaptionedFrameStyle = QStringLiteral(
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 7px; padding: 0 2px; }");
 
-/// The fields the digit filter guards: pings, the drop speed, money and the times.
-constexpr int kDigitFields[] = {1, 2, 3, 6, 7, 8, 9};
-
 QString numbered(const char *prefix, int number)
 {
     return QLatin1StringView(prefix) + QString::number(number);
@@ -48,9 +45,24 @@ CheckValue checkValue(const QCheckBox *box)
     }
 }
 
+/// A cell's caption: its own, or that of the option it stands for.
+QString captionOf(const Cell &cell)
+{
+    if (cell.caption)
+        return QString::fromUtf8(cell.caption);
+    const OptionInfo *option = nullptr;
+    if (cell.option)
+        option = findOption(QString::fromLatin1(cell.option));
+    else if (cell.control == Control::Check || cell.control == Control::WrapCheck)
+        option = &checkOption(cell.number);
+    else if (cell.control == Control::Pod)
+        option = findOption(QString::fromLatin1(cell.name));
+    return option ? QString::fromUtf8(option->caption) : QString();
+}
+
 QLabel *createLabel(QWidget *parent, const Cell &cell, bool ownFont)
 {
-    auto *label = new QLabel(QString::fromUtf8(cell.caption), parent);
+    auto *label = new QLabel(captionOf(cell), parent);
     label->setObjectName(QLatin1StringView(cell.name));
     if (ownFont)
         label->setFont(ui::arialFont(9.75));
@@ -79,10 +91,12 @@ OptionPages::OptionPages(QWidget *parent)
     setObjectName(QStringLiteral("SSTab1"));
     setRowHeight(ui::twips(this, kHeaderRowHeight));
     buildFromTable();
-    // Text1 and Text2 are read as numbers; the others are written as they stand, no longer than
-    // the console reads a word.
-    for (int n : kDigitFields)
-        m_digitFilter->attach(text(n), n >= 3 ? textByteCap(n) : 0);
+    // The pings, the drop speed, money and the times. The pings are read as numbers; the others
+    // are written as they stand, no longer than the console reads a word.
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (textField(n).digitsOnly)
+            m_digitFilter->attach(text(n), n >= 3 ? textByteCap(n) : 0);
+    }
 
     m_botExtras = qobject_cast<QGroupBox *>(m_containers.value(QStringLiteral("Frame11")));
     m_botExtras->hide();
@@ -131,7 +145,7 @@ void OptionPages::buildFromTable()
 
 QWidget *OptionPages::createControl(QWidget *parent, const Cell &cell)
 {
-    const QString caption = QString::fromUtf8(cell.caption);
+    const QString caption = captionOf(cell);
     switch (cell.control) {
     case Control::Label:
     case Control::PlainLabel:
@@ -256,12 +270,10 @@ void OptionPages::placeSlider(const ui::TwipScale &tw, const Step &step, QWidget
 
 void OptionPages::setInputLimits()
 {
-    text(6)->setMaxLength(6);
-    text(7)->setMaxLength(1);
-    text(8)->setMaxLength(1);
-    text(9)->setMaxLength(3);
-    text(10)->setMaxLength(1);
-    text(11)->setMaxLength(3);
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (const int limit = textField(n).maxLength; limit > 0)
+            text(n)->setMaxLength(limit);
+    }
 }
 
 OptionSnapshot OptionPages::snapshot() const
