@@ -42,6 +42,8 @@ public Q_SLOTS:
     void showConfig();      ///< "Показать"
     void saveConfig();      ///< "Сохранить"
     void clearConfig();     ///< "Очистить"
+    void restoreConfig();   ///< "Восстановить прежний autoexec.cfg"
+    void saveConfigAs();    ///< "Сохранить как..."
     void exitProgram();     ///< "Выход"
     void resetGameFolder(); ///< "Обновить путь к папке с Half-Life"
 
@@ -66,6 +68,13 @@ private:
     /// After a Save that wrote autoexec.cfg: makes sure the game runs it after config.cfg, asking
     /// first (index_rus_console).
     void offerUserconfigChain(QStringView savedText);
+    /// Reads the path file again into the game folder, as Save does before it writes; false,
+    /// the reason shown, when there is no folder to write into.
+    bool rereadGameFolder();
+    /// The game's cstrike folder, where the file dialogs open (index_rus_files).
+    QString cstrikeFolder() const;
+    /// The details part of the Save question: what Save changes in autoexec.cfg (index_rus_files).
+    QString saveDetails(QStringView boxText) const;
 
     PathFileStore m_store;
     QString m_gameFolder;
