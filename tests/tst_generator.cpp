@@ -57,7 +57,7 @@ const QList<Row> &rows()
         {34, {u"mp_startmoney \"800\""_qs}, {}},
         {35, {u"mp_friendlyfire \"1\""_qs}, {u"mp_friendlyfire \"0\""_qs}},
         {36, {u"voice_enable \"1\""_qs}, {u"voice_enable \"0\""_qs}},
-        {37, {u"cl_righthand \"0\""_qs}, {u"setinfo lefthand \"1\""_qs}},
+        {37, {u"cl_righthand \"1\""_qs}, {u"setinfo lefthand \"1\""_qs}},
         {38, {u"setinfo \"_vgui_menus\"\"0\""_qs}, {u"setinfo \"_vgui_menus\"\"1\""_qs}},
         {39, {u"console \"1\""_qs, u"scr_conspeed \"999999999\""_qs}, {u"console \"0\""_qs}},
         {40, {u"crosshair \"1\""_qs}, {u"crosshair \"0\""_qs}},

@@ -1,6 +1,8 @@
 #include "config/generator.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -183,6 +185,57 @@ private Q_SLOTS:
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.err.endsWith('\n'));
         QVERIFY2(run.err.contains(refused), run.err.constData());
+    }
+
+    // The settings read back from a file --print-config wrote, given back to it, write the file
+    // again; each argument is one line, blanks and all.
+    void readConfigGivesTheFileBack_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("start-up") << QStringList();
+        QTest::newRow("preset, pings, grayed, fields") << QStringList{u"Combo1=Модем 33600 бот"_qs,
+                                                                      u"Text1=40"_qs,
+                                                                      u"Text2=61"_qs,
+                                                                      u"Check29=2"_qs,
+                                                                      u"Check39=1"_qs,
+                                                                      u"Text3=7"_qs,
+                                                                      u"Text5=Игрок 2"_qs,
+                                                                      u"Check22=1"_qs,
+                                                                      u"Text4="_qs,
+                                                                      u"Check37=1"_qs,
+                                                                      u"Slider2=200"_qs};
+    }
+
+    void readConfigGivesTheFileBack()
+    {
+        QFETCH(QStringList, arguments);
+        const Run written = runVelmora(QStringList{u"--print-config"_qs} + arguments);
+        QCOMPARE(written.exitCode, 0);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"autoexec.cfg"_qs);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(written.out) == written.out.size());
+        file.close();
+
+        const Run read = runVelmora({u"--read-config"_qs, path});
+        QCOMPARE(read.exitCode, 0);
+        QCOMPARE(read.err, QByteArray());
+        QStringList readArguments = QString::fromUtf8(read.out).split(u'\n');
+        QCOMPARE(readArguments.takeLast(), QString());
+        const Run again = runVelmora(QStringList{u"--print-config"_qs} + readArguments);
+        QCOMPARE(again.out, written.out);
+    }
+
+    void readConfigRefusesAnUnreadableFile()
+    {
+        QTemporaryDir dir;
+        for (const QString &path : {dir.filePath(u"missing.cfg"_qs), dir.path()}) {
+            const Run run = runVelmora({u"--read-config"_qs, path});
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(run.err.count('\n'), 1);
+            QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
+        }
     }
 
     void help()

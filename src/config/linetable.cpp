@@ -16,6 +16,15 @@ constexpr const char *kConnectionTypeItems[] = {
     "Модем 14400 бот",           "Модем 28800 бот", "Модем 33600 бот",    "Модем 56000 бот",
 };
 
+constexpr ValueLine kValueLines[] = {
+    {"cl_latency ", ValueSource::Latency, 1},  {"name ", ValueSource::Text, 5},
+    {"mp_roundtime ", ValueSource::Text, 7},   {"mp_freezetime ", ValueSource::Text, 8},
+    {"cl_corpsestay ", ValueSource::Text, 9},  {"voice_scale ", ValueSource::Slider, 1},
+    {"fps_max ", ValueSource::Slider, 2},      {"net_graphpos ", ValueSource::Text, 10},
+    {"volume ", ValueSource::Volume, 11},      {"cl_forwardspeed ", ValueSource::Slider, 3},
+    {"cl_backspeed ", ValueSource::Slider, 4}, {"sensitivity ", ValueSource::Slider, 5},
+};
+
 constexpr CheckLine valued(const char *command, const char *value)
 {
     return {LineForm::Valued, command, value, 0};
@@ -72,7 +81,8 @@ constexpr CheckLine kOn29[] = {bare("drawradar")};
 constexpr CheckLine kOff29[] = {bare("hideradar")};
 constexpr CheckLine kOn32[] = {valued("nosound ", "0")}; // "Включить звук" turns nosound off
 constexpr CheckLine kOff32[] = {valued("nosound ", "1")};
-constexpr CheckLine kOn37[] = {valued("cl_righthand ", "0")};
+// The game holds the weapon in the right hand at cl_righthand 1 and in the left at 0.
+constexpr CheckLine kOn37[] = {valued("cl_righthand ", "1")};
 constexpr CheckLine kOff37[] = {valued("setinfo lefthand ", "1")};
 constexpr CheckLine kOn38[] = {keyValue("_vgui_menus", "0")};
 constexpr CheckLine kOff38[] = {keyValue("_vgui_menus", "1")};
@@ -128,6 +138,16 @@ std::span<const char *const> connectionTypeItems()
 std::span<const CheckRow> checkRows()
 {
     return kRows;
+}
+
+const CheckRow &checkRow(int box)
+{
+    return kRows[box - 1];
+}
+
+std::span<const ValueLine> valueLines()
+{
+    return kValueLines;
 }
 
 } // namespace velmora

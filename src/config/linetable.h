@@ -19,6 +19,25 @@ std::span<const ConnectionPreset> connectionPresets();
 /// The eight Combo1 list items in the order the drop-down shows them.
 std::span<const char *const> connectionTypeItems();
 
+/// How a line written on every run takes its value from its control.
+enum class ValueSource {
+    Latency, ///< both pings: a minus sign, then three quarters of their mean
+    Text,    ///< the field's text as typed
+    Volume,  ///< Text11, every comma written as a point
+    Slider,  ///< the slider's position
+};
+
+/// One of the twelve lines every run writes after the connection preset.
+struct ValueLine
+{
+    const char *command; ///< ends with exactly one blank
+    ValueSource source;
+    int number; ///< Text<number> or Slider<number>; for the latency, the first ping
+};
+
+/// The twelve lines in the order a run writes them.
+std::span<const ValueLine> valueLines();
+
 enum class LineForm {
     Valued,   ///< command, then the value in double quotes: `rate "20000"`
     Bare,     ///< the command alone: `gunsmoke`
@@ -46,5 +65,8 @@ struct CheckRow
 
 /// Rows for Check1..Check43, in ascending order of the box number.
 std::span<const CheckRow> checkRows();
+
+/// The row of Check<box> (1..43).
+const CheckRow &checkRow(int box);
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "config/options.h"
 
+#include "config/consolevalue.h"
+
 #include <algorithm>
 
 namespace velmora {
@@ -10,9 +12,12 @@ constexpr OptionInfo combo(const char *name)
 {
     return {name, OptionKind::Combo, 1, "", 0, {0, 0}};
 }
-constexpr OptionInfo text(const char *name, int n, const char *value)
+enum class Entry { Free, Digits };
+constexpr OptionInfo text(const char *name, int n, const char *value, Entry entry, int maxLength,
+                          qsizetype byteCap = kValueByteCap)
 {
-    return {name, OptionKind::Text, n, value, 0, {0, 0}};
+    return {name,      OptionKind::Text,       n,      value, 0, {0, 0},
+            maxLength, entry == Entry::Digits, byteCap};
 }
 constexpr OptionInfo slider(const char *name, int n, int value, int min, int max)
 {
@@ -26,22 +31,23 @@ constexpr OptionInfo check(const char *name, int n)
 // Every start shows these values: nothing of the option state is stored between runs.
 constexpr OptionInfo kInventory[] = {
     combo("Combo1"),
-    text("Text1", 1, ""),                   // lowest ping
-    text("Text2", 2, ""),                   // highest ping
-    text("Text3", 3, "999999999"),          // console speed
-    text("Text4", 4, "player@example.org"), // contact information
-    text("Text5", 5, "Player"),             // nick
-    text("Text6", 6, "800"),                // start money
-    text("Text7", 7, "5"),                  // round time
-    text("Text8", 8, "5"),                  // buying time
-    text("Text9", 9, "600"),                // corpse time
-    text("Text10", 10, "1"),                // net graph position
-    text("Text11", 11, "0.8"),              // volume
-    slider("Slider1", 1, 1, 1, 10),         // voice scale
-    slider("Slider2", 2, 72, 1, 200),       // frame-rate limit
-    slider("Slider3", 3, 400, 1, 500),      // forward speed
-    slider("Slider4", 4, 400, 1, 500),      // back speed
-    slider("Slider5", 5, 15, 1, 20),        // mouse sensitivity
+    // name, number, start-up text, what the field lets through, its length limit, its byte cap
+    text("Text1", 1, "", Entry::Digits, 0, 0),                               // lowest ping
+    text("Text2", 2, "", Entry::Digits, 0, 0),                               // highest ping
+    text("Text3", 3, "999999999", Entry::Digits, 0),                         // console speed
+    text("Text4", 4, "player@example.org", Entry::Free, 0, kContactByteCap), // contact
+    text("Text5", 5, "Player", Entry::Free, 0, kNickByteCap),                // nick
+    text("Text6", 6, "800", Entry::Digits, 6),                               // start money
+    text("Text7", 7, "5", Entry::Digits, 1),                                 // round time
+    text("Text8", 8, "5", Entry::Digits, 1),                                 // buying time
+    text("Text9", 9, "600", Entry::Digits, 3),                               // corpse time
+    text("Text10", 10, "1", Entry::Free, 1),                                 // net graph position
+    text("Text11", 11, "0.8", Entry::Free, 3),                               // volume
+    slider("Slider1", 1, 1, 1, 10),                                          // voice scale
+    slider("Slider2", 2, 72, 1, 200),                                        // frame-rate limit
+    slider("Slider3", 3, 400, 1, 500),                                       // forward speed
+    slider("Slider4", 4, 400, 1, 500),                                       // back speed
+    slider("Slider5", 5, 15, 1, 20),                                         // mouse sensitivity
     check("Check1", 1),
     check("Check2", 2),
     check("Check3", 3),
@@ -121,6 +127,11 @@ SliderRange sliderRange(int number)
 QString defaultText(int number)
 {
     return QString::fromUtf8(find(OptionKind::Text, number).defaultText);
+}
+
+const OptionInfo &textField(int number)
+{
+    return find(OptionKind::Text, number);
 }
 
 int defaultSliderValue(int number)

@@ -25,7 +25,8 @@ struct SliderRange
 
 enum class OptionKind { Combo, Text, Slider, Check };
 
-/// One control of the main window that the generator reads (plus `pod`), with its start-up value.
+/// One control of the main window that the generator reads (plus `pod`), with its start-up value
+/// and, for a text field, what the window lets the player put into it.
 struct OptionInfo
 {
     const char *name; ///< the control's name: "Combo1", "Text7", "Slider2", "Check12", "pod"
@@ -34,6 +35,11 @@ struct OptionInfo
     const char *defaultText; ///< Combo and Text options
     int defaultValue;        ///< Slider and Check options
     SliderRange range;       ///< Slider options
+    int maxLength = 0;       ///< Text: the most characters the field takes; 0 for no limit
+    bool digitsOnly = false; ///< Text: the digit filter guards the field
+    /// Text written between double quotes: the most bytes the console reads of it. 0 for the two
+    /// pings, which are written as a number and never refused.
+    qsizetype byteCap = 0;
 };
 
 /// The 61 options in a fixed order: Combo1, Text1..Text11, Slider1..Slider5, Check1..Check43, pod.
@@ -43,6 +49,8 @@ const OptionInfo *findOption(QStringView name);
 SliderRange sliderRange(int number);
 QString defaultText(int number);
 int defaultSliderValue(int number);
+/// The facts of the text field Text<number> (1..11).
+const OptionInfo &textField(int number);
 
 /// Every option the generator reads, as plain values. The window copies its controls into one of
 /// these before a run; nothing else keeps option state. Numbers are 1-based, like the controls.

@@ -1,16 +1,21 @@
-// Velmora's entry point. `--print-config`, `--help`, `--version` and refused arguments are handled
-// here without a display: they never create a QApplication. Everything else starts the windows.
+// Velmora's entry point. `--print-config`, `--read-config`, `--help`, `--version` and refused
+// arguments are handled here without a display: they never create a QApplication. Everything else
+// starts the windows.
 
 #include "appinfo.h"
 #include "config/assignments.h"
+#include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
+#include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
 #include "windows/program.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <QFile>
 #include <string_view>
 
 namespace {
@@ -23,6 +28,12 @@ constexpr const char *kUsage =
     "                                appends to an empty box, every control at its start-up value\n"
     "                                except those named (Combo1, Text1..Text11, Slider1..Slider5,\n"
     "                                Check1..Check43 as 0, 1 or 2, pod)\n"
+    "  velmora --read-config FILE    write to standard output, one a line, the NAME=VALUE\n"
+    "                                arguments of --print-config that set the controls to what\n"
+    "                                FILE says (those that differ from the start-up values), so\n"
+    "                                that  mapfile -t a < <(velmora --read-config FILE)\n"
+    "                                velmora --print-config \"${a[@]}\"  writes FILE's settings "
+    "again\n"
     "  velmora --help                show this help\n"
     "  velmora --version             show the version\n"
     "Qt's own options (-platform, -display, -session, -reverse...) are accepted.\n";
@@ -109,6 +120,28 @@ int printConfig(int first, int argc, char **argv)
     return writeOut(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
+/// `--read-config FILE`: the assignments that give the controls what FILE says, one a line.
+int readConfigFile(const char *path)
+{
+    QFile file(velmora::decodeLossless(QByteArrayView(path)));
+    if (const QString error = velmora::openRegularFile(file); !error.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s: %s\n", path, error.toUtf8().constData());
+        return 1;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "velmora: %s: %s\n", path, file.errorString().toUtf8().constData());
+        return 1;
+    }
+    const velmora::ConfigReading reading =
+        velmora::readConfig(velmora::decodeLossless(bytes), velmora::ReadRules::CommandLine);
+    QString lines;
+    for (const QString &argument : velmora::assignmentsFor(reading.options))
+        lines += argument + u'\n';
+    const QByteArray out = velmora::encodeLossless(lines);
+    return writeOut(std::string_view(out.constData(), size_t(out.size())));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -119,6 +152,15 @@ int main(int argc, char **argv)
         const std::string_view argument = argv[i];
         if (argument == "--print-config")
             return printConfig(i + 1, argc, argv);
+        if (argument == "--read-config") {
+            if (argc != i + 2) {
+                std::fprintf(stderr,
+                             "velmora: --read-config takes one FILE (velmora --help shows the "
+                             "usage)\n");
+                return 2;
+            }
+            return readConfigFile(argv[i + 1]);
+        }
         if (argument == "--help" || argument == "-h")
             return writeOut(kUsage);
         if (argument == "--version")

@@ -27,9 +27,6 @@ const QString kCaptionedFrameStyle = QStringLiteral(
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 7px; padding: 0 2px; }");
 
-/// The fields the digit filter guards: pings, the drop speed, money and the times.
-constexpr int kDigitFields[] = {1, 2, 3, 6, 7, 8, 9};
-
 QString numbered(const char *prefix, int number)
 {
     return QLatin1StringView(prefix) + QString::number(number);
@@ -78,8 +75,11 @@ OptionPages::OptionPages(QWidget *parent)
     setObjectName(QStringLiteral("SSTab1"));
     setRowHeight(ui::twips(this, kHeaderRowHeight));
     buildFromTable();
-    for (int n : kDigitFields)
-        m_digitFilter->attach(text(n));
+    // The pings, the drop speed, money and the times.
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (textField(n).digitsOnly)
+            m_digitFilter->attach(text(n));
+    }
 
     m_botExtras = qobject_cast<QGroupBox *>(m_containers.value(QStringLiteral("Frame11")));
     m_botExtras->hide();
@@ -253,12 +253,10 @@ void OptionPages::placeSlider(const ui::TwipScale &tw, const Step &step, QWidget
 
 void OptionPages::setInputLimits()
 {
-    text(6)->setMaxLength(6);
-    text(7)->setMaxLength(1);
-    text(8)->setMaxLength(1);
-    text(9)->setMaxLength(3);
-    text(10)->setMaxLength(1);
-    text(11)->setMaxLength(3);
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (const int limit = textField(n).maxLength; limit > 0)
+            text(n)->setMaxLength(limit);
+    }
 }
 
 OptionSnapshot OptionPages::snapshot() const
