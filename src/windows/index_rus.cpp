@@ -98,10 +98,11 @@ void IndexRus::buildMenu()
     QAction *clear = action("popMenu1Clear", QStringLiteral("Очистить"));
     configMenu->addActions({show, save, clear});
     configMenu->addSeparator();
+    QAction *open = action("popMenu1Open", QStringLiteral("Открыть..."));
     QAction *restore =
         action("popMenu1Restore", QStringLiteral("Восстановить прежний autoexec.cfg"));
     QAction *saveAs = action("popMenu1SaveAs", QStringLiteral("Сохранить как..."));
-    configMenu->addActions({restore, saveAs});
+    configMenu->addActions({open, restore, saveAs});
 
     QAction *reset = action("new", QStringLiteral("Обновить путь к папке с Half-Life"));
     QAction *exit = action("popMenu2Exit", QStringLiteral("Выход"));
@@ -117,6 +118,7 @@ void IndexRus::buildMenu()
     connect(show, &QAction::triggered, this, &IndexRus::showConfig);
     connect(save, &QAction::triggered, this, &IndexRus::saveConfig);
     connect(clear, &QAction::triggered, this, &IndexRus::clearConfig);
+    connect(open, &QAction::triggered, this, &IndexRus::openConfig);
     connect(restore, &QAction::triggered, this, &IndexRus::restoreConfig);
     connect(saveAs, &QAction::triggered, this, &IndexRus::saveConfigAs);
     connect(reset, &QAction::triggered, this, &IndexRus::resetGameFolder);

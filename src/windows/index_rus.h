@@ -42,6 +42,7 @@ public Q_SLOTS:
     void showConfig();      ///< "Показать"
     void saveConfig();      ///< "Сохранить"
     void clearConfig();     ///< "Очистить"
+    void openConfig();      ///< "Открыть..."
     void restoreConfig();   ///< "Восстановить прежний autoexec.cfg"
     void saveConfigAs();    ///< "Сохранить как..."
     void exitProgram();     ///< "Выход"

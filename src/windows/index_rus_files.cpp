@@ -1,15 +1,19 @@
-// The main window's commands on config files besides Save: write the box to a file of the
-// player's choosing, bring the previous autoexec.cfg back, and show what a Save changes.
+// The main window's commands on config files besides Save: read a config back into the controls,
+// write the box to a file of the player's choosing, bring the previous autoexec.cfg back, and
+// show what a Save changes.
 
 #include "windows/index_rus.h"
 
+#include "config/configreader.h"
 #include "gamefiles/configfiles.h"
 #include "ui/messagebox.h"
+#include "windows/optionpages.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace velmora {
@@ -55,6 +59,37 @@ QString IndexRus::saveDetails(QStringView boxText) const
     return QStringLiteral("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" "
                           "придут в него.\n\n") +
            shown.join(u'\n');
+}
+
+void IndexRus::openConfig()
+{
+    QFileDialog dialog(this, QStringLiteral("Открыть конфиг"), cstrikeFolder(), kCfgFilter);
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const ConfigFileText file = readConfigFile(dialog.selectedFiles().constFirst());
+    if (!file.error.isEmpty()) {
+        MessageBox::show(this, file.error, MessageStyle::Error);
+        return;
+    }
+    const ConfigReading reading = readConfig(file.text);
+    m_pages->setSnapshot(reading.options);
+    // The box holds the lines no control took, each ended like an imported line; Show appends
+    // the controls' lines after them. One edit, so Ctrl+Z brings the box's old text back.
+    QString rest;
+    for (const QString &line : reading.otherLines)
+        rest += line + u'\n';
+    QTextCursor cursor(m_config->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(rest);
+    MessageBox::show(
+        this,
+        QStringLiteral("Строк перенесено в настройки: %1\r\nСтрок осталось в конфиге: %2")
+            .arg(reading.intoControls)
+            .arg(reading.otherLines.size()),
+        MessageStyle::Information);
 }
 
 void IndexRus::saveConfigAs()
