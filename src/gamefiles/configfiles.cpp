@@ -38,6 +38,19 @@ bool sameFile(const QString &a, const QString &b)
     return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
+/// Whether `bytes` are autoexecBytes(boxText), encoded a slice at a time as Save encodes them.
+bool holdsAutoexecBytes(QByteArrayView bytes, QStringView boxText)
+{
+    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
+    qsizetype at = 0;
+    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next()) {
+        if (bytes.size() - at < slice.size() || bytes.sliced(at, slice.size()) != slice)
+            return false;
+        at += slice.size();
+    }
+    return bytes.sliced(at) == QByteArrayView("\r\n");
+}
+
 /// A save file opened on `path` with every byte written, or the reason it could not be.
 QString prepare(std::unique_ptr<QSaveFile> &file, const QString &path, QByteArrayView bytes,
                 const SaveFileFactory &openFile)
@@ -55,14 +68,15 @@ SavePreview previewAutoexecSave(const QString &gameFolder, QStringView boxText)
     const ExistingFile previous = readExistingFile(autoexecPath(gameFolder));
     if (!previous.error.isEmpty())
         return {true, {}, previous.error};
-    if (previous.exists && previous.bytes == autoexecBytes(boxText))
+    if (previous.exists && holdsAutoexecBytes(previous.bytes, boxText))
         return {false, {}, {}};
     // The file Save writes is the box and one more line break.
-    QStringList after = textLines(boxText);
+    QList<QStringView> after = textLines(boxText);
     if (boxText.isEmpty() || boxText.back() == u'\n' || boxText.back() == u'\r' ||
         boxText.back() == QChar::ParagraphSeparator || boxText.back() == QChar::LineSeparator)
-        after.append(QString());
-    return {true, lineDiff(textLines(decodeLossless(previous.bytes)), after), {}};
+        after.append(QStringView());
+    const QString before = decodeLossless(previous.bytes);
+    return {true, lineDiff(textLines(before), after), {}};
 }
 
 ConfigFileText readConfigFile(const QString &path)

@@ -18,16 +18,24 @@ using Lines = std::span<const int>;
 class Differ
 {
 public:
-    /// Lines as numbers, equal lines the same number, so comparing two is one comparison.
-    Differ(const QStringList &before, const QStringList &after)
+    /// The lines both texts begin and end with are passed over as views; the others become
+    /// numbers, equal lines the same number, so comparing two is one comparison.
+    Differ(const QList<QStringView> &before, const QList<QStringView> &after)
     {
-        QHash<QString, int> ids;
-        auto number = [&ids](const QStringList &lines, std::vector<int> &out) {
-            out.reserve(lines.size());
-            for (const QString &line : lines) {
-                auto it = ids.constFind(line);
+        qsizetype end = qMin(before.size(), after.size());
+        while (m_first < end && before[m_first] == after[m_first])
+            ++m_first;
+        end -= m_first;
+        qsizetype tail = 0;
+        while (tail < end && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        QHash<QStringView, int> ids;
+        auto number = [&](const QList<QStringView> &lines, std::vector<int> &out) {
+            out.reserve(lines.size() - m_first - tail);
+            for (qsizetype i = m_first; i < lines.size() - tail; ++i) {
+                auto it = ids.constFind(lines[i]);
                 if (it == ids.constEnd())
-                    it = ids.insert(line, int(ids.size()));
+                    it = ids.insert(lines[i], int(ids.size()));
                 out.push_back(it.value());
             }
         };
@@ -40,6 +48,8 @@ public:
     std::vector<std::pair<bool, qsizetype>> run()
     {
         diff(0, qsizetype(m_a.size()), 0, qsizetype(m_b.size()));
+        for (auto &edit : m_edits)
+            edit.second += m_first;
         return std::move(m_edits);
     }
 
@@ -144,6 +154,7 @@ private:
         return false;
     }
 
+    qsizetype m_first = 0; ///< lines both begin with
     std::vector<int> m_a;
     std::vector<int> m_b;
     std::vector<std::pair<bool, qsizetype>> m_edits;
@@ -157,28 +168,28 @@ bool isLineBreak(QChar c)
 
 } // namespace
 
-QStringList textLines(QStringView text)
+QList<QStringView> textLines(QStringView text)
 {
-    QStringList lines;
+    QList<QStringView> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!isLineBreak(text[i]))
             continue;
-        lines.append(text.sliced(start, i - start).toString());
+        lines.append(text.sliced(start, i - start));
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < text.size())
-        lines.append(text.sliced(start).toString());
+        lines.append(text.sliced(start));
     return lines;
 }
 
-QStringList lineDiff(const QStringList &before, const QStringList &after)
+QStringList lineDiff(const QList<QStringView> &before, const QList<QStringView> &after)
 {
     QStringList out;
     for (const auto &[leaves, index] : Differ(before, after).run())
-        out.append(leaves ? u'-' + before[index] : u'+' + after[index]);
+        out.append((leaves ? u'-' : u'+') + (leaves ? before : after)[index].toString());
     return out;
 }
 
