@@ -4,6 +4,7 @@
 
 #include "fakedevices.h"
 #include "gamefiles/autoexec.h"
+#include "gamefiles/configfiles.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/userconfig.h"
 #include "testfiles.h"
@@ -21,6 +22,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
@@ -96,6 +98,7 @@ private Q_SLOTS:
     void killedWhileHalfWritten();
     void killedDuringSaves_data();
     void killedDuringSaves();
+    void readOnlyFileRefused_data();
     void readOnlyFileRefused();
     void symbolicLinkFollowed_data();
     void symbolicLinkFollowed();
@@ -163,43 +166,76 @@ void FaultSave::diskFullOnSmallFilesystem()
 
 void FaultSave::deviceFailsPartWay_data()
 {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("hadFile");
     QTest::addColumn<qint64>("budget");
 
     const qint64 size = autoexecBytes(boxText(20000, 'n')).size();
-    for (bool hadFile : {true, false}) {
-        const char *which = hadFile ? "replacing" : "creating";
-        QTest::addRow("%s, nothing fits", which) << hadFile << qint64(0);
-        QTest::addRow("%s, one byte fits", which) << hadFile << qint64(1);
-        QTest::addRow("%s, half fits", which) << hadFile << size / 2;
-        QTest::addRow("%s, all but the last byte fit", which) << hadFile << size - 1;
+    for (const char *command : {"save", "save as", "restore"}) {
+        for (bool hadFile : {true, false}) {
+            // A restore without autoexec.cfg writes only the small backup's copy.
+            if (!hadFile && command == std::string_view("restore"))
+                continue;
+            const char *which = hadFile ? "replacing" : "creating";
+            for (const auto &[name, budget] : {std::pair{"nothing fits", qint64(0)},
+                                               {"one byte fits", 1},
+                                               {"half fits", size / 2},
+                                               {"all but the last byte fit", size - 1}}) {
+                QTest::addRow("%s, %s, %s", command, which, name)
+                    << QString::fromLatin1(command) << hadFile << budget;
+            }
+        }
     }
 }
 
 void FaultSave::deviceFailsPartWay()
 {
+    QFETCH(QString, command);
     QFETCH(bool, hadFile);
     QFETCH(qint64, budget);
 
     const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\n";
-    if (hadFile)
-        QVERIFY(writeFile(autoexec(), previous));
-
-    // The backup is written; the new autoexec.cfg fails.
-    const QString error =
-        saveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
+    const auto fullDisk = [budget](const QString &path) {
+        return std::make_unique<FullDiskSaveFile>(path, budget);
+    };
+    QString error;
+    QStringList entries;
+    if (command == u"save as") {
+        // A profile of the player's: the same bytes, the same way, under a name of their own.
+        const QString profile = cstrike() + QStringLiteral("/profile.cfg");
+        if (hadFile)
+            QVERIFY(writeFile(profile, previous));
+        error = saveConfigFile(m_dir->path(), profile, boxText(20000, 'n'), fullDisk);
+        if (hadFile) {
+            QCOMPARE(readBytes(profile), previous);
+            entries << QStringLiteral("profile.cfg");
+        }
+    } else if (command == u"restore") {
+        // The big autoexec.cfg fails to become the backup, or the small backup to come back.
+        const QByteArray current = autoexecBytes(boxText(20000, 'n'));
+        QVERIFY(writeFile(autoexec(), current));
+        QVERIFY(writeFile(backup(), previous));
+        error = restoreAutoexec(m_dir->path(), fullDisk);
+        QCOMPARE(readBytes(autoexec()), current);
+        QCOMPARE(readBytes(backup()), previous);
+        entries = kBoth;
+    } else {
+        if (hadFile)
+            QVERIFY(writeFile(autoexec(), previous));
+        // The backup is written; the new autoexec.cfg fails.
+        error = saveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
             return path.endsWith(QStringLiteral(".bak"))
                        ? std::make_unique<QSaveFile>(path)
                        : std::make_unique<FullDiskSaveFile>(path, budget);
         });
-    QCOMPARE(error, systemText(ENOSPC));
-    if (hadFile) {
-        QCOMPARE(readBytes(autoexec()), previous);
-        QCOMPARE(readBytes(backup()), previous);
-        QCOMPARE(cstrikeEntries(), kBoth);
-    } else {
-        QCOMPARE(cstrikeEntries(), QStringList());
+        if (hadFile) {
+            QCOMPARE(readBytes(autoexec()), previous);
+            QCOMPARE(readBytes(backup()), previous);
+            entries = kBoth;
+        }
     }
+    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(cstrikeEntries(), entries);
 }
 
 void FaultSave::backupFailsPartWay_data()
@@ -328,20 +364,42 @@ void FaultSave::killedDuringSaves()
     }
 }
 
+void FaultSave::readOnlyFileRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("protectedFile");
+    QTest::newRow("save") << u"save"_qs << u"autoexec.cfg"_qs;
+    QTest::newRow("save as") << u"save as"_qs << u"profile.cfg"_qs;
+    QTest::newRow("restore, autoexec.cfg read-only") << u"restore"_qs << u"autoexec.cfg"_qs;
+    QTest::newRow("restore, backup read-only") << u"restore"_qs << u"autoexec.cfg.bak"_qs;
+}
+
 void FaultSave::readOnlyFileRefused()
 {
+    QFETCH(QString, command);
+    QFETCH(QString, protectedFile);
+
+    const QString path = cstrike() + u'/' + protectedFile;
     const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\n";
-    QVERIFY(writeFile(autoexec(), previous));
+    QVERIFY(writeFile(path, previous));
+    if (command == u"restore")
+        QVERIFY(writeFile(protectedFile == u"autoexec.cfg" ? backup() : autoexec(), "other"));
+    const QStringList entries = cstrikeEntries();
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    QVERIFY(QFile::setPermissions(autoexec(), readOnly));
+    QVERIFY(QFile::setPermissions(path, readOnly));
 
     // Refused for every user, root included: the file's own write bit is the player's word.
-    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EACCES));
-    QCOMPARE(readBytes(autoexec()), previous);
-    QCOMPARE(QFile::permissions(autoexec()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser &
+    const QString error = command == u"save" ? saveAutoexec(m_dir->path(), boxText(10, 'n'))
+                          : command == u"save as"
+                              ? saveConfigFile(m_dir->path(), path, boxText(10, 'n'))
+                              : restoreAutoexec(m_dir->path());
+    QCOMPARE(error, systemText(EACCES));
+    QCOMPARE(readBytes(path), previous);
+    QCOMPARE(QFile::permissions(path) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser &
                  ~QFileDevice::ExeUser,
              readOnly);
-    QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+    QCOMPARE(cstrikeEntries(), entries);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
 void FaultSave::symbolicLinkFollowed_data()

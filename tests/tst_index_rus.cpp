@@ -492,9 +492,13 @@ private Q_SLOTS:
                 out << a->objectName() + QLatin1Char('=') + a->text();
             return out;
         };
-        QCOMPARE(names(bar[0]->menu()), (QStringList{QStringLiteral("popMenu1Show=Показать"),
-                                                     QStringLiteral("popMenu1Save=Сохранить"),
-                                                     QStringLiteral("popMenu1Clear=Очистить")}));
+        QCOMPARE(names(bar[0]->menu()),
+                 (QStringList{QStringLiteral("popMenu1Show=Показать"),
+                              QStringLiteral("popMenu1Save=Сохранить"),
+                              QStringLiteral("popMenu1Clear=Очистить"), QStringLiteral("="),
+                              QStringLiteral("popMenu1Open=Открыть..."),
+                              QStringLiteral("popMenu1Restore=Восстановить прежний autoexec.cfg"),
+                              QStringLiteral("popMenu1SaveAs=Сохранить как...")}));
         QCOMPARE(names(bar[3]->menu()),
                  (QStringList{QStringLiteral("popMenu3Program=О программе"),
                               QStringLiteral("popMenu3Tex=Тех. поддержка")}));

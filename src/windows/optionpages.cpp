@@ -60,6 +60,21 @@ QString captionOf(const Cell &cell)
     return option ? QString::fromUtf8(option->caption) : QString();
 }
 
+/// Grayed is the state a read config gives a check box whose lines it lacks; the player's first
+/// click leaves it for good, since clicks only ever check and uncheck.
+void setCheckValue(QCheckBox *box, CheckValue value)
+{
+    if (value != CheckValue::Grayed) {
+        box->setTristate(false);
+        box->setChecked(value == CheckValue::Checked);
+        return;
+    }
+    box->setCheckState(Qt::PartiallyChecked);
+    QObject::connect(
+        box, &QCheckBox::clicked, box, [box] { box->setTristate(false); },
+        Qt::SingleShotConnection);
+}
+
 QLabel *createLabel(QWidget *parent, const Cell &cell, bool ownFont)
 {
     auto *label = new QLabel(captionOf(cell), parent);
@@ -288,6 +303,19 @@ OptionSnapshot OptionPages::snapshot() const
         options.check(n) = checkValue(check(n));
     options.pod = checkValue(m_pod);
     return options;
+}
+
+void OptionPages::setSnapshot(const OptionSnapshot &options)
+{
+    m_combo->setCurrentText(options.combo1);
+    for (int n = 1; n <= kTextCount; ++n)
+        text(n)->setText(options.text(n));
+    for (int n = 1; n <= kSliderCount; ++n)
+        slider(n)->setValue(options.slider(n));
+    for (int n = 1; n <= kCheckCount; ++n)
+        setCheckValue(check(n), options.check(n));
+    setCheckValue(m_pod, options.pod);
+    updateBotExtras();
 }
 
 void OptionPages::updateBotExtras()
