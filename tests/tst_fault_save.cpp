@@ -4,7 +4,10 @@
 
 #include "fakedevices.h"
 #include "gamefiles/autoexec.h"
+#include "gamefiles/bindimport.h"
+#include "gamefiles/fileerror.h"
 #include "gamefiles/pathfile.h"
+#include "gamefiles/savetarget.h"
 #include "gamefiles/userconfig.h"
 #include "testfiles.h"
 
@@ -23,7 +26,12 @@
 #include <filesystem>
 
 #ifdef Q_OS_LINUX
+#include <csignal>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 #endif
 
 using namespace velmora;
@@ -93,18 +101,27 @@ private Q_SLOTS:
     void backupFailsPartWay_data();
     void backupFailsPartWay();
     void userconfigFailsPartWay();
+    void diskFillsNearTheEnd_data();
+    void diskFillsNearTheEnd();
     void killedWhileHalfWritten();
     void killedDuringSaves_data();
     void killedDuringSaves();
     void readOnlyFileRefused();
     void symbolicLinkFollowed_data();
     void symbolicLinkFollowed();
+    void linksAsRootOrPlayer_data();
+    void linksAsRootOrPlayer();
+    void modesAndOwnersKept_data();
+    void modesAndOwnersKept();
     void folderInItsPlace();
+    void errorsInRussian_data();
+    void errorsInRussian();
 
 private:
     QString cstrike() const { return m_dir->path() + QStringLiteral("/cstrike"); }
     QString autoexec() const { return cstrike() + QStringLiteral("/autoexec.cfg"); }
     QString backup() const { return autoexec() + QStringLiteral(".bak"); }
+    QString userconfig() const { return cstrike() + QStringLiteral("/userconfig.cfg"); }
     QStringList cstrikeEntries() const { return folderEntries(cstrike()); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -125,6 +142,7 @@ void FaultSave::cleanup()
         ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH);
 #endif
     m_mounted.clear();
+    setRunsAsRootForTests(std::nullopt);
     if (QFileInfo(autoexec()).exists())
         QFile::setPermissions(autoexec(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_dir.reset();
@@ -147,7 +165,7 @@ void FaultSave::diskFullOnSmallFilesystem()
     QVERIFY2(previous.size() > 20000, "the old autoexec.cfg could not be written");
 
     const QString error = saveAutoexec(m_dir->path(), boxText(20000, 'n'));
-    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(error, fileError(autoexec(), ENOSPC));
     QCOMPARE(readBytes(autoexec()), previous);
     QCOMPARE(readBytes(backup()), previous);
     QCOMPARE(cstrikeEntries(), kBoth);
@@ -192,7 +210,7 @@ void FaultSave::deviceFailsPartWay()
                        ? std::make_unique<QSaveFile>(path)
                        : std::make_unique<FullDiskSaveFile>(path, budget);
         });
-    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(error, fileError(autoexec(), ENOSPC));
     if (hadFile) {
         QCOMPARE(readBytes(autoexec()), previous);
         QCOMPARE(readBytes(backup()), previous);
@@ -224,7 +242,7 @@ void FaultSave::backupFailsPartWay()
             ++opened;
             return std::make_unique<FullDiskSaveFile>(path, 1000);
         });
-    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(error, fileError(backup(), ENOSPC));
     QCOMPARE(opened, 1);
     QCOMPARE(readBytes(autoexec()), previous);
     if (hadBackup)
@@ -241,9 +259,83 @@ void FaultSave::userconfigFailsPartWay()
     const QString error = addUserconfigChain(m_dir->path(), [](const QString &path) {
         return std::make_unique<FullDiskSaveFile>(path, 30);
     });
-    QCOMPARE(error, systemText(ENOSPC));
+    QCOMPARE(error, fileError(userconfig, ENOSPC));
     QCOMPARE(readBytes(userconfig), previous);
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("userconfig.cfg")});
+}
+
+void FaultSave::diskFillsNearTheEnd_data()
+{
+    QTest::addColumn<QString>("failing");      ///< the file the disk fills up in
+    QTest::addColumn<bool>("smallFilesystem"); ///< a 64 KiB tmpfs, else a file size limit
+    for (bool small : {false, true}) {
+        for (const char *file : {"autoexec.cfg", "autoexec.cfg.bak", "userconfig.cfg"})
+            QTest::addRow("%s, %s", file, small ? "small filesystem" : "file size limit")
+                << QString::fromLatin1(file) << small;
+    }
+}
+
+void FaultSave::diskFillsNearTheEnd()
+{
+    QFETCH(QString, failing);
+    QFETCH(bool, smallFilesystem);
+#ifdef Q_OS_LINUX
+    const QByteArray where = QFile::encodeName(cstrike());
+    if (smallFilesystem) {
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+            QSKIP(qPrintable(QStringLiteral("cannot mount a small filesystem here: ") +
+                             systemText(errno)));
+        m_mounted = cstrike();
+    }
+    const QByteArray old = autoexecBytes(boxText(300, 'o'));
+    const QString box = boxText(500, 'n');
+    QByteArray aliases;
+    for (int i = 0; aliases.size() < 31000; ++i)
+        aliases += "alias a" + QByteArray::number(i) + " \"say " + QByteArray::number(i) + "\"\n";
+    const bool chain = failing == u"userconfig.cfg";
+    QVERIFY(writeFile(chain ? userconfig() : autoexec(), chain ? aliases : old));
+
+    // Whatever the save writes first fits; the failing file finds room for all but its last
+    // 6,000 bytes: a short write, then a refusal, under the 16 KiB a buffer would hide.
+    const qint64 first = failing == u"autoexec.cfg" ? old.size() : 0;
+    const qint64 size = chain   ? aliases.size() + 120
+                        : first ? autoexecBytes(box).size()
+                                : old.size();
+    const qint64 room = size - 6000;
+    struct rlimit unlimited;
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    if (smallFilesystem) {
+        struct statvfs fs;
+        QCOMPARE(::statvfs(where.constData(), &fs), 0);
+        const qint64 page = qint64(fs.f_frsize);
+        const qint64 fits = (first + page - 1) / page * page + room / page * page;
+        const qint64 free = qint64(fs.f_bavail) * page;
+        QVERIFY2(free > fits, "the small filesystem is too small");
+        QVERIFY(writeFile(cstrike() + QStringLiteral("/filler"),
+                          QByteArray((free - fits) / page * page, 'f')));
+    } else {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = unlimited;
+        limit.rlim_cur = rlim_t(room);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    const QStringList before = cstrikeEntries();
+    const QString error =
+        chain ? addUserconfigChain(m_dir->path()) : saveAutoexec(m_dir->path(), box);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+
+    QCOMPARE(error, fileError(cstrike() + u'/' + failing, smallFilesystem ? ENOSPC : EFBIG));
+    QCOMPARE(readBytes(chain ? userconfig() : autoexec()), chain ? aliases : old);
+    QStringList after = before;
+    if (first) {
+        QCOMPARE(readBytes(backup()), old);
+        after << QStringLiteral("autoexec.cfg.bak");
+        after.sort();
+    }
+    QCOMPARE(cstrikeEntries(), after);
+#else
+    QSKIP("short writes are made on Linux only");
+#endif
 }
 
 void FaultSave::killedWhileHalfWritten()
@@ -336,7 +428,7 @@ void FaultSave::readOnlyFileRefused()
     QVERIFY(QFile::setPermissions(autoexec(), readOnly));
 
     // Refused for every user, root included: the file's own write bit is the player's word.
-    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EACCES));
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), fileError(autoexec(), EACCES));
     QCOMPARE(readBytes(autoexec()), previous);
     QCOMPARE(QFile::permissions(autoexec()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser &
                  ~QFileDevice::ExeUser,
@@ -388,15 +480,155 @@ void FaultSave::symbolicLinkFollowed()
              QStringList{QStringLiteral("autoexec.cfg")});
 }
 
+void FaultSave::linksAsRootOrPlayer_data()
+{
+    QTest::addColumn<QString>("file"); ///< the link in cstrike
+    QTest::addColumn<bool>("outside"); ///< to a file out of the game folder, else another user's
+    QTest::addColumn<bool>("root");
+    QTest::addColumn<bool>("refused");
+    for (const char *file : {"autoexec.cfg", "userconfig.cfg"}) {
+        const QString name = QString::fromLatin1(file);
+        QTest::addRow("%s as root, out of the game folder", file) << name << true << true << true;
+        QTest::addRow("%s as root, another user's file", file) << name << false << true << true;
+        QTest::addRow("%s as a player, out of the folder", file) << name << true << false << false;
+    }
+    // The backup is Velmora's own file: a link there is replaced, whoever saves.
+    for (bool root : {true, false})
+        QTest::addRow("backup, root: %d", root) << u"autoexec.cfg.bak"_qs << true << root << false;
+}
+
+void FaultSave::linksAsRootOrPlayer()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, outside);
+    QFETCH(bool, root);
+    QFETCH(bool, refused);
+
+    QTemporaryDir elsewhere;
+    const QString target = (outside ? elsewhere.path() : m_dir->path()) + u"/target.cfg"_qs;
+    const QByteArray theirs = "theirs\r\n";
+    QVERIFY(writeFile(target, theirs));
+    if (!outside && ::chown(QFile::encodeName(target).constData(), 4321, 4321) != 0)
+        QSKIP("another user's file can be made by root only");
+    const QString link = cstrike() + u'/' + file;
+    QVERIFY(QFile::link(target, link));
+    const QByteArray old = "bind \"w\" \"+forward\"\r\n\r\n";
+    if (file == u"autoexec.cfg.bak")
+        QVERIFY(writeFile(autoexec(), old));
+
+    setRunsAsRootForTests(root);
+    const QString error = file == u"userconfig.cfg" ? addUserconfigChain(m_dir->path())
+                                                    : saveAutoexec(m_dir->path(), boxText(5, 'n'));
+    QVERIFY2(error.isEmpty() != refused, qPrintable(error));
+    if (refused) {
+        QVERIFY2(error.endsWith(QDir::toNativeSeparators(link)), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(cstrikeEntries(), QStringList{file});
+    } else if (file == u"autoexec.cfg.bak") {
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QCOMPARE(readBytes(backup()), old);
+    }
+    QCOMPARE(readBytes(target) == theirs, refused || file == u"autoexec.cfg.bak");
+}
+
+void FaultSave::modesAndOwnersKept_data()
+{
+    QTest::addColumn<QString>("file"); ///< the file the save writes
+    QTest::addColumn<bool>("existed"); ///< it replaces one, else it is new
+    QTest::addColumn<int>("mode");     ///< of the file it replaces, or that the backup copies
+    QTest::newRow("backup of a private script") << u"autoexec.cfg.bak"_qs << true << 0600;
+    QTest::newRow("backup of a group's script") << u"autoexec.cfg.bak"_qs << true << 0640;
+    QTest::newRow("first backup") << u"autoexec.cfg.bak"_qs << false << 0600;
+    QTest::newRow("autoexec.cfg replaced") << u"autoexec.cfg"_qs << true << 0600;
+    QTest::newRow("autoexec.cfg new") << u"autoexec.cfg"_qs << false << 0;
+    QTest::newRow("userconfig.cfg replaced") << u"userconfig.cfg"_qs << true << 0640;
+    QTest::newRow("userconfig.cfg new") << u"userconfig.cfg"_qs << false << 0;
+}
+
+void FaultSave::modesAndOwnersKept()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, existed);
+    QFETCH(int, mode);
+
+    // The player's folder and files, saved in by root where the test may change owners.
+    const bool backup = file == u"autoexec.cfg.bak";
+    const QString path = cstrike() + u'/' + file;
+    QStringList players{cstrike()};
+    if (backup || existed) {
+        const QString copied = backup ? autoexec() : path;
+        QVERIFY(writeFile(copied, "bind \"w\" \"+forward\"\r\n"));
+        QVERIFY(::chmod(QFile::encodeName(copied).constData(), mode_t(mode)) == 0);
+        players << copied;
+        if (backup && existed) {
+            QVERIFY(writeFile(path, "older"));
+            players << path;
+        }
+    }
+    const bool owners = ::geteuid() == 0;
+    for (const QString &owned : std::as_const(players)) {
+        if (owners)
+            QCOMPARE(::chown(QFile::encodeName(owned).constData(), 4321, 4322), 0);
+    }
+
+    const QString error = file == u"userconfig.cfg" ? addUserconfigChain(m_dir->path())
+                                                    : saveAutoexec(m_dir->path(), boxText(5, 'n'));
+    QCOMPARE(error, QString());
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    if (mode)
+        QCOMPARE(int(info.st_mode & 0777), mode);
+    if (!owners)
+        QSKIP("owners can be tried by root only");
+    QCOMPARE(int(info.st_uid), 4321);
+    QCOMPARE(int(info.st_gid), 4322);
+}
+
 void FaultSave::folderInItsPlace()
 {
     QVERIFY(QDir(cstrike()).mkdir(QStringLiteral("autoexec.cfg")));
     QVERIFY(writeFile(autoexec() + QStringLiteral("/keep.txt"), "mine"));
 
-    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), systemText(EISDIR));
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(10, 'n')), fileError(autoexec(), EISDIR));
     QVERIFY(QFileInfo(autoexec()).isDir());
     QCOMPARE(readBytes(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+}
+
+void FaultSave::errorsInRussian_data()
+{
+    QTest::addColumn<QString>("file");   ///< what fails, in the game folder
+    QTest::addColumn<QString>("reason"); ///< the box's words before the file
+    QTest::newRow("dir.vlm missing") << u"dir.vlm"_qs << u"Файл или каталог не существует"_qs;
+    QTest::newRow("config.cfg a folder")
+        << u"cstrike/config.cfg"_qs << u"Имя файла ссылается на каталог"_qs;
+    QTest::newRow("autoexec.cfg read-only")
+        << u"cstrike/autoexec.cfg"_qs << u"Отказано в доступе"_qs;
+    QTest::newRow("no cstrike folder")
+        << u"cstrike/autoexec.cfg"_qs << u"Файл или каталог не существует"_qs;
+}
+
+void FaultSave::errorsInRussian()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+
+    // The system speaks English here (C locale); the boxes do not.
+    const QString path = m_dir->path() + u'/' + file;
+    QString error;
+    if (file == u"dir.vlm") {
+        error = readPathFile(m_dir->path()).error;
+    } else if (file.endsWith(u"config.cfg")) {
+        QVERIFY(QDir().mkpath(path));
+        error = importBindsFromGame(m_dir->path()).error;
+    } else {
+        if (reason.startsWith(u"Файл"))
+            QVERIFY(QDir(cstrike()).removeRecursively());
+        else
+            QVERIFY(writeFile(path, "x") && QFile::setPermissions(path, QFileDevice::ReadOwner));
+        error = saveAutoexec(m_dir->path(), boxText(5, 'n'));
+    }
+    QCOMPARE(error, reason + u": "_qs + QDir::toNativeSeparators(path));
 }
 
 int main(int argc, char **argv)
