@@ -273,7 +273,7 @@ void TestChooser::missingFileShowsTheSystemsWords()
     // In Russian and naming the file, whatever the system's language.
     QCOMPARE(answerer.texts[0],
              QStringLiteral("Файл или каталог не существует: ") +
-                 QDir::toNativeSeparators(velmora::pathFileLocation(m_programFolder)));
+                 QDir::toNativeSeparators(velmora::pathFileLocation(m_userFolder)));
     QVERIFY(answerer.texts[0] != kNoPath);
     QCOMPARE(answerer.icons[0], QMessageBox::Critical);
     QCOMPARE(answerer.titles[0], QStringLiteral("Velmora"));

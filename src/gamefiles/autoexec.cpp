@@ -59,8 +59,8 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
             return {};
         }
         // The file the save replaces is kept first, so no edit of the player's is ever lost. The
-        // backup is Velmora's own file, with the mode of the file it keeps: a script that holds
-        // an rcon_password stays as private as it was.
+        // backup is Velmora's own file, with the mode and owner of the file it keeps: a script
+        // that holds an rcon_password stays as private as it was.
         const QString backup = gameFile(gameFolder, QStringLiteral("autoexec.cfg.bak"));
         const WriteRules backupRules{gameFolder, true, stampOf(path)};
         if (QString error = writeFileAtomically(backup, old, openFile, backupRules);

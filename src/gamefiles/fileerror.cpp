@@ -73,7 +73,7 @@ QString errorReasonOf(const QString &systemText, int error)
     }
     if (const char *text = findReason(error))
         return QString::fromUtf8(text);
-    return QStringLiteral("Ошибка ввода-вывода (%1)").arg(systemText);
+    return QStringLiteral("Системная ошибка (%1)").arg(systemText);
 }
 
 QString fileErrorText(const QString &reason, const QString &path)

@@ -11,7 +11,7 @@ QString errorReason(int error);
 /// The reason behind an error text of a Qt file device (QFileDevice::errorString(), which gives
 /// the system's words in the system's language), worded as errorReason() words it. `error` is the
 /// error number the failure left, used when the text is none the table knows; a text that is
-/// neither is kept after a Russian lead-in.
+/// neither is kept, in brackets after a Russian lead-in.
 QString errorReasonOf(const QString &systemText, int error = 0);
 
 /// The text of a file error box: the reason, then the file it concerns, as "<reason>: <file>".

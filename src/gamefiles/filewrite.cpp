@@ -74,12 +74,12 @@ ExistingFile readExistingFile(const QString &path)
 
 QString openForSaving(QSaveFile &file, const QString &path, const WriteRules &rules)
 {
-    const FileStamp replaced = stampOf(path);
+    const FileStamp like = rules.like.known ? rules.like : stampOf(path);
     // Unbuffered: QSaveFile::commit() flushes a buffer without looking at the result, so the
     // last bytes of a nearly full disk would be lost while the short file took the name.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failureOf(file, path);
-    if (QString error = applyStamp(file.handle(), rules.mode, replaced, path); !error.isEmpty()) {
+    if (QString error = applyStamp(file.handle(), rules.like, like, path); !error.isEmpty()) {
         file.cancelWriting();
         return error;
     }

@@ -41,14 +41,16 @@ struct WriteRules
     QString trustedFolder;
     /// Velmora's own file (the backup): a link in its place is replaced, never written through.
     bool ownFile = false;
-    /// The permission bits the new file gets; none: those of the file it replaces.
-    FileStamp mode;
+    /// The file whose mode (and, as root, owner) the new one takes: the copied file for a backup,
+    /// so it is as private, and as much the player's, as the script it keeps. Unknown: the file
+    /// it replaces (for a new file, the owner of its folder).
+    FileStamp like;
 };
 
 /// Opens a file of the factory for `path` so that every write reaches the system at once (a
 /// failing one fails there, not in a flush that QSaveFile::commit() would not report), and gives
-/// it the rules' mode and, as root, the owner and group of what it replaces (of the folder for a
-/// new file). Returns an empty string, or the error text; the file is then closed.
+/// it the mode and, as root, the owner and group the rules give (see WriteRules::like). Returns an
+/// empty string, or the error text; the file is then closed.
 [[nodiscard]] QString openForSaving(QSaveFile &file, const QString &path,
                                     const WriteRules &rules = {});
 

@@ -3,6 +3,7 @@
 #include "gamefiles/fileerror.h"
 #include "gamefiles/filewrite.h"
 #include "gamefiles/regularfile.h"
+#include "gamefiles/savetarget.h"
 #include "gamefiles/textcodec.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace velmora {
@@ -124,7 +124,7 @@ bool isSystemFolder(const QString &folder)
     // Anywhere else, a folder of root's that the player does not own is an installation too.
     struct stat info;
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && info.st_uid == 0 &&
-           ::geteuid() != 0;
+           !runsAsRoot();
 #else
     return false;
 #endif
