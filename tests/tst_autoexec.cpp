@@ -204,8 +204,11 @@ private Q_SLOTS:
 
     void missingCstrikeFolderCreatesNothing()
     {
+        // The reason in Russian, with the file, whatever the system's language.
         QTemporaryDir game;
-        QVERIFY(!saveAutoexec(game.path(), u"bind a b"_qs).isEmpty());
+        QCOMPARE(saveAutoexec(game.path(), u"bind a b"_qs),
+                 u"Файл или каталог не существует: "_qs +
+                     QDir::toNativeSeparators(autoexecPath(game)));
         QVERIFY(QDir(game.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
         QVERIFY(!saveAutoexec(game.filePath(u"missing"_qs), u"bind a b"_qs).isEmpty());
         QVERIFY(!QFile::exists(game.filePath(u"missing"_qs)));

@@ -121,7 +121,9 @@ private Q_SLOTS:
         if (styles == QList<int>{64})
             QVERIFY(MessageBox::history()[1].text.contains(u"\"exec userconfig.cfg\""_qs));
         if (readOnly)
-            QCOMPARE(MessageBox::history()[2].text, QString::fromLocal8Bit(std::strerror(EACCES)));
+            QCOMPARE(MessageBox::history()[2].text,
+                     u"Отказано в доступе: "_qs +
+                         QDir::toNativeSeparators(folders.userconfigCfg()));
         for (const MessageBox::Record &box : MessageBox::history())
             QCOMPARE(box.title, QStringLiteral("Velmora"));
         QCOMPARE(QFile::exists(folders.userconfigCfg()) ? readBytes(folders.userconfigCfg())

@@ -167,6 +167,28 @@ private Q_SLOTS:
         QVERIFY(!nowhere.write(u"/games/hl"_qs).isEmpty());
     }
 
+    void installedProgramKeepsItPerUser_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("package") << u"/usr/bin"_qs << true;
+        QTest::newRow("administrator") << u"/usr/local/bin"_qs << true;
+        QTest::newRow("the player's copy") << QString() << false;
+    }
+    void installedProgramKeepsItPerUser()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(bool, installed);
+        QTemporaryDir copy, user;
+        const QString program = programFolder.isEmpty() ? copy.path() : programFolder;
+        QCOMPARE(isSystemFolder(program), installed);
+        // Whoever runs it, root included: nothing is left in a folder no package owns.
+        const PathFileStore store(program, user.path());
+        QCOMPARE(store.write(u"/games/hl"_qs), QString());
+        QCOMPARE(QFile::exists(pathFileLocation(user.path())), installed);
+        QCOMPARE(store.read().folder, u"/games/hl"_qs);
+    }
+
     void storeWritesBesideAWritableProgram()
     {
         QTemporaryDir program, user;

@@ -156,19 +156,23 @@ private Q_SLOTS:
 
     void refused_data()
     {
-        QTest::addColumn<QString>("kind");  ///< what stands where userconfig.cfg would be
-        QTest::addColumn<QString>("error"); ///< the reason given; null: any
+        QTest::addColumn<QString>("kind");   ///< what stands where userconfig.cfg would be
+        QTest::addColumn<QString>("reason"); ///< the reason given, before the path; null: any
         QTest::addColumn<ChainState>("state");
-        QTest::newRow("read-only") << u"read-only"_qs << systemText(EACCES) << ChainState::Missing;
-        QTest::newRow("a directory") << u"dir"_qs << systemText(EISDIR) << ChainState::Failed;
+        QTest::newRow("read-only")
+            << u"read-only"_qs << u"Отказано в доступе"_qs << ChainState::Missing;
+        QTest::newRow("a directory")
+            << u"dir"_qs << u"Имя файла ссылается на каталог"_qs << ChainState::Failed;
         // Nothing waits for a writer: the check and the chain refuse at once.
         QTest::newRow("a FIFO") << u"fifo"_qs << QString() << ChainState::Failed;
     }
     void refused()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, error);
+        QFETCH(QString, reason);
         QFETCH(ChainState, state);
+        const QString error =
+            reason.isNull() ? reason : reason + u": "_qs + QDir::toNativeSeparators(userconfig());
         if (kind == u"read-only") {
             QVERIFY(writeFile(userconfig(), "bind a b\r\n"));
             QVERIFY(QFile::setPermissions(userconfig(), QFile::ReadOwner | QFile::ReadGroup));

@@ -1,5 +1,6 @@
 #include "gamefiles/bindimport.h"
 
+#include "gamefiles/fileerror.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -304,7 +306,10 @@ ImportResult importBindsFromGame(const QString &gameFolder)
         result.error = std::move(error);
         return result;
     }
-    return importBinds(file);
+    ImportResult result = importBinds(file);
+    if (!result.error.isEmpty())
+        result.error = fileErrorText(errorReasonOf(result.error, errno), file.fileName());
+    return result;
 }
 
 } // namespace velmora

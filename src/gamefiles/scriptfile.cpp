@@ -1,9 +1,12 @@
 #include "gamefiles/scriptfile.h"
 
+#include "gamefiles/fileerror.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace velmora {
 
@@ -36,7 +39,7 @@ QString readScriptFile(QFile &file, const QString &path, QByteArray *bytes)
         const qint64 read = file.read(bytes->data() + kept, bytes->size() - kept);
         bytes->resize(kept + qsizetype(std::max<qint64>(read, 0)));
         if (read < 0)
-            return file.errorString();
+            return fileErrorText(errorReasonOf(file.errorString(), errno), path);
         if (read == 0)
             return {};
     }
