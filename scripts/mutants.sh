@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Puts the one-line faults of scripts/mutants.txt into the code one at a time, rebuilds, runs the
 # tests and restores the file: a fault no test fails on is a gap in the tests.
-#   scripts/mutants.sh [-l] [-j N] [PATTERN...]
+#   scripts/mutants.sh [-l] [-n] [-j N] [PATTERN...]
 #     PATTERN  only the entries whose "file:line" contains one of them (src/config/, keyvalues,
 #              src/gamefiles/pathfile.cpp:123 for the entry at line 123 of the list)
 #     -l       list the entries (and which are stale) without building anything
+#     -n       no run of the unchanged code first (only when it was just built and passed)
 #     -j N     ctest's parallel jobs (2 unless told)
 # Environment:
 #   MUTANTS_CMAKE_FLAGS  extra flags for the one configure of build-mutants (a compiler launcher,
@@ -19,12 +20,14 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 list_only=0
+baseline_run=1
 jobs=2
-while getopts "lj:" option; do
+while getopts "lnj:" option; do
     case $option in
     l) list_only=1 ;;
+    n) baseline_run=0 ;;
     j) jobs=$OPTARG ;;
-    *) sed -n '2,8s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    *) sed -n '2,10s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
@@ -39,7 +42,7 @@ chosen() { # file line
     return 1
 }
 
-build=${MUTANTS_BUILD_DIR:-build-mutants}
+build=$(realpath -m "${MUTANTS_BUILD_DIR:-build-mutants}")
 list=${MUTANTS_LIST:-scripts/mutants.txt}
 timeout=${MUTANTS_TIMEOUT:-120}
 saved=$build/mutant-saved
@@ -125,6 +128,7 @@ on_signal() {
     restore
     echo
     echo "Interrupted: $(git status --porcelain -- src | wc -l) file(s) of src/ differ from git."
+    [ "${started:-0}" = 1 ] && summary
     exit 130
 }
 trap restore EXIT
@@ -135,7 +139,7 @@ configure() {
     if [ ! -f "$build/CMakeCache.txt" ]; then
         # shellcheck disable=SC2086 # the flags are words on purpose
         cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${MUTANTS_CMAKE_FLAGS:-} \
-            >"$build.configure.log" 2>&1 || { echo "configure failed: $build.configure.log"; exit 2; }
+            >"$build/configure.log" 2>&1 || { echo "configure failed: $build/configure.log"; exit 2; }
     fi
 }
 
@@ -159,8 +163,35 @@ build_for() { # regex: builds the test executables it selects
 
 run_tests() { # regex
     (cd "$build" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ctest -LE 'e2e|packaging' \
-        ${1:+-R "$1"} -j "$jobs" --timeout "$timeout" --stop-on-failure --output-on-failure \
-        >"$build/mutant-test.log" 2>&1)
+        ${1:+-R "$1"} -j "$jobs" --timeout "$timeout" --stop-on-failure --output-on-failure) \
+        >"$build/mutant-test.log" 2>&1
+}
+
+# --- the report ------------------------------------------------------------------------------------
+print_all() { # heading, lines...
+    local heading=$1
+    shift
+    [ $# -gt 0 ] || return 0
+    echo
+    echo "$heading"
+    printf '  %s\n' "$@"
+}
+summary() {
+    print_all "Equivalent (listed, not run):" "${equivalent_list[@]}"
+    print_all "Stale (the list needs refreshing):" "${stale_list[@]}"
+    [ $list_only = 1 ] && return 0
+    print_all "Does not compile (fix the entry):" "${broken_list[@]}"
+    print_all "Missed (no test failed):" "${missed_list[@]}"
+
+    counted=$((caught + missed))
+    echo
+    if [ $counted -gt 0 ]; then
+        echo "caught $caught of $counted ($((100 * caught / counted))%);" \
+            "$equivalent equivalent, $stale stale, $broken not compiling;" \
+            "$(($(date +%s) - start)) s"
+    else
+        echo "no fault was run"
+    fi
 }
 
 # --- the run ---------------------------------------------------------------------------------------
@@ -189,13 +220,14 @@ if [ $list_only = 0 ]; then
     configure
     echo "Building and running the tests unchanged first..."
     baseline=$(baseline_tests)
-    if ! build_for "$baseline" || ! run_tests "$baseline"; then
+    if ! build_for "$baseline" || { [ $baseline_run = 1 ] && ! run_tests "$baseline"; }; then
         echo "The unchanged code does not build or pass its tests: see $build/mutant-*.log"
         exit 2
     fi
 fi
 
 total=${#entry_file[@]}
+started=1
 for ((i = 0; i < total; i++)); do
     file=${entry_file[i]} old=${entry_old[i]} new=${entry_new[i]}
     chosen "$file" "${entry_line[i]}" || continue
@@ -235,27 +267,5 @@ for ((i = 0; i < total; i++)); do
     restore
 done
 
-print_all() { # heading, lines...
-    local heading=$1
-    shift
-    [ $# -gt 0 ] || return 0
-    echo
-    echo "$heading"
-    printf '  %s\n' "$@"
-}
-print_all "Equivalent (listed, not run):" "${equivalent_list[@]}"
-print_all "Stale (the list needs refreshing):" "${stale_list[@]}"
-[ $list_only = 1 ] && exit 0
-print_all "Does not compile (fix the entry):" "${broken_list[@]}"
-print_all "Missed (no test failed):" "${missed_list[@]}"
-
-counted=$((caught + missed))
-echo
-if [ $counted -gt 0 ]; then
-    echo "caught $caught of $counted ($((100 * caught / counted))%)" \
-        "; $equivalent equivalent, $stale stale, $broken not compiling;" \
-        "$(($(date +%s) - start)) s"
-else
-    echo "no fault was run"
-fi
-[ $missed = 0 ]
+summary
+[ $list_only = 1 ] || [ $missed = 0 ]
