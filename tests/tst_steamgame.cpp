@@ -93,6 +93,10 @@ private Q_SLOTS:
         QTest::newRow("installdir before Half-Life")
             << u"game %L|HL 1.1;game %L;"_s + kAcf + manifest(u"HL 1.1"_s)
             << u"%L/steamapps/common/HL 1.1"_s;
+        QTest::newRow("a block named installdir before the text")
+            << u"game %L|HL 1.1;"_s + kAcf +
+                   u"\"AppState\" { \"installdir\" { } \"installdir\" \"HL 1.1\" }"_s
+            << u"%L/steamapps/common/HL 1.1"_s;
         QTest::newRow("installdir ..")
             << u"dir %L/steamapps/common;dir %L/steamapps/cstrike;"_s + kAcf + manifest(u".."_s)
             << QString();
