@@ -169,6 +169,8 @@ private Q_SLOTS:
         QTest::newRow("Text11") << "Text11"
                                 << "0\\,\"5"
                                 << "0,5" << 2;
+        // The box would save them as line breaks, splitting the nick's line.
+        QTest::newRow("Text5, line separators") << "Text5" << u"a\u2028b\u2029c"_qs << "abc" << 2;
         // Byte caps: cut without a tone.
         QTest::newRow("nick, Cyrillic") << "Text5" << QString(20, u'ж') << QString(15, u'ж') << 0;
         QTest::newRow("nick, Cyrillic and one more byte")
@@ -207,6 +209,13 @@ private Q_SLOTS:
                 edit->paste();
             QCOMPARE(edit->text(), kept);
             QCOMPARE(Tone::count(), refused > 0 ? 1 : 0);
+        }
+        if (refused > 0 && edit->maxLength() > 2) {
+            // Typed amid the text, a refused character leaves the cursor where it was.
+            edit->setText(u"12"_qs);
+            edit->setCursorPosition(1);
+            typeText(edit, u"\"3"_qs);
+            QCOMPARE(edit->text(), u"132"_qs);
         }
         if (refused == 0) {
             // A letter of two bytes typed in the middle of the full field is refused.

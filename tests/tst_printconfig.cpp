@@ -154,6 +154,11 @@ private Q_SLOTS:
         QTest::newRow("backslash in the contact") << u"Text4=a\\b"_qs << QByteArray("Text4:");
         QTest::newRow("line feed") << u"Text10=1\nquit"_qs << QByteArray("Text10:");
         QTest::newRow("carriage return") << u"Text11=1\r"_qs << QByteArray("Text11:");
+        QTest::newRow("a word of 515 bytes")
+            << u"Text9="_qs + QString(515, u'9') << QByteArray("Text9:");
+        QTest::newRow("a word of 514 bytes")
+            << u"Text9="_qs + QString(514, u'9') << QByteArray()
+            << "\r\ncl_corpsestay \"" + QByteArray(514, '9') + "\"\r\n";
         QTest::newRow("nick of 32 bytes")
             << u"Text5="_qs + QString(32, u'n') << QByteArray("Text5:");
         QTest::newRow("Cyrillic nick of 16 letters")

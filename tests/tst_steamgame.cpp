@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +84,31 @@ private Q_SLOTS:
         QTest::newRow("~/.local before Flatpak") << u"game %F;game %L"_s << u"%L%G"_s;
         QTest::newRow("~/.steam/steam links to the Flatpak, ahead of ~/.local")
             << u"game %L;game %F;link .steam/steam|%H/%F;link .steam/root|../%F"_s << u"%F%G"_s;
+        QTest::newRow("only through ~/.steam/root")
+            << u"game opt/steam;link .steam/root|%H/opt/steam"_s << u"opt/steam%G"_s;
+        QTest::newRow("a file named steamapps, the folder SteamApps")
+            << u"file %L/steamapps|x;dir %L/SteamApps/common/Half-Life/cstrike"_s
+            << u"%L/SteamApps/common/Half-Life"_s;
+        QTest::newRow("a file named cstrike") << u"file %L%G/cstrike|x"_s << QString();
+        QTest::newRow("installdir before Half-Life")
+            << u"game %L|HL 1.1;game %L;"_s + kAcf + manifest(u"HL 1.1"_s)
+            << u"%L/steamapps/common/HL 1.1"_s;
+        QTest::newRow("a block named installdir before the text")
+            << u"game %L|HL 1.1;"_s + kAcf +
+                   u"\"AppState\" { \"installdir\" { } \"installdir\" \"HL 1.1\" }"_s
+            << u"%L/steamapps/common/HL 1.1"_s;
+        QTest::newRow("installdir ..")
+            << u"dir %L/steamapps/common;dir %L/steamapps/cstrike;"_s + kAcf + manifest(u".."_s)
+            << QString();
+        QTest::newRow("a key that is no number names no library")
+            << u"game lib;"_s + kVdf + u"\"libraryfolders\" { \"label\" \"%H/lib\" }"_s
+            << QString();
+        const QString missing = u"%H/missing,"_s.repeated(velmora::kSteamMaxLibraries - 1);
+        QTest::newRow("the last library counted")
+            << u"game lib;"_s + kVdf + libraryFile(Form::New, missing + u"%H/lib"_s) << u"lib%G"_s;
+        QTest::newRow("one library beyond the count")
+            << u"game lib;"_s + kVdf + libraryFile(Form::New, missing + u"%H/m,%H/lib"_s)
+            << QString();
         QTest::newRow("SteamApps spelling, old form")
             << u"dir lib/SteamApps/common/Half-Life/cstrike;file %L/SteamApps/libraryfolders.vdf|"_s +
                    libraryFile(Form::Old, u"%H/lib"_s)
@@ -152,6 +178,10 @@ private Q_SLOTS:
         build(steps);
         if (!expected.isEmpty()) // nothing is found once the search's time is up
             QCOMPARE(velmora::findSteamGameFolder(m_home, QDeadlineTimer(0)), QString());
+        // A relative library path leads nowhere, even where it would name a folder from here.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_home);
+        const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
         QCOMPARE(velmora::findSteamGameFolder(m_home, QDeadlineTimer::Forever),
                  expected.isEmpty()
                      ? QString()

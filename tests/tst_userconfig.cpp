@@ -65,6 +65,13 @@ private Q_SLOTS:
         QTest::newRow("another file")
             << QByteArray("exec autoexec.cfg.bak\nexec config.cfg\n") << false;
         QTest::newRow("a third word") << QByteArray("exec autoexec.cfg now\n") << false;
+        QTest::newRow("a third word, a slash") << QByteArray("exec autoexec.cfg /\n") << false;
+        QTest::newRow("a third word too long to read")
+            << QByteArray("exec autoexec.cfg " + QByteArray(515, 'x') + '\n') << true;
+        QTest::newRow("a third word one byte shorter")
+            << QByteArray("exec autoexec.cfg " + QByteArray(514, 'x') + '\n') << false;
+        QTest::newRow("semicolons inside quotes")
+            << QByteArray("echo \";exec autoexec.cfg;\"\n") << false;
         QTest::newRow("joined") << QByteArray("execautoexec.cfg\n") << false;
         QTest::newRow("after a NUL byte") << bytes("bind a b\n\0exec autoexec.cfg\n") << false;
         // A command is cut after 1023 bytes; the byte after the cut is lost, the rest runs.
@@ -103,6 +110,10 @@ private Q_SLOTS:
             << QByteArray("a\r\nb") << plain << missing << "a\r\nb\r\n" + crlf;
         QTest::newRow("LF, no final line end")
             << QByteArray("a\nb") << plain << missing << "a\nb\n" + chainLines("\n");
+        QTest::newRow("a lone LF")
+            << QByteArray("\n") << plain << missing << "\n" + chainLines("\n");
+        QTest::newRow("the last line's end, not the first's")
+            << QByteArray("a\r\nb\n") << plain << missing << "a\r\nb\n" + chainLines("\n");
         QTest::newRow("CR only") << QByteArray("a\rb\r") << plain << missing << "a\rb\r\r\n" + crlf;
         QTest::newRow("commented") << QByteArray("//exec autoexec.cfg\r\n") << plain << missing
                                    << "//exec autoexec.cfg\r\n" + crlf;
