@@ -103,7 +103,10 @@ private Q_SLOTS:
         QTest::newRow("a key that is no number names no library")
             << u"game lib;"_s + kVdf + u"\"libraryfolders\" { \"label\" \"%H/lib\" }"_s
             << QString();
-        const QString missing = u"%H/missing,"_s.repeated(velmora::kSteamMaxLibraries - 1);
+        // Libraries count once each, however often they are named: these are all different.
+        QString missing;
+        for (int i = 1; i < velmora::kSteamMaxLibraries; ++i)
+            missing += u"%H/missing"_s + QString::number(i) + u',';
         QTest::newRow("the last library counted")
             << u"game lib;"_s + kVdf + libraryFile(Form::New, missing + u"%H/lib"_s) << u"lib%G"_s;
         QTest::newRow("one library beyond the count")
