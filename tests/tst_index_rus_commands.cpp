@@ -349,6 +349,10 @@ private Q_SLOTS:
                                     << u"Файл autoexec.cfg не изменится: в нём уже этот конфиг."_qs;
         QTest::newRow("changed") << QByteArray("bind a c\r\nold\r\n\r\n")
                                  << list + u"-bind a c\n-old\n+bind a b"_qs;
+        // A list of thousands of lines is cut short, saying how many more there are.
+        QTest::newRow("long") << "bind a b\r\n" + QByteArray("old\r\n").repeated(1002) + "\r\n"
+                              << list + u"-old\n"_qs.repeated(1000) +
+                                     u"... и ещё изменённых строк: 2"_qs;
     }
     void saveQuestionShowsWhatChanges()
     {

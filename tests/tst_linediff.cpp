@@ -5,7 +5,6 @@
 #include <QTest>
 
 using velmora::lineDiff;
-using velmora::textLines;
 
 class TestLineDiff : public QObject
 {
@@ -17,6 +16,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("expected"); ///< the diff's lines joined by '|'
+        QTest::addColumn<int>("most");
+        QTest::addColumn<int>("unlisted");
         const char *rows[][4] = {
             {"same", "a\nb\n", "a\r\nb\r\n", ""},
             {"from nothing", "", "a\nb", "+a|+b"},
@@ -25,18 +26,28 @@ private Q_SLOTS:
             {"moved to the end", "m\na\nb\nc", "a\nb\nc\nm", "-m|+m"},
             {"repeated lines", "x\na\nx\nb\nx", "a\nx\nx\nb\nx\nx", "-x|+x|+x"},
             {"interleaved", "a\nb\nc\nd\ne\nf", "a\nc\nB\ne\nf\ng", "-b|-d|+B|+g"},
+            {"lone CRs", "a\rb\rc", "a\r\nb\r\nd\r\n", "-c|+d"},
+            {"CR, then LF on one side", "x\na\r", "x\na\r\nb", "+b"},
+            {"line ends at both ends", "p\r\nq\n", "p\nq\n", ""},
+            {"changed between equal ends", "k\nab\r\nz\n", "k\nac\r\nz\n", "-ab|+ac"},
         };
         for (const auto &row : rows) {
             QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
-                                  << QString::fromUtf8(row[3]);
+                                  << QString::fromUtf8(row[3]) << 100 << 0;
         }
+        QTest::newRow("listed up to the most") << u""_qs << u"a\nb\nc"_qs << u"+a|+b"_qs << 2 << 1;
+        QTest::newRow("none listed") << u"a\nb"_qs << u""_qs << u""_qs << 0 << 2;
     }
     void diff()
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
         QFETCH(QString, expected);
-        QCOMPARE(lineDiff(textLines(before), textLines(after)).join(u'|'), expected);
+        QFETCH(int, most);
+        QFETCH(int, unlisted);
+        const velmora::LineDiff diff = lineDiff(before.toUtf8(), after.toUtf8(), most);
+        QCOMPARE(diff.lines.join(u'|'), expected);
+        QCOMPARE(diff.unlisted, unlisted);
     }
 
     void largeFilesWithASmallChangeAnswerAtOnce()
@@ -49,10 +60,10 @@ private Q_SLOTS:
             after += i == 500 ? u"new\n"_qs : i == 90000 ? QString() : line;
             other += i < 50000 ? QString::number(i) + u'\n' : QString();
         }
-        QCOMPARE(lineDiff(textLines(before), textLines(after)).join(u'|'),
+        QCOMPARE(lineDiff(before.toUtf8(), after.toUtf8(), 10).lines.join(u'|'),
                  u"-bind k500 x|+new|-bind k90000 x"_qs);
         // Nothing in common: one removal and one addition each line.
-        QCOMPARE(lineDiff(textLines(before), textLines(other)).size(), 150000);
+        QCOMPARE(lineDiff(before.toUtf8(), other.toUtf8(), 10).unlisted, 150000 - 10);
     }
 };
 

@@ -38,19 +38,6 @@ bool sameFile(const QString &a, const QString &b)
     return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
-/// Whether `bytes` are autoexecBytes(boxText), encoded a slice at a time as Save encodes them.
-bool holdsAutoexecBytes(QByteArrayView bytes, QStringView boxText)
-{
-    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
-    qsizetype at = 0;
-    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next()) {
-        if (bytes.size() - at < slice.size() || bytes.sliced(at, slice.size()) != slice)
-            return false;
-        at += slice.size();
-    }
-    return bytes.sliced(at) == QByteArrayView("\r\n");
-}
-
 /// A save file opened on `path` with every byte written, or the reason it could not be.
 QString prepare(std::unique_ptr<QSaveFile> &file, const QString &path, QByteArrayView bytes,
                 const SaveFileFactory &openFile)
@@ -63,20 +50,29 @@ QString prepare(std::unique_ptr<QSaveFile> &file, const QString &path, QByteArra
 
 } // namespace
 
-SavePreview previewAutoexecSave(const QString &gameFolder, QStringView boxText)
+SavePreview previewAutoexecSave(const QString &gameFolder, QStringView boxText, qsizetype mostLines)
 {
     const ExistingFile previous = readExistingFile(autoexecPath(gameFolder));
     if (!previous.error.isEmpty())
-        return {true, {}, previous.error};
-    if (previous.exists && holdsAutoexecBytes(previous.bytes, boxText))
-        return {false, {}, {}};
-    // The file Save writes is the box and one more line break.
-    QList<QStringView> after = textLines(boxText);
-    if (boxText.isEmpty() || boxText.back() == u'\n' || boxText.back() == u'\r' ||
-        boxText.back() == QChar::ParagraphSeparator || boxText.back() == QChar::LineSeparator)
-        after.append(QStringView());
-    const QString before = decodeLossless(previous.bytes);
-    return {true, lineDiff(textLines(before), after), {}};
+        return {true, {}, 0, previous.error};
+    // The box is encoded a slice at a time, as Save encodes it. Slices equal to the file's bytes
+    // are only counted: a box saved before and changed a little is nearly all such slices.
+    const QByteArrayView old(previous.bytes);
+    LosslessEncoder encoder(boxText, LineBreaks::CrLf);
+    qsizetype same = 0;
+    QByteArrayView slice = encoder.next();
+    for (; !slice.isEmpty() && old.sliced(same).startsWith(slice); slice = encoder.next())
+        same += slice.size();
+    // The rest of the bytes Save writes, from the start of the line they differ in.
+    const qsizetype start = old.first(same).lastIndexOf('\n') + 1;
+    QByteArray rest = old.sliced(start, same - start).toByteArray();
+    for (; !slice.isEmpty(); slice = encoder.next())
+        rest.append(slice);
+    rest.append("\r\n", 2);
+    if (previous.exists && old.sliced(start) == rest)
+        return {false, {}, 0, {}};
+    LineDiff diff = lineDiff(old.sliced(start), rest, mostLines);
+    return {true, std::move(diff.lines), diff.unlisted, {}};
 }
 
 ConfigFileText readConfigFile(const QString &path)

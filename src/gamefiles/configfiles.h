@@ -12,13 +12,17 @@ namespace velmora {
 struct SavePreview
 {
     bool changes = true; ///< false when the file already holds exactly the bytes Save writes
-    /// The file's lines that leave ("-") and the box's lines that come ("+"), see lineDiff(); all
-    /// "+" when there is no file yet. Empty with `changes` when only the line ends differ.
+    /// The file's lines that leave ("-") and the lines Save writes that come ("+"), see
+    /// lineDiff(); all "+" when there is no file yet. Empty with `changes` when only the line ends
+    /// differ.
     QStringList diff;
-    QString error; ///< the file is there but cannot be read: Save itself will say why
+    qsizetype unlisted = 0; ///< changed lines beyond the `mostLines` listed in `diff`
+    QString error;          ///< the file is there but cannot be read: Save itself will say why
 };
 
-[[nodiscard]] SavePreview previewAutoexecSave(const QString &gameFolder, QStringView boxText);
+/// What a Save of `boxText` would change, listing `mostLines` changed lines at most.
+[[nodiscard]] SavePreview previewAutoexecSave(const QString &gameFolder, QStringView boxText,
+                                              qsizetype mostLines);
 
 /// A config file the player names, read whole into text the way config.cfg is read (bytes kept
 /// losslessly, a UTF-8 byte-order mark dropped).

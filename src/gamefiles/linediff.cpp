@@ -1,7 +1,11 @@
 #include "gamefiles/linediff.h"
 
-#include <QHash>
+#include "gamefiles/textcodec.h"
 
+#include <QHash>
+#include <QList>
+
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -13,14 +17,18 @@ namespace {
 /// rest is given as replaced whole: some ten million line comparisons at most.
 constexpr qsizetype kRoundBudget = 4000;
 
+/// Equal bytes are looked for this many at a time, with memcmp, before byte by byte.
+constexpr qsizetype kBlock = 256;
+
 using Lines = std::span<const int>;
+using ByteLines = QList<QByteArrayView>;
 
 class Differ
 {
 public:
     /// The lines both texts begin and end with are passed over as views; the others become
     /// numbers, equal lines the same number, so comparing two is one comparison.
-    Differ(const QList<QStringView> &before, const QList<QStringView> &after)
+    Differ(const ByteLines &before, const ByteLines &after)
     {
         qsizetype end = qMin(before.size(), after.size());
         while (m_first < end && before[m_first] == after[m_first])
@@ -29,8 +37,13 @@ public:
         qsizetype tail = 0;
         while (tail < end && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
             ++tail;
-        QHash<QStringView, int> ids;
-        auto number = [&](const QList<QStringView> &lines, std::vector<int> &out) {
+        m_countA = before.size() - m_first - tail;
+        m_countB = after.size() - m_first - tail;
+        // With nothing left on one side, every line left on the other is an edit: none is compared.
+        if (m_countA == 0 || m_countB == 0)
+            return;
+        QHash<QByteArrayView, int> ids;
+        auto number = [&](const ByteLines &lines, std::vector<int> &out) {
             out.reserve(lines.size() - m_first - tail);
             for (qsizetype i = m_first; i < lines.size() - tail; ++i) {
                 auto it = ids.constFind(lines[i]);
@@ -47,7 +60,7 @@ public:
     /// `after` for one that comes.
     std::vector<std::pair<bool, qsizetype>> run()
     {
-        diff(0, qsizetype(m_a.size()), 0, qsizetype(m_b.size()));
+        diff(0, m_countA, 0, m_countB);
         for (auto &edit : m_edits)
             edit.second += m_first;
         return std::move(m_edits);
@@ -154,42 +167,96 @@ private:
         return false;
     }
 
-    qsizetype m_first = 0; ///< lines both begin with
+    qsizetype m_first = 0;  ///< lines both begin with
+    qsizetype m_countA = 0; ///< lines of `before` between those it shares at both ends
+    qsizetype m_countB = 0;
     std::vector<int> m_a;
     std::vector<int> m_b;
     std::vector<std::pair<bool, qsizetype>> m_edits;
     qsizetype m_rounds = 0;
 };
 
-bool isLineBreak(QChar c)
+/// The lines of `bytes` as views into them (see lineDiff()).
+ByteLines byteLines(QByteArrayView bytes)
 {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    ByteLines lines;
+    const char *at = bytes.data();
+    const char *const end = at + bytes.size();
+    while (at < end) {
+        const auto *lf = static_cast<const char *>(std::memchr(at, '\n', end - at));
+        const char *lineEnd = lf ? lf : end;
+        if (lf && lf > at && lf[-1] == '\r')
+            --lineEnd; // a CR LF ends one line
+        // Lone CRs before it end lines of their own.
+        while (const void *cr = std::memchr(at, '\r', lineEnd - at)) {
+            lines.append(QByteArrayView(at, static_cast<const char *>(cr)));
+            at = static_cast<const char *>(cr) + 1;
+        }
+        if (!lf) {
+            if (at < end)
+                lines.append(QByteArrayView(at, end));
+            break;
+        }
+        lines.append(QByteArrayView(at, lineEnd));
+        at = lf + 1;
+    }
+    return lines;
+}
+
+qsizetype commonPrefix(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype end = qMin(a.size(), b.size());
+    qsizetype n = 0;
+    while (end - n >= kBlock && std::memcmp(a.data() + n, b.data() + n, kBlock) == 0)
+        n += kBlock;
+    while (n < end && a[n] == b[n])
+        ++n;
+    return n;
+}
+
+/// How many bytes `a` and `b` end with alike, no more than `most`.
+qsizetype commonSuffix(QByteArrayView a, QByteArrayView b, qsizetype most)
+{
+    qsizetype n = 0;
+    while (most - n >= kBlock && std::memcmp(a.data() + a.size() - n - kBlock,
+                                             b.data() + b.size() - n - kBlock, kBlock) == 0)
+        n += kBlock;
+    while (n < most && a[a.size() - 1 - n] == b[b.size() - 1 - n])
+        ++n;
+    return n;
 }
 
 } // namespace
 
-QList<QStringView> textLines(QStringView text)
+LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines)
 {
-    QList<QStringView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isLineBreak(text[i]))
-            continue;
-        lines.append(text.sliced(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.sliced(start));
-    return lines;
-}
+    // Whole lines the bytes both begin with are passed over: up to the last LF among the equal
+    // bytes (a CR there may yet be followed by an LF on one side only).
+    const qsizetype same = commonPrefix(before, after);
+    const qsizetype start = before.first(same).lastIndexOf('\n') + 1;
+    before = before.sliced(start);
+    after = after.sliced(start);
+    // And whole lines they both end with: those after the first LF of the equal end, which the
+    // equal beginning does not reach into.
+    const qsizetype sameEnd =
+        commonSuffix(before, after, qMin(before.size(), after.size()) - (same - start));
+    const qsizetype lf = before.indexOf('\n', before.size() - sameEnd);
+    const qsizetype tail = lf < 0 ? 0 : before.size() - lf - 1;
+    const ByteLines a = byteLines(before.chopped(tail));
+    const ByteLines b = byteLines(after.chopped(tail));
 
-QStringList lineDiff(const QList<QStringView> &before, const QList<QStringView> &after)
-{
-    QStringList out;
-    for (const auto &[leaves, index] : Differ(before, after).run())
-        out.append((leaves ? u'-' : u'+') + (leaves ? before : after)[index].toString());
+    // Only the lines listed are decoded into text.
+    const std::vector<std::pair<bool, qsizetype>> edits = Differ(a, b).run();
+    LineDiff out;
+    const qsizetype listed = qMin(qsizetype(edits.size()), qMax(mostLines, qsizetype(0)));
+    out.lines.reserve(listed);
+    for (qsizetype i = 0; i < listed; ++i) {
+        const auto &[leaves, index] = edits[std::size_t(i)];
+        QString line = decodeLossless((leaves ? a : b)[index]);
+        line.prepend(leaves ? u'-' : u'+');
+        out.lines.append(line);
+    }
+    out.unlisted = qsizetype(edits.size()) - listed;
     return out;
 }
 

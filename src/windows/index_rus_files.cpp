@@ -44,7 +44,7 @@ QString IndexRus::cstrikeFolder() const
 
 QString IndexRus::saveDetails(QStringView boxText) const
 {
-    const SavePreview preview = previewAutoexecSave(m_gameFolder, boxText);
+    const SavePreview preview = previewAutoexecSave(m_gameFolder, boxText, kMostDetailLines);
     if (!preview.error.isEmpty())
         return {}; // Save says why once it tries to read the file
     if (!preview.changes)
@@ -52,10 +52,9 @@ QString IndexRus::saveDetails(QStringView boxText) const
     if (preview.diff.isEmpty())
         return QStringLiteral("Строки файла autoexec.cfg останутся прежними, изменятся только "
                               "концы строк.");
-    QStringList shown = preview.diff.first(qMin(preview.diff.size(), kMostDetailLines));
-    if (preview.diff.size() > shown.size())
-        shown.append(QStringLiteral("... и ещё изменённых строк: %1")
-                         .arg(preview.diff.size() - shown.size()));
+    QStringList shown = preview.diff;
+    if (preview.unlisted > 0)
+        shown.append(QStringLiteral("... и ещё изменённых строк: %1").arg(preview.unlisted));
     return QStringLiteral("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" "
                           "придут в него.\n\n") +
            shown.join(u'\n');
