@@ -29,6 +29,8 @@ private Q_SLOTS:
             {"lone CRs", "a\rb\rc", "a\r\nb\r\nd\r\n", "-c|+d"},
             {"CR, then LF on one side", "x\na\r", "x\na\r\nb", "+b"},
             {"line ends at both ends", "p\r\nq\n", "p\nq\n", ""},
+            {"LF file, equal lines run on", "\n\r\n", "\r\n\r\na\r\n\r\na\r\nb\r\n\r\n",
+             "+a|+|+a|+b|+"},
             {"changed between equal ends", "k\nab\r\nz\n", "k\nac\r\nz\n", "-ab|+ac"},
         };
         for (const auto &row : rows) {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 #include <vector>
@@ -226,6 +227,41 @@ qsizetype commonSuffix(QByteArrayView a, QByteArrayView b, qsizetype most)
     return n;
 }
 
+bool beginsLine(QByteArrayView bytes, qsizetype at)
+{
+    return at == 0 || bytes[at - 1] == '\n';
+}
+
+/// How many bytes `before` and `after` end with that are whole lines of both, when they begin
+/// with `same` equal bytes (which the end does not reach into).
+qsizetype sharedEnd(QByteArrayView before, QByteArrayView after, qsizetype same)
+{
+    const qsizetype equal = commonSuffix(before, after, qMin(before.size(), after.size()) - same);
+    if (beginsLine(before, before.size() - equal) && beginsLine(after, after.size() - equal))
+        return equal;
+    // Otherwise the lines after the first LF among the equal bytes.
+    const qsizetype lf = before.indexOf('\n', before.size() - equal);
+    return lf < 0 ? 0 : before.size() - lf - 1;
+}
+
+QByteArrayView firstLine(QByteArrayView bytes)
+{
+    qsizetype end = 0;
+    while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+        ++end;
+    return bytes.first(end);
+}
+
+/// Whether all the lines of one side begin the other side and the other's next line is the
+/// first of the end both share: lines compared one by one would then take it as shared beginning.
+bool beginningRunsIntoEnd(const ByteLines &a, const ByteLines &b, QByteArrayView end)
+{
+    const qsizetype shorter = qMin(a.size(), b.size());
+    if (a.size() == b.size() || !std::equal(a.begin(), a.begin() + shorter, b.begin()))
+        return false;
+    return (a.size() > b.size() ? a : b)[shorter] == firstLine(end);
+}
+
 } // namespace
 
 LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines)
@@ -236,14 +272,16 @@ LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLin
     const qsizetype start = before.first(same).lastIndexOf('\n') + 1;
     before = before.sliced(start);
     after = after.sliced(start);
-    // And whole lines they both end with: those after the first LF of the equal end, which the
-    // equal beginning does not reach into.
-    const qsizetype sameEnd =
-        commonSuffix(before, after, qMin(before.size(), after.size()) - (same - start));
-    const qsizetype lf = before.indexOf('\n', before.size() - sameEnd);
-    const qsizetype tail = lf < 0 ? 0 : before.size() - lf - 1;
-    const ByteLines a = byteLines(before.chopped(tail));
-    const ByteLines b = byteLines(after.chopped(tail));
+    const qsizetype tail = sharedEnd(before, after, same - start);
+    ByteLines a = byteLines(before.chopped(tail));
+    ByteLines b = byteLines(after.chopped(tail));
+    // Where line ends differ, the lines both begin with may run on past the equal bytes into the
+    // end passed over, and the list would pick other (if as few) lines than a comparison of the
+    // lines does. The rest is then compared whole, so the list is always that of the lines.
+    if (tail > 0 && beginningRunsIntoEnd(a, b, before.last(tail))) {
+        a = byteLines(before);
+        b = byteLines(after);
+    }
 
     // Only the lines listed are decoded into text.
     const std::vector<std::pair<bool, qsizetype>> edits = Differ(a, b).run();
