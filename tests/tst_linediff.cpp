@@ -1,7 +1,12 @@
 // The line difference the Save question shows: which lines leave and which come.
 
+#include "gamefiles/autoexec.h"
+#include "gamefiles/configfiles.h"
 #include "gamefiles/linediff.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using velmora::lineDiff;
@@ -66,6 +71,37 @@ private Q_SLOTS:
                  u"-bind k500 x|+new|-bind k90000 x"_qs);
         // Nothing in common: one removal and one addition each line.
         QCOMPARE(lineDiff(before.toUtf8(), other.toUtf8(), 10).unlisted, 150000 - 10);
+    }
+
+    // A box of several encoded slices, saved before: the slices equal to the file are passed over.
+    void previewOfALargeBox_data()
+    {
+        QTest::addColumn<int>("changed"); ///< the line the box changes; -1: none
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("unchanged") << -1 << QString();
+        QTest::newRow("in the first slice") << 3 << u"-line3|+new"_qs;
+        QTest::newRow("past the first slice") << 35000 << u"-line35000|+new"_qs;
+        QTest::newRow("the last line") << 39999 << u"-line39999|+new"_qs;
+    }
+    void previewOfALargeBox()
+    {
+        QFETCH(int, changed);
+        QFETCH(QString, expected);
+        QStringList lines;
+        for (int i = 0; i < 40000; ++i)
+            lines << QStringLiteral("line%1").arg(i);
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        QFile file(game.path() + u"/cstrike/autoexec.cfg"_qs);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(velmora::autoexecBytes(lines.join(u'\n')));
+        file.close();
+        if (changed >= 0)
+            lines[changed] = u"new"_qs;
+        const velmora::SavePreview preview =
+            velmora::previewAutoexecSave(game.path(), lines.join(u'\n'), 10);
+        QCOMPARE(preview.changes, changed >= 0);
+        QCOMPARE(preview.diff.join(u'|'), expected);
     }
 };
 
