@@ -3,8 +3,11 @@
 #include "figures.h"
 
 #include "gamefiles/bindimport.h"
+#include "gamefiles/textcodec.h"
+#include "gamefiles/userconfig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -87,6 +90,43 @@ Figure scanFigure(const Bench &bench)
                  .arg(number(median(wc)), QString::fromLatin1(lines.split(' ').value(0)))
                  .arg(found)
                  .arg(QString::fromLatin1(grepCount));
+    return f;
+}
+
+Figure longCommandFigure(const Bench &bench)
+{
+    // The check a Save makes before it offers the userconfig.cfg chain, on one line of 8 MB in
+    // userconfig.cfg and one more in the box: the console's reading of both must cost about what
+    // reading the file and encoding the box cost, however long the line. The reading looks at each
+    // byte a few times in a plain loop (the command's end, its words, the NUL search) against the
+    // floor's copies and vector encoding; a reading that went back over the line at each of its
+    // 8,000 cuts would be a thousand times slower, which the goal is there to catch.
+    Figure f{"longcommand",
+             "userconfig.cfg chain check, one 8 MB line in userconfig.cfg and one in the box",
+             "reading the same userconfig.cfg and encoding the box", "ms", 15.0};
+    const Install install(bench.root, QStringLiteral("longcommand"), QByteArray());
+    const QString path = install.game + QStringLiteral("/cstrike/userconfig.cfg");
+    writeFile(path, "echo \"" + QByteArray(8 << 20, 'x') + "\"\r\n");
+    const QString box = QStringLiteral("say ") + QString(8 << 20, u'y');
+    ChainState state = ChainState::Failed;
+    measure(
+        f, bench.runs,
+        [&] {
+            QElapsedTimer timer;
+            timer.start();
+            state = checkUserconfigChain(install.game, box).state;
+            return msSince(timer);
+        },
+        [&] {
+            QElapsedTimer timer;
+            timer.start();
+            QFile file(path);
+            qsizetype bytes = file.open(QIODevice::ReadOnly) ? file.readAll().size() : 0;
+            bytes += encodeLossless(box).size();
+            return bytes > 0 ? msSince(timer) : 0.0;
+        });
+    if (state != ChainState::Missing)
+        f.note = QStringLiteral("the check does not offer the chain");
     return f;
 }
 

@@ -39,6 +39,7 @@ Figure longlineFigure(const Bench &bench);
 
 // The core's figures on files (core_figures.cpp, steam_bench.cpp).
 Figure scanFigure(const Bench &bench);
+Figure longCommandFigure(const Bench &bench);
 Figure steamFigure(const Bench &bench);
 
 // Whole velmora processes beside a bare Qt program (process_figures.cpp).

@@ -1,7 +1,8 @@
 // velmora-bench: how fast Velmora's real code paths are next to the floor each could at best
 // reach, both measured in the same run on inputs generated here with a fixed seed.
 //
-//   velmora-bench [--runs N] [--json FILE] [--only load,show,save,scan,longline,start,memory,steam]
+//   velmora-bench [--runs N] [--json FILE]
+//                 [--only load,show,save,scan,longline,longcommand,start,memory,steam]
 //
 // Every figure is the median of N runs (5 unless told) after one warm-up run, beside the median of
 // its floor and their ratio. A JSON copy of the figures goes to FILE (velmora-bench.json).
@@ -30,9 +31,9 @@ constexpr struct
     const char *name;
     Figure (*run)(const Bench &);
 } kFigures[] = {
-    {"load", loadFigure},     {"show", showFigure},         {"save", saveFigure},
-    {"scan", scanFigure},     {"longline", longlineFigure}, {"start", startFigure},
-    {"memory", memoryFigure}, {"steam", steamFigure},
+    {"load", loadFigure},   {"show", showFigure},         {"save", saveFigure},
+    {"scan", scanFigure},   {"longline", longlineFigure}, {"longcommand", longCommandFigure},
+    {"start", startFigure}, {"memory", memoryFigure},     {"steam", steamFigure},
 };
 
 struct Options

@@ -48,5 +48,6 @@ lines of the game's config.cfg are carried in. Saving writes the box to
 cstrike/autoexec.cfg, which the game runs at start.
 .
 The program speaks Russian. velmora --print-config writes a config without
-a window.")
+a window, and velmora --check reads a script as the game's console does and
+says what the current game build will make of it.")
 include(CPack)

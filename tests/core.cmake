@@ -15,3 +15,8 @@ velmora_add_test(tst_keyvalues SOURCES tst_keyvalues.cpp LIBS velmora_core)
 velmora_add_test(tst_steamgame SOURCES tst_steamgame.cpp LIBS velmora_core)
 velmora_add_test(tst_optiontip SOURCES tst_optiontip.cpp LIBS velmora_core)
 velmora_add_test(tst_userconfig SOURCES tst_userconfig.cpp LIBS velmora_core)
+velmora_add_test(tst_scriptcheck SOURCES tst_scriptcheck.cpp LIBS velmora_core)
+# Checks the README's table of the game's commands against the one in the code.
+target_compile_definitions(tst_scriptcheck PRIVATE VELMORA_README="${PROJECT_SOURCE_DIR}/README.md")
+velmora_add_test(tst_linediff SOURCES tst_linediff.cpp LIBS velmora_core)
+velmora_add_test(tst_configreader SOURCES tst_configreader.cpp LIBS velmora_core)

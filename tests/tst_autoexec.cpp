@@ -204,11 +204,25 @@ private Q_SLOTS:
 
     void missingCstrikeFolderCreatesNothing()
     {
+        // The reason in Russian, with the file, whatever the system's language.
         QTemporaryDir game;
-        QVERIFY(!saveAutoexec(game.path(), u"bind a b"_qs).isEmpty());
+        QCOMPARE(saveAutoexec(game.path(), u"bind a b"_qs),
+                 u"Файл или каталог не существует: "_qs +
+                     QDir::toNativeSeparators(autoexecPath(game)));
         QVERIFY(QDir(game.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
         QVERIFY(!saveAutoexec(game.filePath(u"missing"_qs), u"bind a b"_qs).isEmpty());
         QVERIFY(!QFile::exists(game.filePath(u"missing"_qs)));
+    }
+
+    void oversizedFileRefused()
+    {
+        // 4 GiB of nothing on the disk: refused unread, and no backup of it written.
+        QTemporaryDir game;
+        writeBytes(autoexecPath(game), {});
+        QVERIFY(QFile::resize(autoexecPath(game), qint64(4) << 30));
+        const QString error = saveAutoexec(game.path(), u"x"_qs);
+        QVERIFY2(error.contains(QDir::toNativeSeparators(autoexecPath(game))), qPrintable(error));
+        QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
     }
 
     void directoryInItsPlace()

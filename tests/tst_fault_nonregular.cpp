@@ -4,6 +4,7 @@
 
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
+#include "gamefiles/configfiles.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/textcodec.h"
 #include "nonregularfiles.h"
@@ -73,7 +74,9 @@ private Q_SLOTS:
             {NonRegular::Socket, "socket"},
             {NonRegular::Device, "device node"},
             {NonRegular::LinkToDevice, "link to a device"}};
-        for (const char *file : {"dir.vlm", "config.cfg", "autoexec.cfg"})
+        // profile.cfg stands for a file named to Open and Save as, autoexec.cfg.bak for Restore.
+        for (const char *file :
+             {"dir.vlm", "config.cfg", "autoexec.cfg", "profile.cfg", "autoexec.cfg.bak"})
             for (const auto &[kind, name] : kinds)
                 QTest::addRow("%s: %s", file, name) << QString::fromLatin1(file) << kind;
     }
@@ -111,8 +114,17 @@ private Q_SLOTS:
             const ImportResult result = importBindsFromGame(dir.path());
             QCOMPARE(result.count(), 0);
             error = result.error;
+        } else if (file == QStringLiteral("profile.cfg")) {
+            error = saveConfigFile(dir.path(), path, u"bind \"w\" \"+forward\"\n");
+            QCOMPARE(readConfigFile(path).error, error); // Open reads it no more than Save writes
+        } else if (file == QStringLiteral("autoexec.cfg.bak")) {
+            error = restoreAutoexec(dir.path());
         } else {
             error = saveAutoexec(dir.path(), u"bind \"w\" \"+forward\"\n");
+            // Nor does Restore swap a backup into its place.
+            QVERIFY(writeFile(gameFile(dir.path(), file + QStringLiteral(".bak")), "bind a b"));
+            QCOMPARE(restoreAutoexec(dir.path()), error);
+            QVERIFY(QFile::remove(gameFile(dir.path(), file + QStringLiteral(".bak"))));
         }
         QCOMPARE(error, QStringLiteral("Это не обычный файл: ") + QDir::toNativeSeparators(path));
         QVERIFY2(Standing::at(path) == before, "what stood there was replaced or changed");
@@ -139,6 +151,10 @@ private Q_SLOTS:
         QTest::newRow("blanks, then a bind")
             << QByteArray() << ' ' << huge << QByteArray("bind after\n")
             << QList<QByteArray>{"bind after"};
+        // A crash-zeroed tail: the bind up to its NUL bytes, none of them held.
+        QTest::newRow("a bind, then NUL bytes")
+            << QByteArray("bind x y") << '\0' << huge << QByteArray("\nbind after")
+            << QList<QByteArray>{"bind x y", "bind after"};
         // A carried line is carried whole, however long.
         const qint64 big = qint64(8) << 20;
         QTest::newRow("a long bind")

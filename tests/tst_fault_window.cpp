@@ -48,9 +48,9 @@ void FaultWindow::carriedThroughTheBox_data()
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<QByteArray>("autoexec");
 
-    QTest::newRow("NUL and control characters")
-        << bytes("bind a \"\0\x01\x1c\x1d\x1e\x1f\x0b\x0c\"\r\nname x\r\n")
-        << bytes("bind a \"\0\x01\x1c\x1d\x1e\x1f\x0b\x0c\"\r\n\r\n");
+    QTest::newRow("control characters, a NUL ends the line")
+        << bytes("bind a \"\x01\x1c\x1d\x1e\x1f\x0b\x0c\"\0\0\r\nname x\r\n")
+        << bytes("bind a \"\x01\x1c\x1d\x1e\x1f\x0b\x0c\"\r\n\r\n");
     QTest::newRow("invalid UTF-8 and encoded surrogates")
         << QByteArray("bind k \"\xff\xfe\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xe2\x82\"\n")
         << QByteArray("bind k \"\xff\xfe\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xe2\x82\"\r\n\r\n");

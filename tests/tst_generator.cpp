@@ -57,7 +57,7 @@ const QList<Row> &rows()
         {34, {u"mp_startmoney \"800\""_qs}, {}},
         {35, {u"mp_friendlyfire \"1\""_qs}, {u"mp_friendlyfire \"0\""_qs}},
         {36, {u"voice_enable \"1\""_qs}, {u"voice_enable \"0\""_qs}},
-        {37, {u"cl_righthand \"0\""_qs}, {u"setinfo lefthand \"1\""_qs}},
+        {37, {u"cl_righthand \"1\""_qs}, {u"setinfo lefthand \"1\""_qs}},
         {38, {u"setinfo \"_vgui_menus\"\"0\""_qs}, {u"setinfo \"_vgui_menus\"\"1\""_qs}},
         {39, {u"console \"1\""_qs, u"scr_conspeed \"999999999\""_qs}, {u"console \"0\""_qs}},
         {40, {u"crosshair \"1\""_qs}, {u"crosshair \"0\""_qs}},
@@ -311,6 +311,9 @@ private Q_SLOTS:
         QTest::newRow("tiny") << u"0.0001"_qs << u"0"_qs << u"cl_latency \"-3.75E-05\""_qs;
         QTest::newRow("negative") << u"-40"_qs << u"-60"_qs << u"cl_latency \"--37.5\""_qs;
         QTest::newRow("exponent") << u"1e3"_qs << u"0"_qs << u"cl_latency \"-375\""_qs;
+        QTest::newRow("line feed inside") << u"4\n0"_qs << u"0"_qs << u"cl_latency \"-15\""_qs;
+        QTest::newRow("exponent D") << u"1D2"_qs << u"0"_qs << u"cl_latency \"-37.5\""_qs;
+        QTest::newRow("negative exponent") << u"4e-1"_qs << u"0"_qs << u"cl_latency \"-0.15\""_qs;
         QTest::newRow("exponent without digits") << u"8e"_qs << u"0"_qs << u"cl_latency \"-3\""_qs;
         const QString huge = u"9"_qs.repeated(400);
         QTest::newRow("400 digits")

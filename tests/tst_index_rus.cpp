@@ -5,6 +5,7 @@
 
 #include "config/linetable.h"
 #include "config/options.h"
+#include "gamefiles/bindimport.h"
 #include "ui/slider.h"
 #include "ui/tabcontrol.h"
 #include "ui/wrapcheckbox.h"
@@ -491,9 +492,13 @@ private Q_SLOTS:
                 out << a->objectName() + QLatin1Char('=') + a->text();
             return out;
         };
-        QCOMPARE(names(bar[0]->menu()), (QStringList{QStringLiteral("popMenu1Show=Показать"),
-                                                     QStringLiteral("popMenu1Save=Сохранить"),
-                                                     QStringLiteral("popMenu1Clear=Очистить")}));
+        QCOMPARE(names(bar[0]->menu()),
+                 (QStringList{QStringLiteral("popMenu1Show=Показать"),
+                              QStringLiteral("popMenu1Save=Сохранить"),
+                              QStringLiteral("popMenu1Clear=Очистить"), QStringLiteral("="),
+                              QStringLiteral("popMenu1Open=Открыть..."),
+                              QStringLiteral("popMenu1Restore=Восстановить прежний autoexec.cfg"),
+                              QStringLiteral("popMenu1SaveAs=Сохранить как...")}));
         QCOMPARE(names(bar[3]->menu()),
                  (QStringList{QStringLiteral("popMenu3Program=О программе"),
                               QStringLiteral("popMenu3Tex=Тех. поддержка")}));
@@ -657,6 +662,42 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, QStringLiteral("Найдено 0 bind(s) и alias"));
         QCOMPARE(window->configText(), QString()); // the design text is gone too
+    }
+
+    // Binds like those servers planted: a question after the count names three and how many
+    // more; Yes leaves them out of the box, No leaves the box exactly as the import filled it.
+    void loadOffersToLeavePlantedLinesOut_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void loadOffersToLeavePlantedLinesOut()
+    {
+        QFETCH(bool, yes);
+        GameFolders folders;
+        QByteArray config = "bind w +forward\r\n";
+        for (char n = '0'; n < '5'; ++n)
+            config += QByteArray("bind f") + n + " \"connect 10.0.0." + n + "\"\r\n";
+        config += "alias x \"say \xA0\xFF\"\r\n";
+        folders.writeConfig(config);
+        IndexRus window(folders.store());
+        using velmora::ui::Answer;
+        MessageBox::setNextAnswers({Answer::Ok, yes ? Answer::Yes : Answer::No});
+        window.load();
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[0].text, QStringLiteral("Найдено 7 bind(s) и alias"));
+        const MessageBox::Record question = MessageBox::history()[1];
+        QCOMPARE(question.style, 52);
+        QVERIFY2(question.text.contains(u"\r\nbind f0 \"connect 10.0.0.0\"\r\n"_qs) &&
+                     question.text.contains(u"bind f2 \"connect 10.0.0.2\""_qs) &&
+                     !question.text.contains(u"bind f3"_qs) &&
+                     !question.text.contains(u"+forward"_qs),
+                 qPrintable(question.text));
+        QVERIFY2(question.text.contains(u"и ещё 2"_qs), qPrintable(question.text));
+        const QString imported = velmora::importBindsFromGame(folders.gameFolder()).plainText;
+        const QStringList lines = imported.split(u'\n');
+        QCOMPARE(window.configText(), yes ? lines.first() + u'\n' + lines[6] + u'\n' : imported);
     }
 
     void loadWithoutConfigCfgShowsTheErrorAndOpens()

@@ -338,6 +338,76 @@ private Q_SLOTS:
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
+    void saveQuestionShowsWhatChanges_data()
+    {
+        QTest::addColumn<QByteArray>("before"); ///< autoexec.cfg; empty: none
+        QTest::addColumn<QString>("details");
+        const QString list = u"Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком "
+                             u"\"+\" придут в него.\n\n"_qs;
+        QTest::newRow("no file") << QByteArray() << list + u"+bind a b\n+"_qs;
+        QTest::newRow("same bytes") << QByteArray("bind a b\r\n\r\n")
+                                    << u"Файл autoexec.cfg не изменится: в нём уже этот конфиг."_qs;
+        QTest::newRow("changed") << QByteArray("bind a c\r\nold\r\n\r\n")
+                                 << list + u"-bind a c\n-old\n+bind a b"_qs;
+    }
+    void saveQuestionShowsWhatChanges()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, details);
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        if (!before.isEmpty())
+            writeBytes(folders.autoexecCfg(), before);
+        const auto window = loadedWindow(folders);
+        MessageBox::clearHistory();
+        {
+            BoxAnswerer yes(QStringLiteral("Да"));
+            trigger(window.get(), "popMenu1Save");
+            QCOMPARE(yes.details, QStringList{details}); // what the real box showed
+        }
+        QCOMPARE(MessageBox::history().first().details, details);
+        QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("bind a b\r\n\r\n"));
+    }
+
+    // --- Open -------------------------------------------------------------------------------
+
+    void openShowSaveHoldsEachSettingOnceAndEveryBindOnce()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        // A config kept by the player, edited by hand: upper case, `;`, a comment, a setting twice.
+        writeBytes(folders.gameFolder() + u"/cstrike/mine.cfg"_qs,
+                   "bind \"w\" \"+forward\"\r\nSENSITIVITY 3; fps_max \"100\"\r\n// mine\r\n"
+                   "sensitivity \"5\"\r\nbind \"MOUSE1\" \"+attack\"\r\n");
+        const auto window = loadedWindow(folders);
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({Answer::Ok, Answer::Yes, Answer::Yes});
+        {
+            FileDialogAnswerer pick(u"mine.cfg"_qs);
+            trigger(window.get(), "popMenu1Open");
+            QCOMPARE(pick.folders, QStringList{folders.gameFolder() + u"/cstrike"_qs});
+        }
+        QCOMPARE(MessageBox::history().first().text,
+                 u"Строк перенесено в настройки: 2\r\nСтрок осталось в конфиге: 3"_qs);
+        QCOMPARE(window->configText(),
+                 u"bind \"w\" \"+forward\"\n// mine\nbind \"MOUSE1\" \"+attack\"\n"_qs);
+        trigger(window.get(), "popMenu1Show");
+        trigger(window.get(), "popMenu1Save");
+        QStringList names;
+        for (const QByteArray &line : readBytes(folders.autoexecCfg()).split('\n')) {
+            if (!line.trimmed().isEmpty() && !line.startsWith("//"))
+                names << QString::fromUtf8(line.trimmed()).toLower();
+        }
+        for (QString &name : names) {
+            if (!name.startsWith(u"bind"))
+                name = name.section(u' ', 0, 0); // a setting once, whatever its value
+        }
+        QCOMPARE(names.removeDuplicates(), 0);
+        QVERIFY(names.contains(u"bind \"mouse1\" \"+attack\""_qs));
+        const QByteArray saved = readBytes(folders.autoexecCfg());
+        QVERIFY(saved.contains("\r\nsensitivity \"5\"\r\n") && saved.contains("fps_max \"100\""));
+    }
+
     // --- Clear ------------------------------------------------------------------------------
 
     void clear_data()

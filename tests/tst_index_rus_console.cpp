@@ -3,8 +3,12 @@
 
 #include "windowfixture.h"
 
+#include "config/consolevalue.h"
+
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include <cerrno>
@@ -117,7 +121,9 @@ private Q_SLOTS:
         if (styles == QList<int>{64})
             QVERIFY(MessageBox::history()[1].text.contains(u"\"exec userconfig.cfg\""_qs));
         if (readOnly)
-            QCOMPARE(MessageBox::history()[2].text, QString::fromLocal8Bit(std::strerror(EACCES)));
+            QCOMPARE(MessageBox::history()[2].text,
+                     u"Отказано в доступе: "_qs +
+                         QDir::toNativeSeparators(folders.userconfigCfg()));
         for (const MessageBox::Record &box : MessageBox::history())
             QCOMPARE(box.title, QStringLiteral("Velmora"));
         QCOMPARE(QFile::exists(folders.userconfigCfg()) ? readBytes(folders.userconfigCfg())
@@ -163,6 +169,8 @@ private Q_SLOTS:
         QTest::newRow("Text11") << "Text11"
                                 << "0\\,\"5"
                                 << "0,5" << 2;
+        // The box would save them as line breaks, splitting the nick's line.
+        QTest::newRow("Text5, line separators") << "Text5" << u"a\u2028b\u2029c"_qs << "abc" << 2;
         // Byte caps: cut without a tone.
         QTest::newRow("nick, Cyrillic") << "Text5" << QString(20, u'ж') << QString(15, u'ж') << 0;
         QTest::newRow("nick, Cyrillic and one more byte")
@@ -202,11 +210,52 @@ private Q_SLOTS:
             QCOMPARE(edit->text(), kept);
             QCOMPARE(Tone::count(), refused > 0 ? 1 : 0);
         }
+        if (refused > 0 && edit->maxLength() > 2) {
+            // Typed amid the text, a refused character leaves the cursor where it was.
+            edit->setText(u"12"_qs);
+            edit->setCursorPosition(1);
+            typeText(edit, u"\"3"_qs);
+            QCOMPARE(edit->text(), u"132"_qs);
+        }
         if (refused == 0) {
             // A letter of two bytes typed in the middle of the full field is refused.
             edit->setCursorPosition(2);
             typeText(edit, u"ю"_qs);
             QCOMPARE(edit->text(), kept);
+        }
+    }
+
+    // A paste (the context menu, a middle click) or a drop into a digit field keeps its digits:
+    // the window never holds a value that --print-config refuses.
+    void digitFieldsKeepDigitsOfAPaste_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("put");
+        for (const char *name : {"Text1", "Text2", "Text3", "Text6", "Text7", "Text8", "Text9"})
+            QTest::newRow(name) << QString::fromLatin1(name) << u"1\";quit;\""_qs;
+        QTest::newRow("Text3, past a console word") << u"Text3"_qs << QString(600, u'1');
+    }
+    void digitFieldsKeepDigitsOfAPaste()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, put);
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        auto *edit = window->findChild<QLineEdit *>(name);
+        QGuiApplication::clipboard()->setText(put);
+        QMimeData dragged;
+        dragged.setText(put);
+        QDragEnterEvent enter({2, 2}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop({2, 2}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        for (bool dropped : {false, true}) {
+            edit->clear();
+            if (!dropped)
+                edit->paste();
+            else if (QApplication::sendEvent(edit, &enter))
+                QApplication::sendEvent(edit, &drop);
+            QCOMPARE(edit->text(), QString(std::min(put.count(u'1'), qsizetype(514)), u'1'));
+            QCOMPARE(velmora::unsafeValue(window->snapshot()), QString());
         }
     }
 

@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include "config/optiontip.h"
+#include "gamefiles/autoexec.h"
 #include "ui/qttranslation.h"
 #include "ui/tabcontrol.h"
 
@@ -163,6 +164,38 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text, kShowQuestion);
         QVERIFY(w.box().contains(QStringLiteral("sensitivity \"15\"")));
+    }
+
+    void configFileEntriesOnTheKeyboard_data()
+    {
+        QTest::addColumn<int>("downs");       ///< from "Показать", where F10 opens the menu
+        QTest::addColumn<QString>("name");    ///< typed into the file dialog
+        QTest::addColumn<QString>("message"); ///< the start of the box that follows
+        QTest::newRow("Открыть...") << 3 << u"mine.cfg"_qs << u"Строк перенесено в настройки: 1"_qs;
+        QTest::newRow("Восстановить") << 4 << QString() << u"Прежнего autoexec.cfg нет"_qs;
+        QTest::newRow("Сохранить как...") << 5 << u"new"_qs << QString();
+    }
+    void configFileEntriesOnTheKeyboard()
+    {
+        QFETCH(int, downs);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        ShownWindow w;
+        const QString cstrike = w.folders.gameFolder() + u"/cstrike/"_qs;
+        writeBytes(cstrike + u"mine.cfg"_qs, "sensitivity 3\r\nbind a b\r\n");
+        MessageBox::setResponder([](const MessageBox::Record &) { return Answer::Ok; });
+        FileDialogAnswerer pick(name);
+        w.focus(configBox(w.window.get()));
+        w.press(Qt::Key_F10);
+        for (int i = 0; i < downs; ++i)
+            w.press(Qt::Key_Down);
+        w.press(Qt::Key_Return);
+        QTRY_COMPARE(pick.folders.size(), name.isEmpty() ? 0 : 1);
+        QCOMPARE(MessageBox::history().size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY(MessageBox::history().first().text.startsWith(message));
+        if (name == u"new") // ".cfg" added, the box written as Save writes it
+            QCOMPARE(readBytes(cstrike + u"new.cfg"_qs), velmora::autoexecBytes(w.box()));
     }
 
     void barCommandsRunOnReturn_data()

@@ -65,6 +65,11 @@ void TestKeyValues::parse_data()
                                 << QStringLiteral("AppState{installdir=Half-Life;};");
     QTest::newRow("platform condition skipped")
         << QByteArray("\"a\" \"1\" [$WIN32]\n\"b\" { } [!$X360]") << QStringLiteral("a=1;b{};");
+    QTest::newRow("bare path") << QByteArray("\"path\" /mnt/games\n\"b\" \"c\"")
+                               << QStringLiteral("path=/mnt/games;b=c;");
+    QTest::newRow("bare text against a quoted one") << QByteArray("a\"b\"") << u"a=b;"_qs;
+    QTest::newRow("quoted key like a condition")
+        << QByteArray("\"a\" \"1\" \"[b]\" \"2\"") << u"a=1;[b]=2;"_qs;
     QTest::newRow("empty file") << QByteArray() << QString();
     QTest::newRow("UTF-8") << QByteArray("\"label\" \"Игры\"") << QStringLiteral("label=Игры;");
 

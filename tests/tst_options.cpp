@@ -1,6 +1,7 @@
 #include "config/assignments.h"
 #include "config/options.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -14,8 +15,14 @@ private Q_SLOTS:
     void inventoryNamesEveryControlOnce()
     {
         QSet<QString> names;
-        for (const OptionInfo &option : optionInventory())
-            names.insert(QString::fromLatin1(option.name));
+        for (const OptionInfo &option : optionInventory()) {
+            const QString name = QString::fromLatin1(option.name);
+            names.insert(name);
+            // The number a name ends with is the control it sets; pod has none.
+            const qsizetype digits =
+                name.size() - name.lastIndexOf(QRegularExpression(u"\\D"_qs)) - 1;
+            QCOMPARE(option.number, name.right(digits).toInt());
+        }
         QCOMPARE(names.size(), 1 + kTextCount + kSliderCount + kCheckCount + 1);
         QVERIFY(names.contains(u"Combo1"_qs));
         QVERIFY(names.contains(u"Text11"_qs));

@@ -68,8 +68,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("note"); ///< the game's limit the tip names; empty: none
         const QString fps = QStringLiteral("fps_override 1");
         const QString money = QStringLiteral("между 800 и 16000");
-        const QMap<QString, QString> notes{
-            {u"Slider2"_qs, fps}, {u"Text6"_qs, money}, {u"Check34"_qs, money}};
+        const QMap<QString, QString> notes{{u"Slider2"_qs, fps},
+                                           {u"Text6"_qs, money},
+                                           {u"Check34"_qs, money},
+                                           {u"Check37"_qs, u"в правой руке при cl_righthand 1"_qs}};
         for (const OptionInfo &option : optionInventory()) {
             const QString name = QString::fromLatin1(option.name);
             if (option.number != 0)

@@ -109,6 +109,9 @@ private Q_SLOTS:
         QVERIFY(deletePathFile(dir.path()).isEmpty());
         QVERIFY(!QFile::exists(pathFileLocation(dir.path())));
         QVERIFY(deletePathFile(dir.path()).isEmpty()); // already gone: nothing to report
+        QVERIFY(QFile::link(dir.filePath(u"nowhere"_qs), pathFileLocation(dir.path())));
+        QVERIFY(deletePathFile(dir.path()).isEmpty()); // a link to nothing goes too
+        QVERIFY(!QFileInfo(pathFileLocation(dir.path())).isSymLink());
         QVERIFY(QDir(dir.path()).mkdir(u"dir.vlm"_qs));
         QVERIFY(!deletePathFile(dir.path()).isEmpty());
     }
@@ -167,6 +170,28 @@ private Q_SLOTS:
         QVERIFY(!nowhere.write(u"/games/hl"_qs).isEmpty());
     }
 
+    void installedProgramKeepsItPerUser_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("package") << u"/usr/bin"_qs << true;
+        QTest::newRow("administrator") << u"/usr/local/bin"_qs << true;
+        QTest::newRow("the player's copy") << QString() << false;
+    }
+    void installedProgramKeepsItPerUser()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(bool, installed);
+        QTemporaryDir copy, user;
+        const QString program = programFolder.isEmpty() ? copy.path() : programFolder;
+        QCOMPARE(isSystemFolder(program), installed);
+        // Whoever runs it, root included: nothing is left in a folder no package owns.
+        const PathFileStore store(program, user.path());
+        QCOMPARE(store.write(u"/games/hl"_qs), QString());
+        QCOMPARE(QFile::exists(pathFileLocation(user.path())), installed);
+        QCOMPARE(store.read().folder, u"/games/hl"_qs);
+    }
+
     void storeWritesBesideAWritableProgram()
     {
         QTemporaryDir program, user;
@@ -174,6 +199,37 @@ private Q_SLOTS:
         QVERIFY(store.write(u"/games/hl"_qs).isEmpty());
         QVERIFY(QFile::exists(pathFileLocation(program.path())));
         QVERIFY(!QFile::exists(pathFileLocation(user.path())));
+        // The per-user file that cannot go is reported, though the program's went.
+        QVERIFY(QDir(user.path()).mkdir(u"dir.vlm"_qs));
+        QVERIFY(!store.remove().isEmpty());
+    }
+
+    void storeBesideWhatIsInTheWay_data()
+    {
+        QTest::addColumn<bool>("folder"); ///< a folder in dir.vlm's place, else a read-only file
+        QTest::addColumn<bool>("written");
+        QTest::newRow("read-only file: a per-user copy, the stale one gone") << false << true;
+        QTest::newRow("folder: refused and kept") << true << false;
+    }
+
+    void storeBesideWhatIsInTheWay()
+    {
+        QFETCH(bool, folder);
+        QFETCH(bool, written);
+        QTemporaryDir program, user;
+        const QString standing = pathFileLocation(program.path());
+        if (folder) {
+            QVERIFY(QDir(program.path()).mkdir(u"dir.vlm"_qs));
+        } else {
+            QVERIFY(writePathFile(program.path(), u"/old"_qs).isEmpty());
+            QVERIFY(QFile::setPermissions(standing, QFile::ReadOwner));
+        }
+        const PathFileStore store(program.path(), user.path());
+        QCOMPARE(store.write(u"/games/hl"_qs).isEmpty(), written);
+        QCOMPARE(QFile::exists(pathFileLocation(user.path())), written);
+        QCOMPARE(QFileInfo::exists(standing), folder);
+        if (written)
+            QCOMPARE(store.read().folder, u"/games/hl"_qs);
     }
 };
 

@@ -1,12 +1,15 @@
 #include "config/generator.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -63,13 +66,16 @@ private Q_SLOTS:
         const Run run =
             runVelmora({u"--print-config"_qs, u"Combo1=Кабельное соединение"_qs, u"Text1=40"_qs,
                         u"Text2=60"_qs, u"Text5="_qs, u"Check39=1"_qs, u"Text3=7"_qs,
-                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs});
+                        u"Check29=2"_qs, u"Slider2=200"_qs, u"pod=1"_qs, u"Check37=1"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("rate \"8500\"\r\ncl_updaterate \"30\"\r\ncl_cmdrate \"40\"\r\n"
                                    "cl_latency \"-37.5\"\r\nname \"\"\r\n"));
         QVERIFY(run.out.contains("\r\nfps_max \"200\"\r\n"));
         QVERIFY(run.out.contains("\r\nconsole \"1\"\r\nscr_conspeed \"7\"\r\n"));
         QVERIFY(!run.out.contains("radar"));
+        // The weapon in the right hand: the game's right hand is cl_righthand 1.
+        QVERIFY(run.out.contains("\r\ncl_righthand \"1\"\r\n"));
+        QVERIFY(!run.out.contains("lefthand"));
         QCOMPARE(run.out.count("\r\n"), 3 + 12 + 32);
     }
 
@@ -148,6 +154,11 @@ private Q_SLOTS:
         QTest::newRow("backslash in the contact") << u"Text4=a\\b"_qs << QByteArray("Text4:");
         QTest::newRow("line feed") << u"Text10=1\nquit"_qs << QByteArray("Text10:");
         QTest::newRow("carriage return") << u"Text11=1\r"_qs << QByteArray("Text11:");
+        QTest::newRow("a word of 515 bytes")
+            << u"Text9="_qs + QString(515, u'9') << QByteArray("Text9:");
+        QTest::newRow("a word of 514 bytes")
+            << u"Text9="_qs + QString(514, u'9') << QByteArray()
+            << "\r\ncl_corpsestay \"" + QByteArray(514, '9') + "\"\r\n";
         QTest::newRow("nick of 32 bytes")
             << u"Text5="_qs + QString(32, u'n') << QByteArray("Text5:");
         QTest::newRow("Cyrillic nick of 16 letters")
@@ -185,12 +196,116 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(refused), run.err.constData());
     }
 
+    // The form editors jump to, the exit status, and wrong use; the findings themselves are
+    // tst_scriptcheck's.
+    void check_data()
+    {
+        QTest::addColumn<QByteArray>("script"); ///< written to the file; null: no file at all
+        QTest::addColumn<QStringList>("extra"); ///< arguments after the file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("said"); ///< the start of standard output after "FILE:"
+        QTest::newRow("warning") << QByteArray("bind a b\r\nrate 200000\r\n") << QStringList() << 1
+                                 << QByteArray("2: warning: rate 200000 ");
+        QTest::newRow("error") << QByteArray("say " + QByteArray(1100, 'x')) << QStringList() << 1
+                               << QByteArray("1: error: command over 1023 bytes");
+        QTest::newRow("start-up config, notes only")
+            << generateText(OptionSnapshot()).toUtf8() << QStringList() << 0
+            << QByteArray("3: note: mp_roundtime acts only on a server you host");
+        QTest::newRow("two files") << QByteArray("x") << QStringList{u"x"_qs} << 2 << QByteArray();
+        QTest::newRow("missing file") << QByteArray() << QStringList() << 2 << QByteArray();
+    }
+    void check()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, extra);
+        QFETCH(int, status);
+        QFETCH(QByteArray, said);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"autoexec.cfg"_qs);
+        if (!script.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());
+        }
+        const Run run = runVelmora(QStringList{u"--check"_qs, path} + extra);
+        QCOMPARE(run.exitCode, status);
+        if (status == 2) {
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(run.err.count('\n'), 1);
+            return;
+        }
+        QCOMPARE(run.err, QByteArray());
+        const QByteArray prefix = path.toUtf8() + ':';
+        QVERIFY2(run.out.startsWith(QByteArray(prefix + said)), run.out.constData());
+        for (const QByteArray &line : run.out.split('\n'))
+            QVERIFY(line.isEmpty() || line.startsWith(prefix));
+        if (status == 0)
+            QVERIFY(!run.out.contains(": error: ") && !run.out.contains(": warning: "));
+    }
+
+    // The settings read back from a file --print-config wrote, given back to it, write the file
+    // again; each argument is one line, blanks and all.
+    void readConfigGivesTheFileBack_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("start-up") << QStringList();
+        QTest::newRow("preset, pings, grayed, fields") << QStringList{u"Combo1=Модем 33600 бот"_qs,
+                                                                      u"Text1=40"_qs,
+                                                                      u"Text2=61"_qs,
+                                                                      u"Check29=2"_qs,
+                                                                      u"Check39=1"_qs,
+                                                                      u"Text3=7"_qs,
+                                                                      u"Text5=Игрок 2"_qs,
+                                                                      u"Check22=1"_qs,
+                                                                      u"Text4="_qs,
+                                                                      u"Check37=1"_qs,
+                                                                      u"Slider2=200"_qs};
+    }
+
+    void readConfigGivesTheFileBack()
+    {
+        QFETCH(QStringList, arguments);
+        const Run written = runVelmora(QStringList{u"--print-config"_qs} + arguments);
+        QCOMPARE(written.exitCode, 0);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"autoexec.cfg"_qs);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(written.out) == written.out.size());
+        file.close();
+
+        const Run read = runVelmora({u"--read-config"_qs, path});
+        QCOMPARE(read.exitCode, 0);
+        QCOMPARE(read.err, QByteArray());
+        QStringList readArguments = QString::fromUtf8(read.out).split(u'\n');
+        QCOMPARE(readArguments.takeLast(), QString());
+        const Run again = runVelmora(QStringList{u"--print-config"_qs} + readArguments);
+        QCOMPARE(again.out, written.out);
+    }
+
+    void readConfigRefusesAnUnreadableFile()
+    {
+        QTemporaryDir dir;
+        QStringList paths{dir.filePath(u"missing.cfg"_qs), dir.path()};
+#ifdef Q_OS_UNIX
+        // A FIFO is refused at once: nothing waits for a writer.
+        paths << dir.filePath(u"fifo.cfg"_qs);
+        QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
+#endif
+        for (const QString &path : paths) {
+            const Run run = runVelmora({u"--read-config"_qs, path});
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(run.err.count('\n'), 1);
+            QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
+        }
+    }
+
     void help()
     {
         const Run run = runVelmora({u"--help"_qs});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--print-config"));
         QVERIFY(run.out.contains("--version"));
+        QVERIFY(run.out.contains("--check FILE"));
     }
 
     // Answered before any window or QApplication exists: the run has no display to start one.

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +84,34 @@ private Q_SLOTS:
         QTest::newRow("~/.local before Flatpak") << u"game %F;game %L"_s << u"%L%G"_s;
         QTest::newRow("~/.steam/steam links to the Flatpak, ahead of ~/.local")
             << u"game %L;game %F;link .steam/steam|%H/%F;link .steam/root|../%F"_s << u"%F%G"_s;
+        QTest::newRow("only through ~/.steam/root")
+            << u"game opt/steam;link .steam/root|%H/opt/steam"_s << u"opt/steam%G"_s;
+        QTest::newRow("a file named steamapps, the folder SteamApps")
+            << u"file %L/steamapps|x;dir %L/SteamApps/common/Half-Life/cstrike"_s
+            << u"%L/SteamApps/common/Half-Life"_s;
+        QTest::newRow("a file named cstrike") << u"file %L%G/cstrike|x"_s << QString();
+        QTest::newRow("installdir before Half-Life")
+            << u"game %L|HL 1.1;game %L;"_s + kAcf + manifest(u"HL 1.1"_s)
+            << u"%L/steamapps/common/HL 1.1"_s;
+        QTest::newRow("a block named installdir before the text")
+            << u"game %L|HL 1.1;"_s + kAcf +
+                   u"\"AppState\" { \"installdir\" { } \"installdir\" \"HL 1.1\" }"_s
+            << u"%L/steamapps/common/HL 1.1"_s;
+        QTest::newRow("installdir ..")
+            << u"dir %L/steamapps/common;dir %L/steamapps/cstrike;"_s + kAcf + manifest(u".."_s)
+            << QString();
+        QTest::newRow("a key that is no number names no library")
+            << u"game lib;"_s + kVdf + u"\"libraryfolders\" { \"label\" \"%H/lib\" }"_s
+            << QString();
+        // Libraries count once each, however often they are named: these are all different.
+        QString missing;
+        for (int i = 1; i < velmora::kSteamMaxLibraries; ++i)
+            missing += u"%H/missing"_s + QString::number(i) + u',';
+        QTest::newRow("the last library counted")
+            << u"game lib;"_s + kVdf + libraryFile(Form::New, missing + u"%H/lib"_s) << u"lib%G"_s;
+        QTest::newRow("one library beyond the count")
+            << u"game lib;"_s + kVdf + libraryFile(Form::New, missing + u"%H/m,%H/lib"_s)
+            << QString();
         QTest::newRow("SteamApps spelling, old form")
             << u"dir lib/SteamApps/common/Half-Life/cstrike;file %L/SteamApps/libraryfolders.vdf|"_s +
                    libraryFile(Form::Old, u"%H/lib"_s)
@@ -122,6 +151,13 @@ private Q_SLOTS:
                                u"%H/missing,%H/loop,relative/lib,%H/afile,%H/dangling,%H/lib"_s)
             << u"lib%G"_s;
 
+        // Named 200 times, by one path and others leading to it: looked at once, counted once.
+        const QString again = u"%H/big,%H/big/,%H//big,%H/link,"_s.repeated(50);
+        QTest::newRow("one folder named 200 times")
+            << u"dir big/x;link link|%H/big;game lib;"_s + kVdf +
+                   libraryFile(Form::New, again + u"%H/lib"_s)
+            << u"lib%G"_s;
+
         // A library file that would name the game's library, spoilt in each way a file can be.
         const QString listed = libraryFile(Form::New, u"%H/lib"_s);
         const QString deep = u"\"x\" {"_s.repeated(100) + u"}"_s.repeated(100);
@@ -143,7 +179,13 @@ private Q_SLOTS:
         QFETCH(QString, steps);
         QFETCH(QString, expected);
         build(steps);
-        QCOMPARE(velmora::findSteamGameFolder(m_home),
+        if (!expected.isEmpty()) // nothing is found once the search's time is up
+            QCOMPARE(velmora::findSteamGameFolder(m_home, QDeadlineTimer(0)), QString());
+        // A relative library path leads nowhere, even where it would name a folder from here.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_home);
+        const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
+        QCOMPARE(velmora::findSteamGameFolder(m_home, QDeadlineTimer::Forever),
                  expected.isEmpty()
                      ? QString()
                      : QDir::toNativeSeparators(m_home + u'/' + expand(expected, m_home)));

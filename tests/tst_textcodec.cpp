@@ -45,6 +45,15 @@ private Q_SLOTS:
             << QByteArray("\xF4\x90\x80\x80") << units({0xDCF4, 0xDC90, 0xDC80, 0xDC80});
         QTest::newRow("NUL") << QByteArray("a\0b", 3) << units({u'a', 0, u'b'});
         QTest::newRow("FF FE") << QByteArray("\xFF\xFE") << units({0xDCFF, 0xDCFE});
+        QTest::newRow("U+0800") << QByteArray("\xE0\xA0\x80") << u"\u0800"_qs;
+        QTest::newRow("U+07FF") << QByteArray("\xDF\xBF") << u"\u07FF"_qs;
+        // Characters the config box would take for line breaks travel as their bytes.
+        QTest::newRow("line separator")
+            << QByteArray("\xE2\x80\xA8") << units({0xDCE2, 0xDC80, 0xDCA8});
+        QTest::newRow("paragraph separator")
+            << QByteArray("\xE2\x80\xA9") << units({0xDCE2, 0xDC80, 0xDCA9});
+        QTest::newRow("noncharacters") << QByteArray("\xEF\xB7\x90\xEF\xB7\x91")
+                                       << units({0xDCEF, 0xDCB7, 0xDC90, 0xDCEF, 0xDCB7, 0xDC91});
     }
 
     void roundTrip()

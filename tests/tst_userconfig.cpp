@@ -65,6 +65,13 @@ private Q_SLOTS:
         QTest::newRow("another file")
             << QByteArray("exec autoexec.cfg.bak\nexec config.cfg\n") << false;
         QTest::newRow("a third word") << QByteArray("exec autoexec.cfg now\n") << false;
+        QTest::newRow("a third word, a slash") << QByteArray("exec autoexec.cfg /\n") << false;
+        QTest::newRow("a third word too long to read")
+            << QByteArray("exec autoexec.cfg " + QByteArray(515, 'x') + '\n') << true;
+        QTest::newRow("a third word one byte shorter")
+            << QByteArray("exec autoexec.cfg " + QByteArray(514, 'x') + '\n') << false;
+        QTest::newRow("semicolons inside quotes")
+            << QByteArray("echo \";exec autoexec.cfg;\"\n") << false;
         QTest::newRow("joined") << QByteArray("execautoexec.cfg\n") << false;
         QTest::newRow("after a NUL byte") << bytes("bind a b\n\0exec autoexec.cfg\n") << false;
         // A command is cut after 1023 bytes; the byte after the cut is lost, the rest runs.
@@ -72,12 +79,17 @@ private Q_SLOTS:
             << QByteArray("echo " + QByteArray(1018, 'x') + "#exec autoexec.cfg\n") << true;
         QTest::newRow("long line, cut inside")
             << QByteArray("echo " + QByteArray(1017, 'x') + "#exec autoexec.cfg\n") << false;
+        // Each byte is read once: a line of 8 MB costs what 8 MB cost, not 8,000 times as much.
+        QTest::newRow("after an 8 MB line")
+            << QByteArray("echo \"" + QByteArray(8 << 20, ';') + "\nexec autoexec.cfg") << true;
     }
     void activeLine()
     {
         QFETCH(QByteArray, script);
         QFETCH(bool, runs);
-        QCOMPARE(scriptExecs(script, "autoexec.cfg"), runs);
+        qsizetype read = 0;
+        QCOMPARE(scriptExecs(script, "autoexec.cfg", &read), runs);
+        QVERIFY(read <= script.size());
     }
 
     void chain_data()
@@ -98,6 +110,10 @@ private Q_SLOTS:
             << QByteArray("a\r\nb") << plain << missing << "a\r\nb\r\n" + crlf;
         QTest::newRow("LF, no final line end")
             << QByteArray("a\nb") << plain << missing << "a\nb\n" + chainLines("\n");
+        QTest::newRow("a lone LF")
+            << QByteArray("\n") << plain << missing << "\n" + chainLines("\n");
+        QTest::newRow("the last line's end, not the first's")
+            << QByteArray("a\r\nb\n") << plain << missing << "a\r\nb\n" + chainLines("\n");
         QTest::newRow("CR only") << QByteArray("a\rb\r") << plain << missing << "a\rb\r\r\n" + crlf;
         QTest::newRow("commented") << QByteArray("//exec autoexec.cfg\r\n") << plain << missing
                                    << "//exec autoexec.cfg\r\n" + crlf;
@@ -151,19 +167,23 @@ private Q_SLOTS:
 
     void refused_data()
     {
-        QTest::addColumn<QString>("kind");  ///< what stands where userconfig.cfg would be
-        QTest::addColumn<QString>("error"); ///< the reason given; null: any
+        QTest::addColumn<QString>("kind");   ///< what stands where userconfig.cfg would be
+        QTest::addColumn<QString>("reason"); ///< the reason given, before the path; null: any
         QTest::addColumn<ChainState>("state");
-        QTest::newRow("read-only") << u"read-only"_qs << systemText(EACCES) << ChainState::Missing;
-        QTest::newRow("a directory") << u"dir"_qs << systemText(EISDIR) << ChainState::Failed;
+        QTest::newRow("read-only")
+            << u"read-only"_qs << u"Отказано в доступе"_qs << ChainState::Missing;
+        QTest::newRow("a directory")
+            << u"dir"_qs << u"Имя файла ссылается на каталог"_qs << ChainState::Failed;
         // Nothing waits for a writer: the check and the chain refuse at once.
         QTest::newRow("a FIFO") << u"fifo"_qs << QString() << ChainState::Failed;
     }
     void refused()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, error);
+        QFETCH(QString, reason);
         QFETCH(ChainState, state);
+        const QString error =
+            reason.isNull() ? reason : reason + u": "_qs + QDir::toNativeSeparators(userconfig());
         if (kind == u"read-only") {
             QVERIFY(writeFile(userconfig(), "bind a b\r\n"));
             QVERIFY(QFile::setPermissions(userconfig(), QFile::ReadOwner | QFile::ReadGroup));

@@ -26,19 +26,14 @@ qsizetype encodedSize(QStringView text)
 
 qsizetype textByteCap(int number)
 {
-    switch (number) {
-    case 5:
-        return kNickByteCap;
-    case 4:
-        return kContactByteCap;
-    default:
-        return kValueByteCap;
-    }
+    return textField(number).byteCap;
 }
 
 QString unsafeValue(const OptionSnapshot &options)
 {
-    for (int n = 3; n <= kTextCount; ++n) {
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (textByteCap(n) == 0)
+            continue; // a ping, written as a number
         const QString &text = options.text(n);
         const QString name = QStringLiteral("Text") + QString::number(n);
         for (QChar c : text) {

@@ -21,7 +21,8 @@ inline constexpr qsizetype kContactByteCap = 127; ///< keeps the sv_contact line
 /// The longest word the console reads: one of 515 bytes or more stops the reading of its line.
 inline constexpr qsizetype kValueByteCap = 514;
 
-/// The byte cap of the text field Text<n> (1..11): the nick's, the contact's or kValueByteCap.
+/// The byte cap of the text field Text<n> (1..11): the nick's, the contact's or kValueByteCap; 0
+/// for the pings, which are written as numbers.
 qsizetype textByteCap(int number);
 
 /// Why one of the texts the generator writes as a value (Text3..Text11) would not reach the game

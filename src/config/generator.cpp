@@ -154,8 +154,7 @@ QString valuedLine(const char *command, const QString &value)
 
 QString checkLine(const CheckLine &line, const OptionSnapshot &options)
 {
-    const QString value =
-        line.textField ? options.text(line.textField) : QString::fromUtf8(line.value);
+    const QString value = checkLineValue(line, options);
     switch (line.form) {
     case LineForm::Bare:
         return QString::fromUtf8(line.command) + kLineEnd;
@@ -169,6 +168,30 @@ QString checkLine(const CheckLine &line, const OptionSnapshot &options)
 }
 
 } // namespace
+
+QString valueLineValue(const ValueLine &line, const OptionSnapshot &options)
+{
+    switch (line.source) {
+    case ValueSource::Latency:
+        // The minus is put in front of the number text, whatever its sign.
+        return u'-' + numberText(latencyOf(parsePing(options.text(field::kLowestPing)),
+                                           parsePing(options.text(field::kHighestPing))));
+    case ValueSource::Text:
+        return options.text(line.number);
+    case ValueSource::Volume:
+        return volumeValue(options.text(line.number));
+    case ValueSource::Slider:
+        return QString::number(options.slider(line.number));
+    case ValueSource::None:
+        break;
+    }
+    return {};
+}
+
+QString checkLineValue(const CheckLine &line, const OptionSnapshot &options)
+{
+    return line.textField ? options.text(line.textField) : QString::fromUtf8(line.value);
+}
 
 QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
 {
@@ -190,20 +213,24 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
         }
     }
 
-    const double latency = latencyOf(parsePing(options.text(1)), parsePing(options.text(2)));
-    // The minus is put in front of the number text, whatever its sign.
-    add(valuedLine("cl_latency ", u'-' + numberText(latency)), text(1), text(2));
-    add(valuedLine("name ", options.text(5)), text(5));
-    add(valuedLine("mp_roundtime ", options.text(7)), text(7));
-    add(valuedLine("mp_freezetime ", options.text(8)), text(8));
-    add(valuedLine("cl_corpsestay ", options.text(9)), text(9));
-    add(valuedLine("voice_scale ", QString::number(options.slider(1))), slider(1));
-    add(valuedLine("fps_max ", QString::number(options.slider(2))), slider(2));
-    add(valuedLine("net_graphpos ", options.text(10)), text(10));
-    add(valuedLine("volume ", volumeValue(options.text(11))), text(11));
-    add(valuedLine("cl_forwardspeed ", QString::number(options.slider(3))), slider(3));
-    add(valuedLine("cl_backspeed ", QString::number(options.slider(4))), slider(4));
-    add(valuedLine("sensitivity ", QString::number(options.slider(5))), slider(5));
+    for (const ValueLine &line : valueLines()) {
+        const QString value = valueLineValue(line, options);
+        switch (line.source) {
+        case ValueSource::Latency:
+            add(valuedLine(line.command, value), text(field::kLowestPing),
+                text(field::kHighestPing));
+            break;
+        case ValueSource::Text:
+        case ValueSource::Volume:
+            add(valuedLine(line.command, value), text(line.number));
+            break;
+        case ValueSource::Slider:
+            add(valuedLine(line.command, value), slider(line.number));
+            break;
+        case ValueSource::None:
+            break;
+        }
+    }
 
     for (const CheckRow &row : checkRows()) {
         const CheckValue value = options.check(row.box);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/linetable.h"
 #include "config/options.h"
 
 #include <QStringList>
@@ -41,6 +42,13 @@ struct TracedLine
 
     bool cameFrom(ControlRef control) const { return first == control || second == control; }
 };
+
+/// The value one of the twelve always-written lines carries for the given options, unquoted.
+QString valueLineValue(const ValueLine &line, const OptionSnapshot &options);
+
+/// The value a check box's line carries (its fixed value or its field's text); empty for a bare
+/// line.
+QString checkLineValue(const CheckLine &line, const OptionSnapshot &options);
 
 /// The lines of one run of the generator for the given options, each ending in CR LF:
 /// connection preset, the twelve value lines, then the check-box rows Check1..Check43.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/options.h"
+
 #include <span>
 
 namespace velmora {
@@ -19,21 +21,16 @@ std::span<const ConnectionPreset> connectionPresets();
 /// The eight Combo1 list items in the order the drop-down shows them.
 std::span<const char *const> connectionTypeItems();
 
-enum class LineForm {
-    Valued,   ///< command, then the value in double quotes: `rate "20000"`
-    Bare,     ///< the command alone: `gunsmoke`
-    KeyValue, ///< `setinfo "<command>""<value>"`, no blank between the quoted parts
+/// One of the twelve lines every run writes after the connection preset.
+struct ValueLine
+{
+    const char *command; ///< ends with exactly one blank
+    ValueSource source;
+    int number; ///< Text<number> or Slider<number>; for the latency, the first ping
 };
 
-/// One line a check box appends. The value is either fixed or the text of a field (Text3, Text4
-/// or Text6), read when the line is written.
-struct CheckLine
-{
-    LineForm form;
-    const char *command; ///< valued commands end with exactly one blank
-    const char *value = nullptr;
-    int textField = 0; ///< when non-zero, the value is the text of Text<textField>
-};
+/// The twelve lines in the order a run writes them, their commands taken from the options' rows.
+std::span<const ValueLine> valueLines();
 
 /// The lines one check box appends when checked (value 1) and when unchecked (value 0). A grayed
 /// box (value 2) appends nothing.
@@ -44,7 +41,10 @@ struct CheckRow
     std::span<const CheckLine> unchecked;
 };
 
-/// Rows for Check1..Check43, in ascending order of the box number.
+/// Rows for Check1..Check43, in ascending order of the box number, taken from the options' rows.
 std::span<const CheckRow> checkRows();
+
+/// The row of Check<box> (1..43).
+const CheckRow &checkRow(int box);
 
 } // namespace velmora

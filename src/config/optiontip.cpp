@@ -1,24 +1,15 @@
 #include "config/optiontip.h"
 
+#include "config/gamecommands.h"
 #include "config/linetable.h"
+
+#include <algorithm>
 
 namespace velmora {
 
 namespace {
 
 const QString kNothing = QStringLiteral("ничего");
-
-/// Where the game itself bounds a value, whatever the config asks for. Keyed by the command, so
-/// the note follows whichever control writes the line.
-struct LimitNote
-{
-    const char *command;
-    const char *note;
-};
-constexpr LimitNote kLimitNotes[] = {
-    {"fps_max ", "Выше 100 действует только вместе с fps_override 1 (в нынешних сборках игры)."},
-    {"mp_startmoney ", "Игра держит сумму между 800 и 16000."},
-};
 
 QString statement(const QString &heading, const QStringList &lines)
 {
@@ -44,17 +35,34 @@ QList<int> boxesCarrying(int field)
     return boxes;
 }
 
+/// The commands of an option's own lines: its value line, or every line of its check box.
+QStringList commandsOf(const OptionInfo &option)
+{
+    QStringList commands;
+    if (option.command)
+        commands.append(QString::fromUtf8(option.command));
+    for (const auto *lines : {&option.checked, &option.unchecked}) {
+        for (const CheckLine &line : *lines)
+            commands.append(QString::fromUtf8(line.command));
+    }
+    return commands;
+}
+
+/// Where the game itself bounds a value: the note of the option that owns the command, so the
+/// note follows whichever control writes the line.
 QStringList limitNotes(const QStringList &lines)
 {
     QStringList notes;
-    for (const LimitNote &limit : kLimitNotes) {
-        const QString command = QString::fromUtf8(limit.command);
-        for (const QString &line : lines) {
-            if (line.startsWith(command)) {
-                notes.append(QString::fromUtf8(limit.note));
-                break;
-            }
-        }
+    for (const OptionInfo &option : optionInventory()) {
+        if (!option.tipNote)
+            continue;
+        const QStringList commands = commandsOf(option);
+        const bool written = std::any_of(lines.begin(), lines.end(), [&](const QString &line) {
+            return std::any_of(commands.begin(), commands.end(),
+                               [&](const QString &command) { return line.startsWith(command); });
+        });
+        if (written)
+            notes.append(QString::fromUtf8(option.tipNote));
     }
     return notes;
 }
@@ -110,6 +118,12 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
         statements.append(said);
     }
     statements += limitNotes(written);
+    // What the current game build does with each command, where it does not simply work.
+    for (const QString &line : std::as_const(written)) {
+        const QString note = gameStatusNote(line.section(u' ', 0, 0));
+        if (!note.isEmpty() && !statements.contains(note))
+            statements.append(note);
+    }
     return statements.join(u'\n');
 }
 

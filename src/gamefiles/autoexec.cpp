@@ -25,6 +25,11 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
                      const SaveFileFactory &openFile, SaveOutcome *outcome)
 {
     const QString path = gameFile(gameFolder, QStringLiteral("autoexec.cfg"));
+    // Before anything is read: as root, a link to a file elsewhere would otherwise have that file
+    // copied into the backup, then replaced.
+    const WriteRules rules{gameFolder, false, {}};
+    if (QString refusal = checkWriteTarget(path, gameFolder); !refusal.isEmpty())
+        return refusal;
     // A read-only autoexec.cfg is refused: moving a new file over it would bypass its protection.
     // So is a FIFO, a device or a folder in its place, or at the end of its link: the new file
     // would take the place of /dev/null itself when a player switched the script off that way.
@@ -53,15 +58,19 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
                 *outcome = SaveOutcome::Unchanged;
             return {};
         }
-        // The file the save replaces is kept first, so no edit of the player's is ever lost.
+        // The file the save replaces is kept first, so no edit of the player's is ever lost. The
+        // backup is Velmora's own file, with the mode and owner of the file it keeps: a script
+        // that holds an rcon_password stays as private as it was.
         const QString backup = gameFile(gameFolder, QStringLiteral("autoexec.cfg.bak"));
-        if (QString error = writeFileAtomically(backup, old, openFile); !error.isEmpty())
+        const WriteRules backupRules{gameFolder, true, stampOf(path)};
+        if (QString error = writeFileAtomically(backup, old, openFile, backupRules);
+            !error.isEmpty())
             return error;
     }
 
     const std::unique_ptr<QSaveFile> file = openFile(path);
-    if (!file->open(QIODevice::WriteOnly))
-        return file->errorString();
+    if (QString error = openForSaving(*file, path, rules); !error.isEmpty())
+        return error;
     if (QString error = writeAll(*file, old.first(same)); !error.isEmpty())
         return error;
     for (; !slice.isEmpty(); slice = encoder.next()) {
@@ -70,7 +79,7 @@ QString saveAutoexec(const QString &gameFolder, QStringView boxText,
     }
     if (QString error = writeAll(*file, "\r\n"); !error.isEmpty())
         return error;
-    if (QString error = commitReplacing(*file, path); !error.isEmpty())
+    if (QString error = commitReplacing(*file, path, rules); !error.isEmpty())
         return error;
     if (outcome)
         *outcome = SaveOutcome::Written;

@@ -23,9 +23,12 @@ enum class SaveOutcome {
 /// the same way; if that fails, nothing else is written); a file that already holds the bytes is
 /// left alone. A read-only autoexec.cfg is refused, never replaced, and so is anything but a
 /// regular file in its place or at the end of its link (a link to a regular file stays a link, and
-/// the file it names is replaced); a missing cstrike folder fails and creates nothing. Returns an
-/// empty string on success, otherwise the system's description of the failure (or "Это не
-/// обычный файл: <path>"). `outcome`, when given, tells what a success did.
+/// the file it names is replaced; as root only when it stays in the game folder and the link's
+/// owner's, see checkWriteTarget()); a missing cstrike folder fails and creates nothing. The
+/// backup replaces a link in its place and takes the mode (and, as root, the owner) of the file
+/// it keeps; the new file keeps the owner of the one it replaces. Returns an empty string on
+/// success, otherwise the error text naming the file (see fileErrorText()). `outcome`, when
+/// given, tells what a success did.
 [[nodiscard]] QString saveAutoexec(const QString &gameFolder, QStringView boxText,
                                    SaveOutcome *outcome = nullptr);
 

@@ -1,5 +1,6 @@
 #include "gamefiles/bindimport.h"
 
+#include "gamefiles/fileerror.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -78,8 +80,12 @@ private:
     qsizetype m_nextLf = -1;
 };
 
+/// Carries a line up to its first NUL byte: the game stops reading a script there, so a NUL in
+/// autoexec.cfg would hide every line after it (a crash can leave a bind followed by zeros).
 void carry(QByteArrayView candidate, ImportResult &result)
 {
+    if (const qsizetype nul = candidate.indexOf('\0'); nul >= 0)
+        candidate.truncate(nul);
     appendDecodedLossless(candidate, result.plainText);
     result.plainText.append(u'\n');
     ++result.carried;
@@ -234,6 +240,17 @@ qsizetype ImportScanner::settleOpenLine(qsizetype start)
         else if (!couldBecomeKeyword(candidate))
             m_open = Open::Skipped;
     }
+    if (m_open == Open::Carried) {
+        // A carried line ends at a NUL byte: what stands before it is carried at once, the rest
+        // of the line skipped. Bytes kept from earlier chunks were looked at then.
+        const qsizetype from = std::max(start, m_scanFrom);
+        const char *nul = static_cast<const char *>(
+            std::memchr(m_buffer.constData() + from, 0, size_t(m_buffer.size() - from)));
+        if (nul) {
+            carry(QByteArrayView(m_buffer.constData() + start, nul), m_result);
+            m_open = Open::Skipped;
+        }
+    }
     // A carried line is kept whole, however long; of any other, nothing but a few first bytes.
     return m_open == Open::Skipped ? m_buffer.size() : start;
 }
@@ -289,7 +306,10 @@ ImportResult importBindsFromGame(const QString &gameFolder)
         result.error = std::move(error);
         return result;
     }
-    return importBinds(file);
+    ImportResult result = importBinds(file);
+    if (!result.error.isEmpty())
+        result.error = fileErrorText(errorReasonOf(result.error, errno), file.fileName());
+    return result;
 }
 
 } // namespace velmora

@@ -29,8 +29,9 @@ struct ImportResult
 /// True when a line, leading spaces and tabs dropped, begins with "alias" or "bind" in any case.
 bool isCarriedLine(QByteArrayView line);
 
-/// Carries the alias and bind lines of an open config file. Lines end with CR LF, LF or a lone CR;
-/// a UTF-8 byte-order mark before the first line is dropped.
+/// Carries the alias and bind lines of an open config file, each up to its first NUL byte (the
+/// game would stop reading autoexec.cfg there). Lines end with CR LF, LF or a lone CR; a UTF-8
+/// byte-order mark before the first line is dropped.
 ImportResult importBinds(QIODevice &device);
 
 /// Reads <gameFolder>/cstrike/config.cfg; anything but a regular file there is refused unread.

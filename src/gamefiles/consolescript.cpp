@@ -1,5 +1,7 @@
 #include "gamefiles/consolescript.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -86,28 +88,41 @@ bool commandExecs(QByteArrayView command, QByteArrayView fileName)
 
 } // namespace
 
-bool scriptExecs(QByteArrayView script, QByteArrayView fileName)
+bool scriptExecs(QByteArrayView script, QByteArrayView fileName, qsizetype *bytesRead)
 {
     if (const qsizetype nul = script.indexOf('\0'); nul >= 0)
         script = script.first(nul);
     qsizetype at = 0;
     while (at < script.size()) {
+        // A command ends at its first kLineLimit bytes whatever follows, so the search for its
+        // end stops there: each byte of the script is looked at once, however long its line.
+        const qsizetype stop = std::min(script.size(), at + kLineLimit);
         bool quoted = false;
         qsizetype end = at;
-        for (; end < script.size(); ++end) {
+        for (; end < stop; ++end) {
             const char c = script[end];
             if (c == '"')
                 quoted = !quoted;
             else if ((c == ';' && !quoted) || c == '\n')
                 break;
         }
-        if (end - at > kLineLimit)
-            end = at + kLineLimit; // the byte at the cut is lost
+        if (bytesRead)
+            *bytesRead += end - at;
+        // Cut or ended, the byte at `end` is not part of the next command.
         if (commandExecs(script.sliced(at, end - at), fileName))
             return true;
         at = end + 1;
     }
     return false;
+}
+
+QList<QByteArrayView> consoleWords(QByteArrayView command)
+{
+    QList<QByteArrayView> words;
+    Words reader(command);
+    for (QByteArrayView word; reader.next(&word);)
+        words.append(word);
+    return words;
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QList>
 
 namespace velmora {
 
@@ -13,7 +14,12 @@ namespace velmora {
 /// quotes hides the rest of its command; `{ } ( ) ' :` are words of their own; a word in double
 /// quotes keeps everything up to the closing quote. `exec` takes exactly one argument, so the
 /// command must have exactly the two words, though a third word of 515 bytes or more is never
-/// seen, since reading the words stops there.
-bool scriptExecs(QByteArrayView script, QByteArrayView fileName);
+/// seen, since reading the words stops there. The script is read in one pass: `bytesRead`, when
+/// given, has the bytes looked at for the ends of its commands added to it.
+bool scriptExecs(QByteArrayView script, QByteArrayView fileName, qsizetype *bytesRead = nullptr);
+
+/// The words of one command (the script between two command ends), split as the console splits
+/// them (see scriptExecs()): a word in double quotes without them, a `//` ending the command.
+QList<QByteArrayView> consoleWords(QByteArrayView command);
 
 } // namespace velmora

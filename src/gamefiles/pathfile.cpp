@@ -1,13 +1,21 @@
 #include "gamefiles/pathfile.h"
 
+#include "gamefiles/fileerror.h"
 #include "gamefiles/filewrite.h"
 #include "gamefiles/regularfile.h"
+#include "gamefiles/savetarget.h"
 #include "gamefiles/textcodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace velmora {
 
@@ -41,8 +49,10 @@ PathFileRead readPathFile(const QString &folder)
     if (const QString error = openRegularFile(file); !error.isEmpty())
         return {PathFileRead::Status::Failed, {}, error};
     const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {PathFileRead::Status::Failed, {}, file.errorString()};
+    if (file.error() != QFileDevice::NoError) {
+        const QString reason = errorReasonOf(file.errorString(), errno);
+        return {PathFileRead::Status::Failed, {}, fileErrorText(reason, file.fileName())};
+    }
 
     // The folder is the last line. A blank line after it (a hand-edited file) does not hide it.
     QByteArrayView last;
@@ -82,7 +92,7 @@ QString deletePathFile(const QString &folder)
     if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
         return {};
     if (!file.remove())
-        return file.errorString();
+        return fileErrorText(errorReasonOf(file.errorString(), errno), file.fileName());
     return {};
 }
 
@@ -96,14 +106,41 @@ bool namesNoFolder(const QString &storedFolder)
     return isNumber && value == 0.0;
 }
 
+bool isSystemFolder(const QString &folder)
+{
+    // The folders a package or an administrator installs programs into: a file there belongs to
+    // no package, outlives the program's removal, and is shared by every user.
+    static const char *const kSystemPrefixes[] = {"/usr",  "/opt",   "/bin",   "/sbin",
+                                                  "/lib",  "/lib32", "/lib64", "/libx32",
+                                                  "/snap", "/nix",   "/gnu"};
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    const QString path = canonical.isEmpty() ? QDir::cleanPath(folder) : canonical;
+    for (const char *prefix : kSystemPrefixes) {
+        const QString system = QString::fromLatin1(prefix);
+        if (path == system || path.startsWith(system + QLatin1Char('/')))
+            return true;
+    }
+#ifdef Q_OS_UNIX
+    // Anywhere else, a folder of root's that the player does not own is an installation too.
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && info.st_uid == 0 &&
+           !runsAsRoot();
+#else
+    return false;
+#endif
+}
+
 PathFileStore::PathFileStore(QString programFolder, QString userFolder)
     : m_programFolder(std::move(programFolder))
     , m_userFolder(std::move(userFolder))
+    , m_installed(!m_userFolder.isEmpty() && isSystemFolder(m_programFolder))
 {
 }
 
 QString PathFileStore::activeFolder() const
 {
+    if (m_installed)
+        return m_userFolder;
     if (m_userFolder.isEmpty() || QFileInfo::exists(pathFileLocation(m_programFolder)))
         return m_programFolder;
     return m_userFolder;
@@ -116,6 +153,10 @@ PathFileRead PathFileStore::read() const
 
 QString PathFileStore::write(const QString &gameFolder) const
 {
+    if (m_installed) {
+        QDir().mkpath(m_userFolder);
+        return writePathFile(m_userFolder, gameFolder);
+    }
     const QString error = writePathFile(m_programFolder, gameFolder);
     if (error.isEmpty() || m_userFolder.isEmpty())
         return error;
@@ -137,6 +178,9 @@ QString PathFileStore::write(const QString &gameFolder) const
 
 QString PathFileStore::remove() const
 {
+    // An installed program never reads a file beside it, so leaves it to the system's owner.
+    if (m_installed)
+        return deletePathFile(m_userFolder);
     const QString programError = deletePathFile(m_programFolder);
     const QString userError = m_userFolder.isEmpty() ? QString() : deletePathFile(m_userFolder);
     return programError.isEmpty() ? userError : programError;

@@ -33,8 +33,13 @@ PathFileRead readPathFile(const QString &folder);
 /// True for a stored folder that names no folder: empty, or a number equal to zero ("0", "00").
 bool namesNoFolder(const QString &storedFolder);
 
-/// Where Velmora keeps dir.vlm: beside the executable, or in the user's configuration folder when
-/// the program's folder cannot be written (an installed program in /usr/local/bin).
+/// Whether a program folder is a system one (/usr/bin, /opt/..., or root's folder run by someone
+/// else): an installed program, not the player's own copy.
+bool isSystemFolder(const QString &folder);
+
+/// Where Velmora keeps dir.vlm: beside the executable of the player's own copy, or in the user's
+/// configuration folder when the program is installed in a system folder (see isSystemFolder()),
+/// whoever runs it, root included, or when the program's folder cannot be written.
 class PathFileStore
 {
 public:
@@ -43,10 +48,12 @@ public:
     QString programFolder() const { return m_programFolder; }
     QString userFolder() const { return m_userFolder; }
 
-    /// The file beside the executable when it exists there, otherwise the per-user one.
+    /// The per-user file for an installed program; otherwise the file beside the executable when
+    /// it exists there, else the per-user one.
     QString activeFolder() const;
     PathFileRead read() const;
-    /// Beside the executable when possible, else in the user's folder. Empty string on success.
+    /// In the user's folder for an installed program; otherwise beside the executable when
+    /// possible, else in the user's folder. Empty string on success.
     [[nodiscard]] QString write(const QString &gameFolder) const;
     /// Deletes both files. Empty string on success, otherwise the first failure's description.
     [[nodiscard]] QString remove() const;
@@ -54,6 +61,7 @@ public:
 private:
     QString m_programFolder;
     QString m_userFolder;
+    bool m_installed = false; ///< the program folder is a system one: dir.vlm is kept per user
 };
 
 } // namespace velmora

@@ -1,11 +1,13 @@
 #include "gamefiles/regularfile.h"
 
+#include "gamefiles/fileerror.h"
+#include "gamefiles/savetarget.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -16,11 +18,6 @@
 namespace velmora {
 
 namespace {
-
-QString systemText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString notRegular(const QString &path)
 {
@@ -34,7 +31,7 @@ QString refusalFor(mode_t mode, const QString &path)
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return systemText(EISDIR);
+        return fileError(path, EISDIR);
     return notRegular(path);
 }
 
@@ -54,7 +51,7 @@ QString refusalForOpened(int fd, const QString &path)
 {
     struct stat info;
     if (::fstat(fd, &info) != 0)
-        return systemText(errno);
+        return fileError(path, errno);
     return refusalFor(info.st_mode, path);
 }
 #endif
@@ -75,16 +72,16 @@ QString openRegularFile(QFile &file)
     }
     const int fd = openWithoutWaiting(native, O_RDONLY);
     if (fd < 0)
-        return systemText(errno);
+        return fileError(path, errno);
     QString refusal = refusalForOpened(fd, path);
     // A regular file's reads never wait anyway; without the flag its reader sees no EAGAIN.
     if (refusal.isEmpty()) {
         const int flags = ::fcntl(fd, F_GETFL);
         if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
-            refusal = systemText(errno);
+            refusal = fileError(path, errno);
     }
     if (refusal.isEmpty() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        refusal = file.errorString();
+        refusal = fileErrorText(errorReasonOf(file.errorString(), errno), path);
     if (!refusal.isEmpty())
         ::close(fd);
     return refusal;
@@ -93,9 +90,9 @@ QString openRegularFile(QFile &file)
     // looked at, and the file opened as usual.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return info.isDir() ? systemText(EISDIR) : notRegular(path);
+        return info.isDir() ? fileError(path, EISDIR) : notRegular(path);
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+        return fileErrorText(errorReasonOf(file.errorString(), errno), path);
     return {};
 #endif
 }
@@ -117,14 +114,13 @@ QString checkReplaceable(const QString &path)
         if (errno == ENOENT)
             return {};
         // A FIFO without a reader, put in the file's place since the look above.
-        return errno == ENXIO ? notRegular(path) : systemText(errno);
+        return errno == ENXIO ? notRegular(path) : fileError(path, errno);
     }
     QString refusal = refusalForOpened(fd, path);
     // Root may open anything for writing, so for root the owner's write bit is the player's
     // word; anyone else was just let in by the permissions that apply to them, group ones too.
-    if (refusal.isEmpty() && ::geteuid() == 0 && ::fstat(fd, &info) == 0 &&
-        !(info.st_mode & S_IWUSR))
-        refusal = systemText(EACCES);
+    if (refusal.isEmpty() && runsAsRoot() && ::fstat(fd, &info) == 0 && !(info.st_mode & S_IWUSR))
+        refusal = fileError(path, EACCES);
     ::close(fd);
     return refusal;
 #else
@@ -132,13 +128,13 @@ QString checkReplaceable(const QString &path)
     if (!info.exists())
         return {};
     if (!info.isFile())
-        return info.isDir() ? systemText(EISDIR) : notRegular(path);
+        return info.isDir() ? fileError(path, EISDIR) : notRegular(path);
     QFile probe(path);
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return probe.errorString();
+        return fileErrorText(errorReasonOf(probe.errorString(), errno), path);
     probe.close();
     if (!(info.permissions() & QFileDevice::WriteOwner))
-        return systemText(EACCES);
+        return fileError(path, EACCES);
     return {};
 #endif
 }

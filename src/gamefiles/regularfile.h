@@ -9,8 +9,9 @@ namespace velmora {
 /// Opens `file` (its name set) read-only when its path, links followed, names a regular file.
 /// A FIFO, a socket, a device or a folder is refused at once and left as it is: nothing waits
 /// for a FIFO's writer or reads a device, even when the path turns into one between a look at it
-/// and the open. Returns an empty string when the file is open, otherwise the reason (the
-/// system's words, or "Это не обычный файл: <path>"), and the file stays closed.
+/// and the open. Returns an empty string when the file is open, otherwise the error text (the
+/// reason and the path, see fileErrorText(), or "Это не обычный файл: <path>"), and the file
+/// stays closed.
 ///
 ///     QFile file(path);
 ///     if (const QString error = openRegularFile(file); !error.isEmpty())

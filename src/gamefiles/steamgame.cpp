@@ -3,8 +3,11 @@
 #include "gamefiles/keyvalues.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -48,18 +51,26 @@ struct SteamApps
     QString key;
 };
 
-SteamApps findSteamApps(const QString &library)
+/// The entries of a library folder looked through for an odd spelling of steamapps: a library
+/// holds a handful, so a folder of thousands is no library and is not read to its end.
+constexpr int kMostEntriesListed = 1024;
+
+SteamApps findSteamApps(const QString &library, const QDeadlineTimer &deadline)
 {
-    const QString usual = library + QStringLiteral("/steamapps");
-    if (const QString key = folderKey(usual); !key.isEmpty())
-        return {usual, key};
-    // Older installs call it SteamApps; the file system may keep any spelling.
-    const QStringList names =
-        QDir(library).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-    for (const QString &name : names) {
-        if (name.compare(u"steamapps", Qt::CaseInsensitive) != 0)
+    // The usual spelling, then the one older installs use; the file system may keep any other.
+    for (const char *spelling : {"/steamapps", "/SteamApps"}) {
+        const QString folder = library + QLatin1StringView(spelling);
+        if (const QString key = folderKey(folder); !key.isEmpty())
+            return {folder, key};
+    }
+    // Every entry counts against the bound, not only folders: a filter would read on past a
+    // million files to find the next folder.
+    QDirIterator entries(library,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (int n = 0; n < kMostEntriesListed && entries.hasNext() && !deadline.hasExpired(); ++n) {
+        const QString folder = entries.next();
+        if (entries.fileName().compare(u"steamapps", Qt::CaseInsensitive) != 0)
             continue;
-        const QString folder = library + u'/' + name;
         if (const QString key = folderKey(folder); !key.isEmpty())
             return {folder, key};
     }
@@ -129,33 +140,55 @@ QStringList steamRoots(const QString &home)
 
 namespace {
 
-/// The root's libraries that are not among `seen` yet, each with its steamapps folder: the root,
-/// then those its libraryfolders.vdf files name. Libraries without a steamapps folder are left out.
-QList<SteamApps> newLibraries(const QString &root, QStringList &seen, QStringList *paths = nullptr)
+/// What one search has looked at so far, over all its roots.
+struct Search
+{
+    QDeadlineTimer deadline;
+    QHash<QString, SteamApps> looked; ///< library folders by folderKey(), with what they hold
+    QStringList seen;                 ///< the steamapps folders found, by folderKey()
+};
+
+/// The root's libraries that are not among `search.seen` yet, each with its steamapps folder: the
+/// root, then those its libraryfolders.vdf files name. Libraries without a steamapps folder are
+/// left out. A path named again is passed over, a folder reached again by another path is not
+/// looked into again, and no more than kSteamMaxLibraries different paths count per root.
+QList<SteamApps> newLibraries(const QString &root, Search &search, QStringList *paths = nullptr)
 {
     QList<SteamApps> libraries;
-    int named = 0;
+    auto lookInto = [&](const QString &library) -> SteamApps {
+        const QString key = folderKey(library);
+        if (key.isEmpty() || search.deadline.hasExpired())
+            return {};
+        auto known = search.looked.constFind(key);
+        if (known == search.looked.cend())
+            known = search.looked.insert(key, findSteamApps(library, search.deadline));
+        return *known;
+    };
     auto add = [&](const QString &library, const SteamApps &apps) {
-        if (apps.key.isEmpty() || seen.contains(apps.key))
+        if (apps.key.isEmpty() || search.seen.contains(apps.key))
             return;
-        seen.append(apps.key);
+        search.seen.append(apps.key);
         libraries.append(apps);
         if (paths)
             paths->append(library);
     };
-    const SteamApps rootApps = findSteamApps(root);
+    const SteamApps rootApps = lookInto(root);
     add(root, rootApps);
     QStringList files;
     if (!rootApps.folder.isEmpty())
         files.append(rootApps.folder + QStringLiteral("/libraryfolders.vdf"));
     files.append(root + QStringLiteral("/config/libraryfolders.vdf"));
+    QSet<QString> named;
     for (const QString &file : files) {
         for (const QString &path : libraryPathsIn(file)) {
-            if (++named > kSteamMaxLibraries)
-                return libraries;
             // A relative path leads nowhere Steam meant.
-            if (const QString library = QDir::cleanPath(path); QDir::isAbsolutePath(library))
-                add(library, findSteamApps(library));
+            const QString library = QDir::cleanPath(path);
+            if (!QDir::isAbsolutePath(library) || named.contains(library))
+                continue;
+            if (named.size() >= kSteamMaxLibraries)
+                return libraries;
+            named.insert(library);
+            add(library, lookInto(library));
         }
     }
     return libraries;
@@ -189,17 +222,19 @@ QString gameFolderIn(const QString &apps)
 
 QStringList steamLibraries(const QString &root)
 {
-    QStringList seen;
+    Search search{QDeadlineTimer(QDeadlineTimer::Forever), {}, {}};
     QStringList paths;
-    newLibraries(root, seen, &paths);
+    newLibraries(root, search, &paths);
     return paths;
 }
 
-QString findSteamGameFolder(const QString &home)
+QString findSteamGameFolder(const QString &home, QDeadlineTimer deadline)
 {
-    QStringList seen;
+    Search search{deadline, {}, {}};
     for (const QString &root : steamRoots(home)) {
-        for (const SteamApps &library : newLibraries(root, seen)) {
+        for (const SteamApps &library : newLibraries(root, search)) {
+            if (search.deadline.hasExpired())
+                return {};
             const QString game = gameFolderIn(library.folder);
             if (game.isEmpty())
                 continue;

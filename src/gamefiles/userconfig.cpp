@@ -33,7 +33,10 @@ const QString kNulByte = QStringLiteral(
 
 ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText)
 {
-    const ExistingFile userconfig = readExistingFile(userconfigPath(gameFolder));
+    const QString path = userconfigPath(gameFolder);
+    if (QString refusal = checkWriteTarget(path, gameFolder); !refusal.isEmpty())
+        return {ChainState::Failed, refusal};
+    const ExistingFile userconfig = readExistingFile(path);
     if (!userconfig.error.isEmpty())
         return {ChainState::Failed, userconfig.error};
     if (runsAutoexec(userconfig.bytes))
@@ -76,6 +79,8 @@ QByteArray withUserconfigChain(QByteArrayView userconfig)
 QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &openFile)
 {
     const QString path = userconfigPath(gameFolder);
+    if (QString refusal = checkWriteTarget(path, gameFolder); !refusal.isEmpty())
+        return refusal;
     if (QString refusal = checkReplaceable(path); !refusal.isEmpty())
         return refusal;
     const ExistingFile userconfig = readExistingFile(path);
@@ -85,7 +90,10 @@ QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &ope
         return {};
     if (userconfig.bytes.contains('\0'))
         return kNulByte;
-    return writeFileAtomically(path, appendedChain(userconfig.bytes), openFile);
+    // The whole new file is written beside the old one and takes its name only when complete: a
+    // full disk leaves the old userconfig.cfg whole, never half a chain.
+    return writeFileAtomically(path, appendedChain(userconfig.bytes), openFile,
+                               {gameFolder, false, {}});
 }
 
 } // namespace velmora

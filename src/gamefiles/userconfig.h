@@ -16,13 +16,14 @@ enum class ChainState {
     Chained, ///< userconfig.cfg already runs autoexec.cfg
     Loop,    ///< the saved text runs userconfig.cfg: a chain would make the two run each other
     Missing, ///< the chain can be added
-    Failed,  ///< userconfig.cfg cannot be read, or holds a NUL byte, where the game stops reading
+    Failed,  ///< userconfig.cfg cannot be read, is too large (see kScriptMaxBytes), or holds a NUL
+             ///< byte, where the game stops reading
 };
 
 struct ChainCheck
 {
     ChainState state = ChainState::Missing;
-    QString error; ///< why, for Failed: the system's reason, or the NUL byte
+    QString error; ///< why, for Failed: the system's reason, the size, or the NUL byte
 };
 
 /// How things stand after a save of `savedText` into the game folder's autoexec.cfg.

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace velmora::ui {
 
 namespace {
@@ -49,10 +51,11 @@ DigitKeyFilter::DigitKeyFilter(QObject *parent)
 {
 }
 
-void DigitKeyFilter::attach(QLineEdit *field)
+void DigitKeyFilter::attach(QLineEdit *field, qsizetype digitCap)
 {
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->installEventFilter(this);
+    field->setValidator(new DigitValidator(digitCap, field));
 }
 
 bool DigitKeyFilter::eventFilter(QObject *watched, QEvent *event)
@@ -66,6 +69,32 @@ bool DigitKeyFilter::eventFilter(QObject *watched, QEvent *event)
         return false;
     Tone::refuse();
     return true;
+}
+
+DigitValidator::DigitValidator(qsizetype digitCap, QObject *parent)
+    : QValidator(parent)
+    , m_digitCap(digitCap)
+{
+}
+
+QValidator::State DigitValidator::validate(QString &input, int &pos) const
+{
+    // The digits 0 to 9 by character code, as the key filter lets through: no other script's.
+    auto refused = [](QChar c) { return c < u'0' || c > u'9'; };
+    int cursor = qBound(0, pos, int(input.size()));
+    const qsizetype before = input.size();
+    cursor -= int(std::count_if(input.cbegin(), input.cbegin() + cursor, refused));
+    input.removeIf(refused);
+    if (input.size() != before)
+        Tone::refuse();
+    // What was just put in ends at the cursor: its last digits go first.
+    if (m_digitCap > 0 && input.size() > m_digitCap) {
+        const int cut = int(std::min<qsizetype>(input.size() - m_digitCap, cursor));
+        input.remove(cursor - cut, cut);
+        cursor -= cut;
+    }
+    pos = cursor;
+    return m_digitCap > 0 && input.size() > m_digitCap ? Invalid : Acceptable;
 }
 
 } // namespace velmora::ui

@@ -32,6 +32,8 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
         box.setWindowIcon(parent->window()->windowIcon());
     box.setWindowTitle(record.title);
     box.setText(record.text);
+    if (!record.details.isEmpty())
+        box.setDetailedText(record.details);
     if (record.style == int(MessageStyle::Question)) {
         box.setIcon(QMessageBox::Warning);
         QPushButton *yes = box.addButton(
@@ -55,10 +57,11 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
 
 } // namespace
 
-Answer MessageBox::show(QWidget *parent, const QString &text, MessageStyle style)
+Answer MessageBox::show(QWidget *parent, const QString &text, MessageStyle style,
+                        const QString &details)
 {
     SeamState &state = seam();
-    const Record record{text, QString::fromLatin1(kTitle), int(style)};
+    const Record record{text, QString::fromLatin1(kTitle), int(style), details};
     state.history.append(record);
     if (!state.nextAnswers.isEmpty())
         return state.nextAnswers.takeFirst();

@@ -22,8 +22,8 @@ enum class Answer : int { Ok = 1, Yes = 6, No = 7 };
 /// Every message box of Velmora is shown through here. The title is always "Velmora" and the
 /// buttons read "Да", "Нет" and "OK".
 ///
-/// Test seam: every box asked for is recorded (text, title, style), whether it was really shown or
-/// answered by a responder that a test installed, so a test can assert which box appeared.
+/// Test seam: every box asked for is recorded (text, title, style, details), whether it was really
+/// shown or answered by a responder that a test installed, so a test can assert which box appeared.
 class MessageBox
 {
 public:
@@ -31,14 +31,17 @@ public:
     {
         QString text;
         QString title;
-        int style = 0; ///< the MessageStyle's number
+        int style = 0;   ///< the MessageStyle's number
+        QString details; ///< the box's details part, shown on request; empty: none
     };
     using Responder = std::function<Answer(const Record &)>;
 
     static constexpr const char *kTitle = "Velmora";
 
-    /// Shows a modal box and returns the answer.
-    static Answer show(QWidget *parent, const QString &text, MessageStyle style);
+    /// Shows a modal box and returns the answer; `details`, when given, is the text its details
+    /// part shows on request.
+    static Answer show(QWidget *parent, const QString &text, MessageStyle style,
+                       const QString &details = {});
 
     /// Answers every following box with the responder instead of showing it; an empty responder
     /// brings the real QMessageBox back.

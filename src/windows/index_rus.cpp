@@ -97,6 +97,12 @@ void IndexRus::buildMenu()
     QAction *save = action("popMenu1Save", QStringLiteral("Сохранить"));
     QAction *clear = action("popMenu1Clear", QStringLiteral("Очистить"));
     configMenu->addActions({show, save, clear});
+    configMenu->addSeparator();
+    QAction *open = action("popMenu1Open", QStringLiteral("Открыть..."));
+    QAction *restore =
+        action("popMenu1Restore", QStringLiteral("Восстановить прежний autoexec.cfg"));
+    QAction *saveAs = action("popMenu1SaveAs", QStringLiteral("Сохранить как..."));
+    configMenu->addActions({open, restore, saveAs});
 
     QAction *reset = action("new", QStringLiteral("Обновить путь к папке с Half-Life"));
     QAction *exit = action("popMenu2Exit", QStringLiteral("Выход"));
@@ -112,6 +118,9 @@ void IndexRus::buildMenu()
     connect(show, &QAction::triggered, this, &IndexRus::showConfig);
     connect(save, &QAction::triggered, this, &IndexRus::saveConfig);
     connect(clear, &QAction::triggered, this, &IndexRus::clearConfig);
+    connect(open, &QAction::triggered, this, &IndexRus::openConfig);
+    connect(restore, &QAction::triggered, this, &IndexRus::restoreConfig);
+    connect(saveAs, &QAction::triggered, this, &IndexRus::saveConfigAs);
     connect(reset, &QAction::triggered, this, &IndexRus::resetGameFolder);
     connect(exit, &QAction::triggered, this, &IndexRus::exitProgram);
     connect(about, &QAction::triggered, this, &IndexRus::aboutRequested);
@@ -181,6 +190,7 @@ void IndexRus::load()
                      QStringLiteral("Найдено ") + QString::number(result.count()) +
                          QStringLiteral(" bind(s) и alias"),
                      MessageStyle::Information);
+    offerToDropPlantedLines(result.plainText);
 }
 
 OptionSnapshot IndexRus::snapshot() const
@@ -228,25 +238,33 @@ void IndexRus::appendToConfig(const QString &text)
     cursor.endEditBlock();
 }
 
-void IndexRus::saveConfig()
+bool IndexRus::rereadGameFolder()
 {
     const PathFileRead read = m_store.read();
     if (read.status == PathFileRead::Status::Failed) {
         MessageBox::show(this, read.error, MessageStyle::Error);
-        return;
+        return false;
     }
     if (read.status == PathFileRead::Status::Folder)
         m_gameFolder = read.folder;
     if (m_gameFolder.isEmpty()) {
         // No folder was ever named: writing "/cstrike/autoexec.cfg" would miss the game.
         MessageBox::show(this, kNoFolderText, MessageStyle::Error);
-        return;
+        return false;
     }
-    if (!confirmed(this, QStringLiteral("Вы уверены что хотите сохранить конфиг?")))
+    return true;
+}
+
+void IndexRus::saveConfig()
+{
+    if (!rereadGameFolder())
         return;
     // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
     // so translating them first would only cost a large box one more pass.
     const QString text = m_config->document()->toRawText();
+    if (MessageBox::show(this, QStringLiteral("Вы уверены что хотите сохранить конфиг?"),
+                         MessageStyle::Question, saveDetails(text)) != Answer::Yes)
+        return;
     SaveOutcome outcome = SaveOutcome::Unchanged;
     if (const QString error = saveAutoexec(m_gameFolder, text, &outcome); !error.isEmpty()) {
         MessageBox::show(this, error, MessageStyle::Error);

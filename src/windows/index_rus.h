@@ -42,6 +42,9 @@ public Q_SLOTS:
     void showConfig();      ///< "Показать"
     void saveConfig();      ///< "Сохранить"
     void clearConfig();     ///< "Очистить"
+    void openConfig();      ///< "Открыть..."
+    void restoreConfig();   ///< "Восстановить прежний autoexec.cfg"
+    void saveConfigAs();    ///< "Сохранить как..."
     void exitProgram();     ///< "Выход"
     void resetGameFolder(); ///< "Обновить путь к папке с Half-Life"
 
@@ -66,6 +69,16 @@ private:
     /// After a Save that wrote autoexec.cfg: makes sure the game runs it after config.cfg, asking
     /// first (index_rus_console).
     void offerUserconfigChain(QStringView savedText);
+    /// After the import's count: asks whether to leave out of the box the carried lines (the
+    /// import's text, one line feed after each) that look planted by a server (index_rus_console).
+    void offerToDropPlantedLines(const QString &carried);
+    /// Reads the path file again into the game folder, as Save does before it writes; false,
+    /// the reason shown, when there is no folder to write into.
+    bool rereadGameFolder();
+    /// The game's cstrike folder, where the file dialogs open (index_rus_files).
+    QString cstrikeFolder() const;
+    /// The details part of the Save question: what Save changes in autoexec.cfg (index_rus_files).
+    QString saveDetails(QStringView boxText) const;
 
     PathFileStore m_store;
     QString m_gameFolder;

@@ -5,12 +5,14 @@
 #include "windows/index_rus.h"
 
 #include "config/consolevalue.h"
+#include "gamefiles/scriptcheck.h"
 #include "gamefiles/userconfig.h"
 #include "ui/consolevalidator.h"
 #include "ui/messagebox.h"
 #include "windows/optionpages.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace velmora {
 
@@ -30,16 +32,55 @@ const QString kLoopNote = QStringLiteral(
     "\"exec autoexec.cfg\" в userconfig.cfg не добавлена: эти два файла запускали бы друг "
     "друга без конца.");
 
+const QString kPlantedQuestion =
+    QStringLiteral("Среди найденных строк есть такие, какие серверы подбрасывали игрокам в "
+                   "config.cfg (подключение к чужому серверу, rcon, запуск других файлов):") +
+    QStringLiteral("\r\n%1\r\n") + QStringLiteral("Убрать их из конфига?");
+const QString kMorePlanted = QStringLiteral("...и ещё %1");
+constexpr qsizetype kPlantedShown = 3;      // lines named in the question
+constexpr qsizetype kPlantedLineWidth = 80; // characters of each named line
+
 } // namespace
+
+void IndexRus::offerToDropPlantedLines(const QString &text)
+{
+    const QList<QStringView> planted = plantedLines(text);
+    if (planted.isEmpty())
+        return;
+    QStringList named;
+    for (qsizetype i = 0; i < qMin(planted.size(), kPlantedShown); ++i) {
+        const QStringView line = planted[i];
+        named.append(line.size() > kPlantedLineWidth
+                         ? line.first(kPlantedLineWidth).toString() + QStringLiteral("...")
+                         : line.toString());
+    }
+    if (planted.size() > kPlantedShown)
+        named.append(kMorePlanted.arg(planted.size() - kPlantedShown));
+    if (MessageBox::show(this, kPlantedQuestion.arg(named.join(QStringLiteral("\r\n"))),
+                         MessageStyle::Question) != Answer::Yes)
+        return;
+    // The box holds the import's text as it is: the planted lines go with their line feeds.
+    QString kept;
+    kept.reserve(text.size());
+    qsizetype next = 0;
+    for (const QStringView line : planted) {
+        const qsizetype start = line.data() - text.data();
+        kept += QStringView(text).sliced(next, start - next);
+        next = qMin(start + line.size() + 1, text.size());
+    }
+    kept += QStringView(text).sliced(next);
+    m_config->setPlainText(kept);
+}
 
 void IndexRus::attachConsoleFilters()
 {
-    // The texts written between double quotes. Text10 and Text11 keep their length limits in
-    // characters, which are shorter than any byte cap.
-    ui::ConsoleValidator::attach(m_pages->text(4), kContactByteCap);
-    ui::ConsoleValidator::attach(m_pages->text(5), kNickByteCap);
-    ui::ConsoleValidator::attach(m_pages->text(10), 0);
-    ui::ConsoleValidator::attach(m_pages->text(11), 0);
+    // The free texts written between double quotes (the digit filter guards the others). A
+    // field with a length limit in characters keeps to it: it is shorter than any byte cap.
+    for (int n = 1; n <= kTextCount; ++n) {
+        const OptionInfo &field = textField(n);
+        if (field.byteCap > 0 && !field.digitsOnly)
+            ui::ConsoleValidator::attach(m_pages->text(n), field.maxLength > 0 ? 0 : field.byteCap);
+    }
 }
 
 void IndexRus::offerUserconfigChain(QStringView savedText)

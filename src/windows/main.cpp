@@ -1,16 +1,25 @@
-// Velmora's entry point. `--print-config`, `--help`, `--version` and refused arguments are handled
-// here without a display: they never create a QApplication. Everything else starts the windows.
+// Velmora's entry point. `--print-config`, `--read-config`, `--check`, `--help`, `--version` and
+// refused arguments are handled here without a display: they never create a QApplication.
+// Everything else starts the windows.
 
 #include "appinfo.h"
 #include "config/assignments.h"
+#include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
+#include "gamefiles/regularfile.h"
+#include "gamefiles/scriptcheck.h"
 #include "gamefiles/textcodec.h"
 #include "windows/program.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <QFile>
+#include <QFileInfo>
 #include <string_view>
 
 namespace {
@@ -23,6 +32,15 @@ constexpr const char *kUsage =
     "                                appends to an empty box, every control at its start-up value\n"
     "                                except those named (Combo1, Text1..Text11, Slider1..Slider5,\n"
     "                                Check1..Check43 as 0, 1 or 2, pod)\n"
+    "  velmora --check FILE          read FILE as the game's console does and print one line per\n"
+    "                                finding, FILE:LINE: error|warning|note: message; the exit\n"
+    "                                status is 1 when there is an error or a warning, else 0\n"
+    "  velmora --read-config FILE    write to standard output, one a line, the NAME=VALUE\n"
+    "                                arguments of --print-config that set the controls to what\n"
+    "                                FILE says (those that differ from the start-up values), so\n"
+    "                                that  mapfile -t a < <(velmora --read-config FILE)\n"
+    "                                velmora --print-config \"${a[@]}\"  writes FILE's settings "
+    "again\n"
     "  velmora --help                show this help\n"
     "  velmora --version             show the version\n"
     "Qt's own options (-platform, -display, -session, -reverse...) are accepted.\n";
@@ -109,6 +127,60 @@ int printConfig(int first, int argc, char **argv)
     return writeOut(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
+/// `--check FILE` with FILE at argv[first]: the findings on standard output.
+int checkFile(int first, int argc, char **argv)
+{
+    if (argc - first != 1) {
+        std::fprintf(stderr, "velmora: --check takes one FILE (velmora --help shows the usage)\n");
+        return 2;
+    }
+    QFile file(QFile::decodeName(argv[first]));
+    QString error = velmora::openRegularFile(file);
+    const QByteArray script = error.isEmpty() ? file.readAll() : QByteArray();
+    if (error.isEmpty() && file.error() != QFileDevice::NoError)
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s: %s\n", argv[first], error.toUtf8().constData());
+        return 2;
+    }
+    const QString name = velmora::decodeLossless(QByteArrayView(argv[first]));
+    QByteArray out;
+    bool serious = false;
+    for (const velmora::Finding &finding : velmora::checkScript(script)) {
+        out += velmora::encodeLossless(velmora::findingText(name, finding)) + '\n';
+        serious = serious || finding.severity != velmora::Severity::Note;
+    }
+    if (const int status = writeOut(std::string_view(out.constData(), size_t(out.size()))))
+        return status;
+    return serious ? 1 : 0;
+}
+
+/// `--read-config FILE`: the assignments that give the controls what FILE says, one a line.
+int readConfigFile(const char *path)
+{
+    QFile file(velmora::decodeLossless(QByteArrayView(path)));
+    if (const QString error = velmora::openRegularFile(file); !error.isEmpty()) {
+        // The window's words for a FIFO, a device or a folder are Russian; here they are English.
+        const QFileInfo info(file.fileName());
+        const QByteArray why =
+            info.exists() && !info.isFile() ? QByteArray("not a regular file") : error.toUtf8();
+        std::fprintf(stderr, "velmora: %s: %s\n", path, why.constData());
+        return 1;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "velmora: %s: %s\n", path, file.errorString().toUtf8().constData());
+        return 1;
+    }
+    const velmora::ConfigReading reading =
+        velmora::readConfig(velmora::decodeLossless(bytes), velmora::ReadRules::CommandLine);
+    QString lines;
+    for (const QString &argument : velmora::assignmentsFor(reading.options))
+        lines += argument + u'\n';
+    const QByteArray out = velmora::encodeLossless(lines);
+    return writeOut(std::string_view(out.constData(), size_t(out.size())));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -119,6 +191,17 @@ int main(int argc, char **argv)
         const std::string_view argument = argv[i];
         if (argument == "--print-config")
             return printConfig(i + 1, argc, argv);
+        if (argument == "--check")
+            return checkFile(i + 1, argc, argv);
+        if (argument == "--read-config") {
+            if (argc != i + 2) {
+                std::fprintf(stderr,
+                             "velmora: --read-config takes one FILE (velmora --help shows the "
+                             "usage)\n");
+                return 2;
+            }
+            return readConfigFile(argv[i + 1]);
+        }
         if (argument == "--help" || argument == "-h")
             return writeOut(kUsage);
         if (argument == "--version")

@@ -1,5 +1,6 @@
 #include "windows/optionpages.h"
 
+#include "config/consolevalue.h"
 #include "config/linetable.h"
 #include "ui/digitkeyfilter.h"
 #include "ui/fonts.h"
@@ -27,9 +28,6 @@ const QString kCaptionedFrameStyle = QStringLiteral(
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 7px; padding: 0 2px; }");
 
-/// The fields the digit filter guards: pings, the drop speed, money and the times.
-constexpr int kDigitFields[] = {1, 2, 3, 6, 7, 8, 9};
-
 QString numbered(const char *prefix, int number)
 {
     return QLatin1StringView(prefix) + QString::number(number);
@@ -47,9 +45,39 @@ CheckValue checkValue(const QCheckBox *box)
     }
 }
 
+/// A cell's caption: its own, or that of the option it stands for.
+QString captionOf(const Cell &cell)
+{
+    if (cell.caption)
+        return QString::fromUtf8(cell.caption);
+    const OptionInfo *option = nullptr;
+    if (cell.option)
+        option = findOption(QString::fromLatin1(cell.option));
+    else if (cell.control == Control::Check || cell.control == Control::WrapCheck)
+        option = &checkOption(cell.number);
+    else if (cell.control == Control::Pod)
+        option = findOption(QString::fromLatin1(cell.name));
+    return option ? QString::fromUtf8(option->caption) : QString();
+}
+
+/// Grayed is the state a read config gives a check box whose lines it lacks; the player's first
+/// click leaves it for good, since clicks only ever check and uncheck.
+void setCheckValue(QCheckBox *box, CheckValue value)
+{
+    if (value != CheckValue::Grayed) {
+        box->setTristate(false);
+        box->setChecked(value == CheckValue::Checked);
+        return;
+    }
+    box->setCheckState(Qt::PartiallyChecked);
+    QObject::connect(
+        box, &QCheckBox::clicked, box, [box] { box->setTristate(false); },
+        Qt::SingleShotConnection);
+}
+
 QLabel *createLabel(QWidget *parent, const Cell &cell, bool ownFont)
 {
-    auto *label = new QLabel(QString::fromUtf8(cell.caption), parent);
+    auto *label = new QLabel(captionOf(cell), parent);
     label->setObjectName(QLatin1StringView(cell.name));
     if (ownFont)
         label->setFont(ui::arialFont(9.75));
@@ -78,8 +106,12 @@ OptionPages::OptionPages(QWidget *parent)
     setObjectName(QStringLiteral("SSTab1"));
     setRowHeight(ui::twips(this, kHeaderRowHeight));
     buildFromTable();
-    for (int n : kDigitFields)
-        m_digitFilter->attach(text(n));
+    // The pings, the drop speed, money and the times. The pings are read as numbers; the others
+    // are written as they stand, no longer than the console reads a word.
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (textField(n).digitsOnly)
+            m_digitFilter->attach(text(n), n >= 3 ? textByteCap(n) : 0);
+    }
 
     m_botExtras = qobject_cast<QGroupBox *>(m_containers.value(QStringLiteral("Frame11")));
     m_botExtras->hide();
@@ -128,7 +160,7 @@ void OptionPages::buildFromTable()
 
 QWidget *OptionPages::createControl(QWidget *parent, const Cell &cell)
 {
-    const QString caption = QString::fromUtf8(cell.caption);
+    const QString caption = captionOf(cell);
     switch (cell.control) {
     case Control::Label:
     case Control::PlainLabel:
@@ -253,12 +285,10 @@ void OptionPages::placeSlider(const ui::TwipScale &tw, const Step &step, QWidget
 
 void OptionPages::setInputLimits()
 {
-    text(6)->setMaxLength(6);
-    text(7)->setMaxLength(1);
-    text(8)->setMaxLength(1);
-    text(9)->setMaxLength(3);
-    text(10)->setMaxLength(1);
-    text(11)->setMaxLength(3);
+    for (int n = 1; n <= kTextCount; ++n) {
+        if (const int limit = textField(n).maxLength; limit > 0)
+            text(n)->setMaxLength(limit);
+    }
 }
 
 OptionSnapshot OptionPages::snapshot() const
@@ -273,6 +303,19 @@ OptionSnapshot OptionPages::snapshot() const
         options.check(n) = checkValue(check(n));
     options.pod = checkValue(m_pod);
     return options;
+}
+
+void OptionPages::setSnapshot(const OptionSnapshot &options)
+{
+    m_combo->setCurrentText(options.combo1);
+    for (int n = 1; n <= kTextCount; ++n)
+        text(n)->setText(options.text(n));
+    for (int n = 1; n <= kSliderCount; ++n)
+        slider(n)->setValue(options.slider(n));
+    for (int n = 1; n <= kCheckCount; ++n)
+        setCheckValue(check(n), options.check(n));
+    setCheckValue(m_pod, options.pod);
+    updateBotExtras();
 }
 
 void OptionPages::updateBotExtras()

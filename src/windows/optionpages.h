@@ -37,6 +37,8 @@ public:
 
     /// The options as the controls hold them now, as one run of the generator reads them.
     OptionSnapshot snapshot() const;
+    /// Sets every control to the options, as a config read back gives them.
+    void setSnapshot(const OptionSnapshot &options);
 
     /// The most characters the fields with a short value take.
     void setInputLimits();

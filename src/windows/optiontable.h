@@ -41,10 +41,12 @@ struct Cell
     Control control = Control::None;
     int number = 0;                ///< Text, Check, WrapCheck: the control's number
     const char *name = nullptr;    ///< Label, PlainLabel, Mark: the object name
-    const char *caption = nullptr; ///< UTF-8
+    const char *caption = nullptr; ///< UTF-8; a check box's comes from its option's row
     int width = 0;                 ///< in a row: 0 takes the control's preferred width
     int height = 0;                ///< in a row: 0 takes the control's usual height
     int left = 0;                  ///< MoveTo only
+    /// Label: the option whose caption it shows (its row in the option inventory holds it).
+    const char *option = nullptr;
 };
 
 enum class Block {

@@ -20,8 +20,27 @@ void BoxAnswerer::poll()
             texts.append(box->text());
             icons.append(box->icon());
             titles.append(box->windowTitle());
+            details.append(box->detailedText());
             button->click();
             return;
         }
     }
+}
+
+FileDialogAnswerer::FileDialogAnswerer(QString name)
+    : m_name(std::move(name))
+{
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        folders.append(dialog->directory().absolutePath());
+        if (m_name.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(m_name);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept(), as Return runs it
+    });
+    m_timer.start(10);
 }

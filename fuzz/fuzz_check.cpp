@@ -1,0 +1,33 @@
+// --check on arbitrary file bytes: reading never crashes, every finding names a line of the file
+// and carries a message, and a NUL byte gives exactly one error, on the line where it stands.
+
+#include "gamefiles/scriptcheck.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray file(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QList<velmora::Finding> findings = velmora::checkScript(file);
+    const int lines = int(file.count('\n')) + 1;
+    int nulErrors = 0;
+    int previous = 1;
+    for (const velmora::Finding &finding : findings) {
+        if (finding.line < previous || finding.line > lines || finding.message.isEmpty())
+            std::abort();
+        previous = finding.line;
+        if (finding.message.startsWith(QLatin1StringView("NUL")))
+            ++nulErrors;
+    }
+    const qsizetype nul = file.indexOf('\0');
+    if (nulErrors != (nul >= 0 ? 1 : 0))
+        std::abort();
+    if (nul >= 0 && findings.last().line != int(file.first(nul).count('\n')) + 1)
+        std::abort(); // the NUL is the last thing read, so its error comes last
+    // The import's question reads the same lines: it must not crash either.
+    velmora::plantedLines(QString::fromLatin1(file));
+    return 0;
+}

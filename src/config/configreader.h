@@ -1,0 +1,45 @@
+#pragma once
+
+#include "config/options.h"
+
+#include <QStringList>
+#include <QStringView>
+
+namespace velmora {
+
+/// What a config script says, as the controls of the main window can hold it.
+struct ConfigReading
+{
+    /// What the controls take: every option the file sets; an option it does not set keeps its
+    /// start-up value, except a check box that writes lines in both of its states and whose lines
+    /// are absent, which is grayed (the state that writes nothing).
+    OptionSnapshot options;
+    /// The file's lines no control takes, in their order (binds, aliases, comments, commands no
+    /// control writes, values no control can hold), without line ends. A line whose commands
+    /// went into the controls only in part keeps its other commands, joined by "; ".
+    QStringList otherLines;
+    /// How many of the file's lines had a command go into the controls.
+    int intoControls = 0;
+};
+
+/// Which values the controls take.
+enum class ReadRules {
+    /// What the window's fields let a player put in: digits only where the digit filter guards a
+    /// field, no more characters than a field's length limit, no more bytes than its cap.
+    Window,
+    /// What `velmora --print-config` takes: any text the console reads back as it was written.
+    CommandLine,
+};
+
+/// Reads a config script the way the game's console does (a line feed or a `;` outside quotes
+/// ends a command, `//` comments, names in any letter case, values quoted or not, the last setting
+/// of a name wins) into the controls whose lines say the same. Generating from the options gives
+/// again every line that went into the controls (numbers may come back in their usual form,
+/// "72.0" as "72").
+[[nodiscard]] ConfigReading readConfig(QStringView text, ReadRules rules = ReadRules::Window);
+
+/// The `NAME=VALUE` arguments of `velmora --print-config` that give `options`: one for each
+/// control whose value differs from its start-up value, in the order of optionInventory().
+QStringList assignmentsFor(const OptionSnapshot &options);
+
+} // namespace velmora

@@ -1,0 +1,143 @@
+// The main window's commands on config files besides Save: read a config back into the controls,
+// write the box to a file of the player's choosing, bring the previous autoexec.cfg back, and
+// show what a Save changes.
+
+#include "windows/index_rus.h"
+
+#include "config/configreader.h"
+#include "gamefiles/configfiles.h"
+#include "ui/messagebox.h"
+#include "windows/optionpages.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace velmora {
+
+using ui::Answer;
+using ui::MessageBox;
+using ui::MessageStyle;
+
+namespace {
+
+const QString kCfgFilter = QStringLiteral("Конфиги (*.cfg)");
+const QString kCfgSuffix = QStringLiteral(".cfg");
+
+/// The details part lists this many changed lines at most; a box of thousands of new lines says
+/// how many more there are instead.
+constexpr qsizetype kMostDetailLines = 1000;
+
+} // namespace
+
+QString IndexRus::cstrikeFolder() const
+{
+    // The path file is looked at again, as Save does, without a word when it cannot be read:
+    // the dialog then opens at the folder of the load, or at the player's home folder.
+    const PathFileRead read = m_store.read();
+    const QString folder = read.status == PathFileRead::Status::Folder ? read.folder : m_gameFolder;
+    return folder.isEmpty() ? QDir::homePath() : QDir(folder).filePath(QStringLiteral("cstrike"));
+}
+
+QString IndexRus::saveDetails(QStringView boxText) const
+{
+    const SavePreview preview = previewAutoexecSave(m_gameFolder, boxText);
+    if (!preview.error.isEmpty())
+        return {}; // Save says why once it tries to read the file
+    if (!preview.changes)
+        return QStringLiteral("Файл autoexec.cfg не изменится: в нём уже этот конфиг.");
+    if (preview.diff.isEmpty())
+        return QStringLiteral("Строки файла autoexec.cfg останутся прежними, изменятся только "
+                              "концы строк.");
+    QStringList shown = preview.diff.first(qMin(preview.diff.size(), kMostDetailLines));
+    if (preview.diff.size() > shown.size())
+        shown.append(QStringLiteral("... и ещё изменённых строк: %1")
+                         .arg(preview.diff.size() - shown.size()));
+    return QStringLiteral("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" "
+                          "придут в него.\n\n") +
+           shown.join(u'\n');
+}
+
+void IndexRus::openConfig()
+{
+    QFileDialog dialog(this, QStringLiteral("Открыть конфиг"), cstrikeFolder(), kCfgFilter);
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const ConfigFileText file = readConfigFile(dialog.selectedFiles().constFirst());
+    if (!file.error.isEmpty()) {
+        MessageBox::show(this, file.error, MessageStyle::Error);
+        return;
+    }
+    const ConfigReading reading = readConfig(file.text);
+    m_pages->setSnapshot(reading.options);
+    // The box holds the lines no control took, each ended like an imported line; Show appends
+    // the controls' lines after them. One edit, so Ctrl+Z brings the box's old text back.
+    QString rest;
+    for (const QString &line : reading.otherLines)
+        rest += line + u'\n';
+    QTextCursor cursor(m_config->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(rest);
+    MessageBox::show(
+        this,
+        QStringLiteral("Строк перенесено в настройки: %1\r\nСтрок осталось в конфиге: %2")
+            .arg(reading.intoControls)
+            .arg(reading.otherLines.size()),
+        MessageStyle::Information);
+}
+
+void IndexRus::saveConfigAs()
+{
+    QFileDialog dialog(this, QStringLiteral("Сохранить конфиг как"), cstrikeFolder(), kCfgFilter);
+    dialog.setObjectName(QStringLiteral("saveAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("cfg"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString path = dialog.selectedFiles().constFirst();
+    if (!path.endsWith(kCfgSuffix, Qt::CaseInsensitive)) {
+        // The game runs only .cfg files. The dialog asked about replacing the name without it;
+        // a file under the name with it is asked about here.
+        path += kCfgSuffix;
+        const QString question =
+            QStringLiteral("Файл %1 уже есть. Заменить его?").arg(QDir::toNativeSeparators(path));
+        if (QFileInfo::exists(path) &&
+            MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
+            return;
+    }
+    const PathFileRead read = m_store.read();
+    const QString game = read.status == PathFileRead::Status::Folder ? read.folder : m_gameFolder;
+    if (const QString error = saveConfigFile(game, path, m_config->document()->toRawText());
+        !error.isEmpty())
+        MessageBox::show(this, error, MessageStyle::Error);
+}
+
+void IndexRus::restoreConfig()
+{
+    if (!rereadGameFolder())
+        return;
+    if (const QString missing = checkAutoexecBackup(m_gameFolder); !missing.isEmpty()) {
+        MessageBox::show(this, missing, MessageStyle::Error);
+        return;
+    }
+    const QString question =
+        QStringLiteral("Вы уверены что хотите вернуть прежний autoexec.cfg?") +
+        QStringLiteral("\r\n") +
+        QStringLiteral("Нынешний autoexec.cfg станет резервной копией autoexec.cfg.bak.");
+    if (MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
+        return;
+    if (const QString error = restoreAutoexec(m_gameFolder); !error.isEmpty()) {
+        MessageBox::show(this, error, MessageStyle::Error);
+        return;
+    }
+    MessageBox::show(this, QStringLiteral("Прежний autoexec.cfg восстановлен."),
+                     MessageStyle::Information);
+}
+
+} // namespace velmora

@@ -1,0 +1,204 @@
+// Reading a config back into the controls: generating from what was read must give the same
+// bytes, and hand-written configs put into the controls only what their lines say.
+#include "config/configreader.h"
+#include "config/consolelines.h"
+#include "config/consolevalue.h"
+#include "config/generator.h"
+#include "config/linetable.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+QString randomText(QRandomGenerator &random, QStringView alphabet, int maxLength)
+{
+    QString text;
+    for (int n = random.bounded(maxLength + 1); n > 0; --n)
+        text += alphabet.at(random.bounded(int(alphabet.size())));
+    return text;
+}
+
+/// A mix a player could make in the window: digits where the fields take digits only, within
+/// their limits; `wild` adds what only the command line can give (long times, signed and
+/// fractional pings, any typed connection type).
+OptionSnapshot randomOptions(QRandomGenerator &random, bool wild)
+{
+    const QString digits = u"0123456789"_qs;
+    const QString anything = u"0123456789 aZ;:{}()'/.,-+Ы\tß€"_qs;
+    OptionSnapshot options;
+    const auto items = connectionTypeItems();
+    const int pick = random.bounded(int(items.size()) + 2);
+    if (pick < int(items.size()))
+        options.combo1 = QString::fromUtf8(items[pick]);
+    else if (pick == int(items.size()))
+        options.combo1 = randomText(random, anything, 8);
+    const int limits[] = {12, 12, 12, 40, 15, 6, 1, 1, 3, 1, 3};
+    for (int n = 1; n <= kTextCount; ++n) {
+        const bool free = n == 4 || n == 5 || n == 10 || (wild && n != 11);
+        options.text(n) = randomText(random, free ? anything : digits, wild ? 20 : limits[n - 1]);
+    }
+    options.text(11) = randomText(random, u"0123456789.,"_qs, 3);
+    if (wild && random.bounded(2))
+        options.text(1) = u"-"_qs + options.text(1) + u".5e2"_qs;
+    for (int n = 1; n <= kSliderCount; ++n)
+        options.slider(n) = random.bounded(sliderRange(n).min, sliderRange(n).max + 1);
+    for (int n = 1; n <= kCheckCount; ++n)
+        options.check(n) = CheckValue(random.bounded(3));
+    return options;
+}
+
+QStringList withoutGrayed(const QStringList &assignments)
+{
+    static const QRegularExpression grayed(u"^Check\\d+=2$"_qs);
+    QStringList out;
+    for (const QString &assignment : assignments) {
+        if (!grayed.match(assignment).hasMatch())
+            out << assignment;
+    }
+    return out;
+}
+
+} // namespace
+
+class TestConfigReader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void consoleWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("commands"); ///< each command's words joined by '|'
+        QTest::addColumn<int>("lines");
+        QTest::newRow("a ; in quotes stays, outside it ends the command")
+            << u"bind k \"a; b\"; r_mmx 1\r\n"_qs << QStringList{u"bind|k|a; b"_qs, u"r_mmx|1"_qs}
+            << 1;
+        QTest::newRow("// where a word begins hides the rest of its command only")
+            << u"a b//c // d; e\n// f"_qs << QStringList{u"a|b//c"_qs, u"e"_qs} << 2;
+        QTest::newRow("quotes: joined, empty, unclosed up to the line end")
+            << u"setinfo \"k\"\"0\" \"\"\nname \"x;y\n"_qs
+            << QStringList{u"setinfo|k|0|"_qs, u"name|x;y"_qs} << 2;
+        QTest::newRow("words of their own, letters from U+0080 part words")
+            << u"name a(b):c'd\tЫe"_qs << QStringList{u"name|a|(|b|)|:|c|'|d|e"_qs} << 1;
+        QTest::newRow("blank lines count, no line after the last line feed")
+            << u"\r\n\n x\n"_qs << QStringList{u"x"_qs} << 3;
+    }
+
+    void consoleWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, commands);
+        QFETCH(int, lines);
+        const ConsoleScript script = readConsoleScript(text);
+        QStringList read;
+        for (const ConsoleCommand &command : script.commands)
+            read << command.words.join(u'|');
+        QCOMPARE(read, commands);
+        QCOMPARE(script.lines.size(), lines);
+    }
+
+    void generatedTextComesBackByteForByte_data()
+    {
+        QTest::addColumn<ReadRules>("rules");
+        QTest::addColumn<bool>("wild");
+        QTest::newRow("window") << ReadRules::Window << false;
+        QTest::newRow("command line, window mixes") << ReadRules::CommandLine << false;
+        QTest::newRow("command line, wild mixes") << ReadRules::CommandLine << true;
+    }
+
+    void generatedTextComesBackByteForByte()
+    {
+        QFETCH(ReadRules, rules);
+        QFETCH(bool, wild);
+        QRandomGenerator random(20261207);
+        for (int i = 0; i < 300; ++i) {
+            OptionSnapshot options = randomOptions(random, wild);
+            while (!unsafeValue(options).isEmpty()) // what --print-config refuses
+                options = randomOptions(random, wild);
+            const QString text = generateText(options);
+            const ConfigReading reading = readConfig(text, rules);
+            QCOMPARE(generateText(reading.options), text);
+            QCOMPARE(reading.otherLines, QStringList());
+            QCOMPARE(reading.intoControls, int(text.count(u'\n')));
+        }
+    }
+
+    void handWritten_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ReadRules>("rules");
+        QTest::addColumn<QStringList>("assignments"); // grayed check boxes left out
+        QTest::addColumn<int>("grayed");
+        QTest::addColumn<QStringList>("otherLines");
+        QTest::addColumn<int>("intoControls");
+        const auto window = ReadRules::Window;
+
+        QTest::newRow("comments, semicolons, letter case, unquoted values")
+            << u"// mine\r\nR_MMX 1 // on\r\nFps_Max 100; bind w +forward\r\n\r\nname \"A B\""_qs
+            << window << QStringList{u"Text5=A B"_qs, u"Slider2=100"_qs, u"Check1=1"_qs} << 31
+            << QStringList{u"// mine"_qs, u"bind w +forward"_qs, QString()} << 3;
+        QTest::newRow("the last setting wins; a number in another form")
+            << u"hud_draw 1\nHUD_DRAW \"0\"\nsensitivity 3.0\nsensitivity 4\n"_qs << window
+            << QStringList{u"Slider5=4"_qs} << 31 << QStringList() << 4;
+        QTest::newRow("values no control holds stay in the box")
+            << u"fps_max 500\nr_mmx 2\nvolume 0,5\nmp_roundtime 12\nname \"a\\b\"\n"
+               u"cl_righthand \"0\"\nvoice_loopback 0\n"_qs
+            << window << QStringList() << 32
+            << QStringList{u"fps_max 500"_qs,     u"r_mmx 2"_qs,       u"volume 0,5"_qs,
+                           u"mp_roundtime 12"_qs, u"name \"a\\b\""_qs, u"cl_righthand \"0\""_qs,
+                           u"voice_loopback 0"_qs}
+            << 0;
+        QTest::newRow("the command line takes what the fields refuse")
+            << u"mp_roundtime 12\ncl_latency \"-0.3\"\n"_qs << ReadRules::CommandLine
+            << QStringList{u"Text1=0.4"_qs, u"Text2=0.4"_qs, u"Text7=12"_qs} << 32 << QStringList()
+            << 2;
+        QTest::newRow("binds and aliases keep their quoted commands")
+            << u"bind \"F1\" \"r_mmx 1; fps_max 50\"\nalias +x \"+attack; wait\"\n"_qs << window
+            << QStringList() << 32
+            << QStringList{u"bind \"F1\" \"r_mmx 1; fps_max 50\""_qs,
+                           u"alias +x \"+attack; wait\""_qs}
+            << 0;
+        QTest::newRow("a connection preset and the pings")
+            << u"rate 8500\ncl_updaterate 30\ncl_cmdrate \"40\"\ncl_latency -37.5\n"_qs << window
+            << QStringList{u"Combo1=Кабельное соединение"_qs, u"Text1=50"_qs, u"Text2=50"_qs} << 32
+            << QStringList() << 4;
+        QTest::newRow("rates that are no preset")
+            << u"rate 25000\ncl_updaterate 30\ncl_cmdrate 40\n"_qs << window << QStringList() << 32
+            << QStringList{u"rate 25000"_qs, u"cl_updaterate 30"_qs, u"cl_cmdrate 40"_qs} << 0;
+        QTest::newRow("a state of two lines needs both")
+            << u"console 1\nscr_conspeed 500\nvoice_overdrive 2\n"_qs << window
+            << QStringList{u"Text3=500"_qs, u"Check39=1"_qs} << 31
+            << QStringList{u"voice_overdrive 2"_qs} << 2;
+        QTest::newRow("both states of a box: the later one")
+            << u"drawradar\nhideradar\n+mlook\nsetinfo _VGUI_MENUS 0\nsetinfo lefthand 1\n"_qs
+            << window << QStringList{u"Check38=1"_qs, u"Check43=1"_qs} << 28
+            << QStringList{u"drawradar"_qs} << 4;
+        QTest::newRow("a line taken in part")
+            << u"r_mmx 1; bind q quit\ngunsmoke;omg itsnewyear"_qs << window
+            << QStringList{u"Check1=1"_qs, u"Check13=1"_qs, u"Check19=1"_qs} << 31
+            << QStringList{u"bind q quit"_qs} << 2;
+    }
+
+    void handWritten()
+    {
+        QFETCH(QString, text);
+        QFETCH(ReadRules, rules);
+        QFETCH(QStringList, assignments);
+        QFETCH(int, grayed);
+        QFETCH(QStringList, otherLines);
+        QFETCH(int, intoControls);
+        const ConfigReading reading = readConfig(text, rules);
+        const QStringList all = assignmentsFor(reading.options);
+        QCOMPARE(withoutGrayed(all), assignments);
+        QCOMPARE(all.size() - assignments.size(), grayed);
+        QCOMPARE(reading.otherLines, otherLines);
+        QCOMPARE(reading.intoControls, intoControls);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestConfigReader)
+#include "tst_configreader.moc"
