@@ -437,8 +437,8 @@ private Q_SLOTS:
         QTest::addColumn<velmora::ui::Language>("language");
         for (const char *n : {"client", "Frame9", "Frame1", "Frame5", "Frame6", "Frame8", "Frame3",
                               "Frame4", "Frame2", "Frame7", "Frame10", "Frame11"})
-            addLanguageRows(QLatin1StringView(n),
-                            [n](QTestData &row) { row << QString::fromLatin1(n); });
+            for (velmora::ui::Language language : kBothLanguages)
+                QTest::addRow("%s %d", n, int(language)) << QString::fromLatin1(n) << language;
     }
     void nothingOverlapsAndNoCaptionIsCut()
     {

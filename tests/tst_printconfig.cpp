@@ -1,5 +1,4 @@
 #include "config/generator.h"
-#include "config/linetable.h"
 
 #include <QFile>
 #include <QProcess>
@@ -241,26 +240,6 @@ private Q_SLOTS:
             QVERIFY(line.isEmpty() || line.startsWith(prefix));
         if (status == 0)
             QVERIFY(!run.out.contains(": error: ") && !run.out.contains(": warning: "));
-    }
-
-    // A connection type named in English writes what its Russian name writes.
-    void englishConnectionNames_data()
-    {
-        QTest::addColumn<QString>("russian");
-        QTest::addColumn<QString>("english");
-        for (const velmora::ConnectionPreset &preset : velmora::connectionPresets())
-            QTest::newRow(preset.englishName)
-                << QString::fromUtf8(preset.comboText) << QString::fromLatin1(preset.englishName);
-    }
-    void englishConnectionNames()
-    {
-        QFETCH(QString, russian);
-        QFETCH(QString, english);
-        const Run inRussian = runVelmora({u"--print-config"_qs, u"Combo1="_qs + russian});
-        const Run inEnglish = runVelmora({u"--print-config"_qs, u"Combo1="_qs + english});
-        QCOMPARE(inEnglish.exitCode, 0);
-        QVERIFY(inRussian.out.startsWith("rate "));
-        QCOMPARE(inEnglish.out, inRussian.out);
     }
 
     // The settings read back from a file --print-config wrote, given back to it, write the file
