@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>Я использую консоль и скорость выпадения равно:</source>
-        <translation>I use the console, and it drops down at a speed of:</translation>
+        <translation>I use the console, its drop speed is:</translation>
     </message>
     <message>
         <source>Показать прицел</source>
