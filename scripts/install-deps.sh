@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, the desktop's platform plugin
     qt6-multimedia-dev                       # the refusal tone of the numeric fields
     qt6-translations-l10n                    # Qt's own texts (context menus, buttons) in Russian
+    qt6-tools-dev qt6-l10n-tools             # lupdate and lrelease: the English translation
     fonts-liberation2                        # Arial's metrics, so every caption fits its place
     xvfb xauth openbox xdotool x11-utils     # the end-to-end test drives the real program
     imagemagick                              # ...and takes its screenshots

@@ -32,3 +32,12 @@ set_tests_properties(install_tree PROPERTIES TIMEOUT 120 LABELS packaging)
 velmora_add_test(tst_appicon SOURCES tst_appicon.cpp LIBS velmora_gui)
 target_compile_definitions(tst_appicon PRIVATE
                            VELMORA_RESOURCES_DIR="${PROJECT_SOURCE_DIR}/resources")
+
+# Every text a player reads has its English translation (see translations/velmora_en.ts).
+add_test(NAME translation_complete
+         COMMAND ${CMAKE_COMMAND} -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                 -DLRELEASE=$<TARGET_FILE:Qt6::lrelease> -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
+                 -DTS=${PROJECT_SOURCE_DIR}/translations/velmora_en.ts
+                 -DWORK=${CMAKE_CURRENT_BINARY_DIR}/translation-check
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/translations/check-complete.cmake)
+set_tests_properties(translation_complete PROPERTIES TIMEOUT 120 LABELS packaging)

@@ -1,6 +1,7 @@
 // The about window `about_rus`: its texts and looks, what each click does to the clipboard and the
 // browser, and the difference between hiding it and closing it.
 
+#include "languagescope.h"
 #include "ui/browser.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void labels_data();
     void labels();
     void colours();
+    void layoutFitsTheWindow_data();
     void layoutFitsTheWindow();
     void focusStartsOnTheButton();
 
@@ -187,9 +189,18 @@ void TestAbout::colours()
     QCOMPARE(web, QColor(0, 0, 255));
 }
 
+void TestAbout::layoutFitsTheWindow_data()
+{
+    QTest::addColumn<velmora::ui::Language>("language");
+    for (velmora::ui::Language language : kBothLanguages)
+        QTest::addRow("%d", int(language)) << language;
+}
+
 void TestAbout::layoutFitsTheWindow()
 {
-    // Every control lies inside its container, and no text is cut off at the right.
+    // Every control lies inside its container, and no text is cut off at the right or below.
+    QFETCH(velmora::ui::Language, language);
+    const LanguageScope speaking(language);
     AboutRus about;
     for (QWidget *widget : about.findChildren<QWidget *>()) {
         if (!widget->parentWidget() || widget->objectName().isEmpty())
@@ -199,6 +210,9 @@ void TestAbout::layoutFitsTheWindow()
         auto *label = qobject_cast<QLabel *>(widget);
         if (label && !label->wordWrap()) {
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
+        } else if (label) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                      qPrintable(label->objectName()));
         }
     }

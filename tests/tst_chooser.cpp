@@ -2,6 +2,7 @@
 // and that nothing but OK leaves it.
 
 #include "boxanswerer.h"
+#include "languagescope.h"
 #include "testfiles.h"
 
 #include "gamefiles/pathfile.h"
@@ -160,19 +161,29 @@ void TestChooser::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("Drive1") << QStringLiteral("Drive1") << QRect(120, 600, 6735, 315);
-    QTest::newRow("Dir1") << QStringLiteral("Dir1") << QRect(120, 960, 6735, 2565);
-    QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(120, 120, 6735, 375);
-    QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(120, 3600, 6735, 495);
+    QTest::addColumn<velmora::ui::Language>("language");
+    auto row = [](const char *name, QRect twips) {
+        for (velmora::ui::Language language : kBothLanguages)
+            QTest::addRow("%s %d", name, int(language))
+                << QString::fromLatin1(name) << twips << language;
+    };
+    row("Drive1", QRect(120, 600, 6735, 315));
+    row("Dir1", QRect(120, 960, 6735, 2565));
+    row("Label1", QRect(120, 120, 6735, 375));
+    row("Command1", QRect(120, 3600, 6735, 495));
 }
 
 void TestChooser::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
+    QFETCH(velmora::ui::Language, language);
+    const LanguageScope speaking(language);
     Dir chooser(store(), m_home);
     auto *widget = chooser.findChild<QWidget *>(name);
     QVERIFY(widget);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QVERIFY(label->sizeHint().width() <= label->width());
     QCOMPARE(widget->geometry(),
              velmora::ui::twipRect(&chooser, twips.x(), twips.y(), twips.width(), twips.height()));
     QVERIFY(chooser.rect().contains(widget->geometry()));

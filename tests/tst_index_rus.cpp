@@ -1,6 +1,7 @@
 // The main window as the user finds it: its controls, their places and defaults, the bot extras
 // that follow `pod`, the numeric fields' keys, and what the load puts into the config box.
 
+#include "languagescope.h"
 #include "windowfixture.h"
 
 #include "config/linetable.h"
@@ -433,13 +434,17 @@ private Q_SLOTS:
     void nothingOverlapsAndNoCaptionIsCut_data()
     {
         QTest::addColumn<QString>("container");
+        QTest::addColumn<velmora::ui::Language>("language");
         for (const char *n : {"client", "Frame9", "Frame1", "Frame5", "Frame6", "Frame8", "Frame3",
                               "Frame4", "Frame2", "Frame7", "Frame10", "Frame11"})
-            QTest::newRow(n) << QString::fromLatin1(n);
+            for (velmora::ui::Language language : kBothLanguages)
+                QTest::addRow("%s %d", n, int(language)) << QString::fromLatin1(n) << language;
     }
     void nothingOverlapsAndNoCaptionIsCut()
     {
         QFETCH(QString, container);
+        QFETCH(velmora::ui::Language, language);
+        const LanguageScope speaking(language);
         IndexRus window(GameFolders().store());
         window.show();
         QWidget *parent = window.findChild<QWidget *>(container);

@@ -1,5 +1,7 @@
 #include "config/assignments.h"
 
+#include "config/linetable.h"
+
 namespace velmora {
 
 namespace {
@@ -37,7 +39,7 @@ QString applyAssignment(OptionSnapshot &options, QStringView argument)
 
     switch (option->kind) {
     case OptionKind::Combo:
-        options.combo1 = value.toString();
+        options.combo1 = canonicalConnectionName(value.toString());
         return {};
     case OptionKind::Text:
         options.text(option->number) = value.toString();

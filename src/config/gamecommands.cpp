@@ -1,5 +1,6 @@
 #include "config/gamecommands.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QLocale>
@@ -339,20 +340,26 @@ QString gameStatusNote(QStringView command)
         return {};
     case Clamped:
         if (row->unless)
-            return QStringLiteral("Выше %1 действует только вместе с %2 1 (в нынешних сборках "
-                                  "игры).")
+            return QCoreApplication::translate("GameCommands",
+                                               "Выше %1 действует только вместе с %2 1 (в "
+                                               "нынешних сборках игры).")
                 .arg(boundText(row->max), QLatin1StringView(row->unless));
-        return QStringLiteral("Игра ограничивает значение %1 пределами %2–%3.")
+        return QCoreApplication::translate("GameCommands",
+                                           "Игра ограничивает значение %1 пределами %2–%3.")
             .arg(name, boundText(row->min), boundText(row->max));
     case Ignored:
-        return QStringLiteral("В текущей версии игры строка %1 ничего не делает.").arg(name);
+        return QCoreApplication::translate("GameCommands",
+                                           "В текущей версии игры строка %1 ничего не делает.")
+            .arg(name);
     case HostOnly:
-        return QStringLiteral("Строка %1 действует только на сервере, который вы запускаете "
-                              "сами, а не там, куда вы заходите.")
+        return QCoreApplication::translate("GameCommands",
+                                           "Строка %1 действует только на сервере, который вы "
+                                           "запускаете сами, а не там, куда вы заходите.")
             .arg(name);
     case NotSaved:
-        return QStringLiteral("Игра не сохраняет %1 в своём config.cfg, поэтому значение "
-                              "держится только благодаря autoexec.cfg.")
+        return QCoreApplication::translate("GameCommands",
+                                           "Игра не сохраняет %1 в своём config.cfg, поэтому "
+                                           "значение держится только благодаря autoexec.cfg.")
             .arg(name);
     }
     return {};

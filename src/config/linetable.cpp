@@ -1,5 +1,6 @@
 #include "config/linetable.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -10,15 +11,29 @@ namespace velmora {
 namespace {
 
 constexpr ConnectionPreset kPresets[] = {
-    {"Модем 14400 бот", "1000", "10", "15"},    {"Модем 28800 бот", "2500", "15", "20"},
-    {"Модем 33600 бот", "3000", "17", "25"},    {"Модем 56000 бот", "4100", "20", "30"},
-    {"Двухканальный ISDN", "6000", "30", "40"}, {"Кабельное соединение", "8500", "30", "40"},
-    {"xDSL/T1 и выше", "10000", "30", "40"},    {"LAN (10Mbps или 100 Mbps)", "20000", "30", "40"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "Модем 14400 бот"), "1000", "10", "15", "Modem 14400 bps"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "Модем 28800 бот"), "2500", "15", "20", "Modem 28800 bps"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "Модем 33600 бот"), "3000", "17", "25", "Modem 33600 bps"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "Модем 56000 бот"), "4100", "20", "30", "Modem 56000 bps"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "Двухканальный ISDN"), "6000", "30", "40",
+     "Dual-channel ISDN"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "Кабельное соединение"), "8500", "30", "40",
+     "Cable connection"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "xDSL/T1 и выше"), "10000", "30", "40",
+     "xDSL/T1 and faster"},
+    {QT_TRANSLATE_NOOP("ConnectionType", "LAN (10Mbps или 100 Mbps)"), "20000", "30", "40",
+     "LAN (10Mbps or 100 Mbps)"},
 };
 
 constexpr const char *kConnectionTypeItems[] = {
-    "LAN (10Mbps или 100 Mbps)", "xDSL/T1 и выше",  "Двухканальный ISDN", "Кабельное соединение",
-    "Модем 14400 бот",           "Модем 28800 бот", "Модем 33600 бот",    "Модем 56000 бот",
+    QT_TRANSLATE_NOOP("ConnectionType", "LAN (10Mbps или 100 Mbps)"),
+    QT_TRANSLATE_NOOP("ConnectionType", "xDSL/T1 и выше"),
+    QT_TRANSLATE_NOOP("ConnectionType", "Двухканальный ISDN"),
+    QT_TRANSLATE_NOOP("ConnectionType", "Кабельное соединение"),
+    QT_TRANSLATE_NOOP("ConnectionType", "Модем 14400 бот"),
+    QT_TRANSLATE_NOOP("ConnectionType", "Модем 28800 бот"),
+    QT_TRANSLATE_NOOP("ConnectionType", "Модем 33600 бот"),
+    QT_TRANSLATE_NOOP("ConnectionType", "Модем 56000 бот"),
 };
 
 /// The order of the twelve lines every run writes; each control's row holds its command.
@@ -57,6 +72,25 @@ std::span<const ConnectionPreset> connectionPresets()
 std::span<const char *const> connectionTypeItems()
 {
     return kConnectionTypeItems;
+}
+
+QString shownConnectionName(const QString &name)
+{
+    for (const ConnectionPreset &preset : kPresets) {
+        if (name == QString::fromUtf8(preset.comboText))
+            return QCoreApplication::translate("ConnectionType", preset.comboText);
+    }
+    return name;
+}
+
+QString canonicalConnectionName(const QString &text)
+{
+    for (const ConnectionPreset &preset : kPresets) {
+        if (text == QLatin1StringView(preset.englishName) ||
+            text == QCoreApplication::translate("ConnectionType", preset.comboText))
+            return QString::fromUtf8(preset.comboText);
+    }
+    return text;
 }
 
 std::span<const CheckRow> checkRows()

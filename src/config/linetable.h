@@ -13,6 +13,8 @@ struct ConnectionPreset
     const char *rate;
     const char *updateRate;
     const char *cmdRate;
+    /// The English name: the translation shows it, and the command line takes it too.
+    const char *englishName;
 };
 
 /// The presets in the order they are matched (not the order of the drop-down list).
@@ -20,6 +22,14 @@ std::span<const ConnectionPreset> connectionPresets();
 
 /// The eight Combo1 list items in the order the drop-down shows them.
 std::span<const char *const> connectionTypeItems();
+
+/// Combo1's text as the player reads it: a preset's name in the language installed now, any
+/// other text as it stands.
+[[nodiscard]] QString shownConnectionName(const QString &name);
+
+/// The name the generator knows for a text of Combo1: a preset's name in English or in the
+/// language installed now becomes the preset's own (Russian) name; any other text stays as it is.
+[[nodiscard]] QString canonicalConnectionName(const QString &text);
 
 /// One of the twelve lines every run writes after the connection preset.
 struct ValueLine

@@ -95,6 +95,14 @@ struct OptionInfo
     const char *tipNote = nullptr;
 };
 
+/// The context of the captions and tool-tip notes in the translations (they are marked with
+/// QT_TRANSLATE_NOOP in the option table and the pages' table).
+inline constexpr char kOptionTextContext[] = "Options";
+
+/// A caption or a tool-tip note of the option tables in the language installed now; null or
+/// empty gives an empty text.
+[[nodiscard]] QString optionText(const char *text);
+
 /// The 61 options in a fixed order: Combo1, Text1..Text11, Slider1..Slider5, Check1..Check43, pod.
 std::span<const OptionInfo> optionInventory();
 const OptionInfo *findOption(QStringView name);

@@ -3,18 +3,23 @@
 #include "config/gamecommands.h"
 #include "config/linetable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmora {
 
 namespace {
 
-const QString kNothing = QStringLiteral("ничего");
+QString tipText(const char *text)
+{
+    return QCoreApplication::translate("OptionTip", text);
+}
 
 QString statement(const QString &heading, const QStringList &lines)
 {
     if (lines.isEmpty())
-        return heading + QStringLiteral(": ") + kNothing;
+        return heading + QStringLiteral(": ") + tipText(QT_TRANSLATE_NOOP("OptionTip", "ничего"));
     if (lines.size() == 1)
         return heading + QStringLiteral(": ") + lines.first();
     return heading + QStringLiteral(":\n  ") + lines.join(QStringLiteral("\n  "));
@@ -62,7 +67,7 @@ QStringList limitNotes(const QStringList &lines)
                                [&](const QString &command) { return line.startsWith(command); });
         });
         if (written)
-            notes.append(QString::fromUtf8(option.tipNote));
+            notes.append(optionText(option.tipNote));
     }
     return notes;
 }
@@ -92,14 +97,15 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
         {
             CheckValue value;
             const char *heading;
-        } states[] = {{CheckValue::Checked, "Отмечено"},
-                      {CheckValue::Unchecked, "Не отмечено"},
-                      {CheckValue::Grayed, "Серая отметка (значение 2)"}};
+        } states[] = {
+            {CheckValue::Checked, QT_TRANSLATE_NOOP("OptionTip", "Отмечено")},
+            {CheckValue::Unchecked, QT_TRANSLATE_NOOP("OptionTip", "Не отмечено")},
+            {CheckValue::Grayed, QT_TRANSLATE_NOOP("OptionTip", "Серая отметка (значение 2)")}};
         for (const auto &state : states) {
             OptionSnapshot variant = options;
             variant.check(option.number) = state.value;
             const QStringList lines = linesOfControl(self, variant);
-            statements.append(statement(QString::fromUtf8(state.heading), lines));
+            statements.append(statement(tipText(state.heading), lines));
             written += lines;
         }
     } else {
@@ -110,11 +116,13 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
         for (int box : boxes)
             variant.check(box) = CheckValue::Checked;
         written = linesOfControl(self, variant);
-        QString heading = boxes.isEmpty() ? QStringLiteral("Пишет")
-                                          : QStringLiteral("Когда флажок отмечен, пишет");
+        QString heading =
+            boxes.isEmpty()
+                ? tipText(QT_TRANSLATE_NOOP("OptionTip", "Пишет"))
+                : tipText(QT_TRANSLATE_NOOP("OptionTip", "Когда флажок отмечен, пишет"));
         QString said = statement(heading, written);
         if (written.isEmpty() && option.kind == OptionKind::Combo)
-            said += QStringLiteral(" (тип соединения не из списка)");
+            said += tipText(QT_TRANSLATE_NOOP("OptionTip", " (тип соединения не из списка)"));
         statements.append(said);
     }
     statements += limitNotes(written);

@@ -6,6 +6,7 @@
 #include "gamefiles/regularfile.h"
 #include "gamefiles/textcodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,12 @@ namespace velmora {
 
 namespace {
 
-const QString kNoBackup =
-    QStringLiteral("Прежнего autoexec.cfg нет: в папке cstrike нет файла autoexec.cfg.bak.");
+QString noBackupText()
+{
+    return QCoreApplication::translate("GameFiles",
+                                       "Прежнего autoexec.cfg нет: в папке cstrike нет файла "
+                                       "autoexec.cfg.bak.");
+}
 
 QString autoexecPath(const QString &gameFolder)
 {
@@ -102,7 +107,7 @@ QString checkAutoexecBackup(const QString &gameFolder)
 {
     const QString path = backupPath(gameFolder);
     if (!QFileInfo::exists(path))
-        return kNoBackup;
+        return noBackupText();
     return checkReplaceable(path);
 }
 

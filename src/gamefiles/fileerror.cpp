@@ -1,5 +1,6 @@
 #include "gamefiles/fileerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -17,32 +18,37 @@ struct Reason
 
 // The errors a file of the game or dir.vlm can meet, in the words of the Russian system messages.
 const Reason kReasons[] = {
-    {ENOENT, "Файл или каталог не существует"},
-    {EACCES, "Отказано в доступе"},
-    {EPERM, "Операция не позволена"},
-    {EISDIR, "Имя файла ссылается на каталог"},
-    {ENOTDIR, "Часть пути не является каталогом"},
-    {ENOSPC, "На устройстве не осталось свободного места"},
-    {EDQUOT, "Превышена дисковая квота"},
-    {EROFS, "Файловая система доступна только для чтения"},
-    {ELOOP, "Слишком много уровней символьных ссылок"},
-    {EFBIG, "Файл слишком велик"},
-    {EIO, "Ошибка ввода-вывода"},
-    {EMFILE, "Слишком много открытых файлов"},
-    {ENFILE, "Слишком много открытых файлов в системе"},
-    {ENAMETOOLONG, "Слишком длинное имя файла"},
-    {EEXIST, "Файл существует"},
-    {EBUSY, "Устройство или ресурс занято"},
-    {ETXTBSY, "Текстовый файл занят"},
-    {EXDEV, "Неверная ссылка между устройствами"},
-    {EINVAL, "Недопустимый аргумент"},
-    {ENOMEM, "Недостаточно памяти"},
-    {ENXIO, "Нет такого устройства или адреса"},
-    {ENODEV, "Нет такого устройства"},
-    {EAGAIN, "Ресурс временно недоступен"},
-    {EINTR, "Прерван системный вызов"},
-    {ESTALE, "Устаревший дескриптор файла"},
+    {ENOENT, QT_TRANSLATE_NOOP("FileError", "Файл или каталог не существует")},
+    {EACCES, QT_TRANSLATE_NOOP("FileError", "Отказано в доступе")},
+    {EPERM, QT_TRANSLATE_NOOP("FileError", "Операция не позволена")},
+    {EISDIR, QT_TRANSLATE_NOOP("FileError", "Имя файла ссылается на каталог")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("FileError", "Часть пути не является каталогом")},
+    {ENOSPC, QT_TRANSLATE_NOOP("FileError", "На устройстве не осталось свободного места")},
+    {EDQUOT, QT_TRANSLATE_NOOP("FileError", "Превышена дисковая квота")},
+    {EROFS, QT_TRANSLATE_NOOP("FileError", "Файловая система доступна только для чтения")},
+    {ELOOP, QT_TRANSLATE_NOOP("FileError", "Слишком много уровней символьных ссылок")},
+    {EFBIG, QT_TRANSLATE_NOOP("FileError", "Файл слишком велик")},
+    {EIO, QT_TRANSLATE_NOOP("FileError", "Ошибка ввода-вывода")},
+    {EMFILE, QT_TRANSLATE_NOOP("FileError", "Слишком много открытых файлов")},
+    {ENFILE, QT_TRANSLATE_NOOP("FileError", "Слишком много открытых файлов в системе")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileError", "Слишком длинное имя файла")},
+    {EEXIST, QT_TRANSLATE_NOOP("FileError", "Файл существует")},
+    {EBUSY, QT_TRANSLATE_NOOP("FileError", "Устройство или ресурс занято")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("FileError", "Текстовый файл занят")},
+    {EXDEV, QT_TRANSLATE_NOOP("FileError", "Неверная ссылка между устройствами")},
+    {EINVAL, QT_TRANSLATE_NOOP("FileError", "Недопустимый аргумент")},
+    {ENOMEM, QT_TRANSLATE_NOOP("FileError", "Недостаточно памяти")},
+    {ENXIO, QT_TRANSLATE_NOOP("FileError", "Нет такого устройства или адреса")},
+    {ENODEV, QT_TRANSLATE_NOOP("FileError", "Нет такого устройства")},
+    {EAGAIN, QT_TRANSLATE_NOOP("FileError", "Ресурс временно недоступен")},
+    {EINTR, QT_TRANSLATE_NOOP("FileError", "Прерван системный вызов")},
+    {ESTALE, QT_TRANSLATE_NOOP("FileError", "Устаревший дескриптор файла")},
 };
+
+QString reasonText(const char *text)
+{
+    return QCoreApplication::translate("FileError", text);
+}
 
 const char *findReason(int error)
 {
@@ -58,8 +64,8 @@ const char *findReason(int error)
 QString errorReason(int error)
 {
     if (const char *text = findReason(error))
-        return QString::fromUtf8(text);
-    return QStringLiteral("Системная ошибка номер %1").arg(error);
+        return reasonText(text);
+    return QCoreApplication::translate("FileError", "Системная ошибка номер %1").arg(error);
 }
 
 QString errorReasonOf(const QString &systemText, int error)
@@ -69,11 +75,11 @@ QString errorReasonOf(const QString &systemText, int error)
     for (const Reason &reason : kReasons) {
         if (systemText == qt_error_string(reason.error) ||
             systemText == QString::fromLocal8Bit(std::strerror(reason.error)))
-            return QString::fromUtf8(reason.text);
+            return reasonText(reason.text);
     }
     if (const char *text = findReason(error))
-        return QString::fromUtf8(text);
-    return QStringLiteral("Системная ошибка (%1)").arg(systemText);
+        return reasonText(text);
+    return QCoreApplication::translate("FileError", "Системная ошибка (%1)").arg(systemText);
 }
 
 QString fileErrorText(const QString &reason, const QString &path)

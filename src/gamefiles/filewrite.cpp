@@ -4,6 +4,7 @@
 #include "gamefiles/regularfile.h"
 #include "gamefiles/scriptfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -45,7 +46,8 @@ QString removeOwnLink(const QString &path)
 QString checkRules(const QString &path, const WriteRules &rules)
 {
     if (rules.ownFile && QFileInfo(path).isSymLink())
-        return fileErrorText(QStringLiteral("На месте файла появилась ссылка"), path);
+        return fileErrorText(
+            QCoreApplication::translate("GameFiles", "На месте файла появилась ссылка"), path);
     return checkWriteTarget(path, trustedFolderOf(path, rules));
 }
 

@@ -3,6 +3,7 @@
 #include "gamefiles/fileerror.h"
 #include "gamefiles/savetarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,8 @@ namespace {
 
 QString notRegular(const QString &path)
 {
-    return QStringLiteral("Это не обычный файл: ") + QDir::toNativeSeparators(path);
+    return QCoreApplication::translate("GameFiles", "Это не обычный файл: %1")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 #ifdef Q_OS_UNIX

@@ -2,6 +2,7 @@
 
 #include "gamefiles/fileerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,8 @@ QString checkWriteTarget(const QString &path, const QString &trustedFolder)
     if (location.isEmpty() || trusted.isEmpty())
         return {};
     if (!location.startsWith(trusted + QLatin1Char('/'))) {
-        return fileErrorText(QStringLiteral("Запись по ссылке за пределы папки игры запрещена"),
+        return fileErrorText(QCoreApplication::translate(
+                                 "GameFiles", "Запись по ссылке за пределы папки игры запрещена"),
                              path);
     }
     struct stat link;
@@ -72,7 +74,9 @@ QString checkWriteTarget(const QString &path, const QString &trustedFolder)
     const FileStamp target = stampOf(location);
     if (!target.known || target.owner != link.st_uid) {
         return fileErrorText(
-            QStringLiteral("Запись по ссылке в файл другого пользователя запрещена"), path);
+            QCoreApplication::translate("GameFiles",
+                                        "Запись по ссылке в файл другого пользователя запрещена"),
+            path);
     }
     return {};
 #else

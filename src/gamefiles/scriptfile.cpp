@@ -2,6 +2,7 @@
 
 #include "gamefiles/fileerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -16,8 +17,9 @@ constexpr qint64 kChunkBytes = qint64(1) << 20;
 
 QString tooLarge(const QString &path)
 {
-    return QStringLiteral("Файл %1 больше %2 МБ: это не конфиг игры, и Velmora не читает и не "
-                          "изменяет его. Удалите или переместите этот файл.")
+    return QCoreApplication::translate(
+               "GameFiles", "Файл %1 больше %2 МБ: это не конфиг игры, и Velmora не "
+                            "читает и не изменяет его. Удалите или переместите этот файл.")
         .arg(QDir::toNativeSeparators(path))
         .arg(kScriptMaxBytes >> 20);
 }

@@ -5,6 +5,8 @@
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 namespace {
@@ -25,9 +27,13 @@ bool runsAutoexec(QByteArrayView userconfig)
 }
 
 /// The console stops reading a script at its first NUL byte: a line added at the end never runs.
-const QString kNulByte = QStringLiteral(
-    "В userconfig.cfg есть нулевой байт: игра не читает файл дальше него, поэтому строка "
-    "\"exec autoexec.cfg\" в его конце не сработала бы.");
+QString nulByteText()
+{
+    return QCoreApplication::translate("GameFiles",
+                                       "В userconfig.cfg есть нулевой байт: игра не читает файл "
+                                       "дальше него, поэтому строка \"exec autoexec.cfg\" в его "
+                                       "конце не сработала бы.");
+}
 
 } // namespace
 
@@ -42,7 +48,7 @@ ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText
     if (runsAutoexec(userconfig.bytes))
         return {ChainState::Chained, {}};
     if (userconfig.bytes.contains('\0'))
-        return {ChainState::Failed, kNulByte};
+        return {ChainState::Failed, nulByteText()};
     if (scriptExecs(autoexecBytes(savedText), "userconfig.cfg"))
         return {ChainState::Loop, {}};
     return {ChainState::Missing, {}};
@@ -89,7 +95,7 @@ QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &ope
     if (runsAutoexec(userconfig.bytes))
         return {};
     if (userconfig.bytes.contains('\0'))
-        return kNulByte;
+        return nulByteText();
     // The whole new file is written beside the old one and takes its name only when complete: a
     // full disk leaves the old userconfig.cfg whole, never half a chain.
     return writeFileAtomically(path, appendedChain(userconfig.bytes), openFile,

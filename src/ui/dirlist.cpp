@@ -61,10 +61,10 @@ QString DirectoryList::setPath(const QString &folder)
     const QString target = cleanFolder(folder);
     const QFileInfo info(target);
     if (!info.isDir())
-        return QStringLiteral("Путь не найден: %1").arg(QDir::toNativeSeparators(target));
+        return tr("Путь не найден: %1").arg(QDir::toNativeSeparators(target));
     QDir listing(target);
     if (!listing.isReadable())
-        return QStringLiteral("Нет доступа к папке: %1").arg(QDir::toNativeSeparators(target));
+        return tr("Нет доступа к папке: %1").arg(QDir::toNativeSeparators(target));
 
     // Hidden folders are listed too: Steam keeps Half-Life below ~/.steam on Linux.
     const QStringList subfolders =

@@ -61,7 +61,7 @@ QString DriveList::whyNotReady(const QString &root)
     const QFileInfo folder(root);
     if (volume.isValid() && volume.isReady() && folder.isDir() && folder.isReadable())
         return {};
-    return QStringLiteral("Устройство недоступно: %1").arg(root);
+    return tr("Устройство недоступно: %1").arg(root);
 }
 
 QString DriveList::driveOf(const QString &folder) const

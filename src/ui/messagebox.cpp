@@ -1,5 +1,6 @@
 #include "ui/messagebox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -35,8 +36,10 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
         box.setDetailedText(record.details);
     if (record.style == int(MessageStyle::Question)) {
         box.setIcon(QMessageBox::Warning);
-        QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        QPushButton *yes = box.addButton(
+            QCoreApplication::translate("velmora::ui::MessageBox", "Да"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(
+            QCoreApplication::translate("velmora::ui::MessageBox", "Нет"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
@@ -44,7 +47,8 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
     }
     box.setIcon(record.style == int(MessageStyle::Error) ? QMessageBox::Critical
                                                          : QMessageBox::Information);
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *ok = box.addButton(QCoreApplication::translate("velmora::ui::MessageBox", "OK"),
+                                    QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

@@ -6,15 +6,15 @@
 
 namespace velmora::ui {
 
-bool installQtRussian(QCoreApplication &app, const QString &folder)
+QTranslator *installQtRussian(QCoreApplication &app, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_ru"), folder) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return true;
+    return translator;
 }
 
 QString qtTranslationsFolder()

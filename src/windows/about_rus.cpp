@@ -13,22 +13,12 @@
 
 namespace velmora {
 
-namespace {
-
-const QString kNotice = QStringLiteral(
-    "Velmora составляет autoexec.cfg для Counter-Strike: сетевые, графические и звуковые "
-    "настройки, боты и многое другое. Ваши bind и alias из config.cfg переносятся в новый "
-    "конфиг. Программа распространяется «как есть», без каких-либо гарантий. Перед "
-    "сохранением проверьте текст конфига.");
-
-} // namespace
-
 AboutRus::AboutRus(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("about_rus"));
-    setWindowTitle(QStringLiteral("О программе!"));
+    setWindowTitle(tr("О программе!"));
     // The title bar's close destroys the window; it is never the one whose closing ends Velmora.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -38,15 +28,20 @@ AboutRus::AboutRus(QWidget *parent)
     frame3->setObjectName(QStringLiteral("Frame3"));
     frame3->setGeometry(ui::twipRect(this, 120, 0, 4095, 2655));
     QLabel *notice =
-        addLabel(frame3, "Label8", kNotice, {120, 240, 3735, 2295}, ui::arialFont(9.75));
+        addLabel(frame3, "Label8",
+                 tr("Velmora составляет autoexec.cfg для Counter-Strike: сетевые, графические и "
+                    "звуковые настройки, боты и многое другое. Ваши bind и alias из config.cfg "
+                    "переносятся в новый конфиг. Программа распространяется «как есть», без "
+                    "каких-либо гарантий. Перед сохранением проверьте текст конфига."),
+                 {120, 240, 3735, 2295}, ui::arialFont(9.75));
     notice->setWordWrap(true);
 
-    auto *frame2 = new QGroupBox(QStringLiteral("Програмист:"), this);
+    auto *frame2 = new QGroupBox(tr("Програмист:"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setGeometry(ui::twipRect(this, 120, 2760, 4095, 3255));
-    QLabel *name = addLabel(frame2, "Label1", QStringLiteral("Разработчики Velmora"),
-                            {120, 360, 3735, 375}, ui::arialFont(12));
-    name->setToolTip(QStringLiteral("Собственной персоны :)"));
+    QLabel *name = addLabel(frame2, "Label1", tr("Разработчики Velmora"), {120, 360, 3735, 375},
+                            ui::arialFont(12));
+    name->setToolTip(tr("Собственной персоны :)"));
     addLabel(frame2, "Label7", QStringLiteral("aka"), {1680, 720, 375, 255}, ui::arialFont(9.75));
     QFont black = ui::arialFont(12, QStringLiteral("Arial Black"));
     // Where Arial Black is missing, the heaviest weight of the substitute comes closest.
@@ -56,18 +51,18 @@ AboutRus::AboutRus(QWidget *parent)
              ui::arialFont(9.75));
     m_email = addLabel(frame2, "Label9", QStringLiteral("velmora@example.org"),
                        {1200, 1440, 2415, 375}, ui::arialFont(12));
-    m_email->setToolTip(QStringLiteral("Нажми чтобы скопировать"));
+    m_email->setToolTip(tr("Нажми чтобы скопировать"));
     addLabel(frame2, "Label5", QStringLiteral("ICQ:"), {240, 1800, 615, 255}, ui::arialFont(9.75));
     m_icq = addLabel(frame2, "Label6", QStringLiteral("123456789"), {1200, 1800, 1335, 255},
                      ui::arialFont(12));
-    m_icq->setToolTip(QStringLiteral("Нажми чтобы скопировать"));
+    m_icq->setToolTip(tr("Нажми чтобы скопировать"));
     addLabel(frame2, "Label4", QStringLiteral("Web:"), {240, 2160, 615, 255}, ui::arialFont(9.75));
     m_web =
         addLabel(frame2, "Label10", supportAddress(), {1200, 2160, 2535, 375}, ui::arialFont(12));
-    m_web->setToolTip(QStringLiteral("Нажми на надаись чтобы посетить"));
+    m_web->setToolTip(tr("Нажми на надаись чтобы посетить"));
     QLabel *hint = addLabel(frame2, "Label11",
-                            QStringLiteral("Нажмите на надпись чтоб скопировать в буфер обмена. "
-                                           "А на сайт можно зайти нажав на него!"),
+                            tr("Нажмите на надпись чтоб скопировать в буфер обмена. "
+                               "А на сайт можно зайти нажав на него!"),
                             {240, 2640, 3735, 495}, font());
     hint->setWordWrap(true);
 
@@ -77,9 +72,9 @@ AboutRus::AboutRus(QWidget *parent)
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_web->setPalette(palette);
 
-    auto *ok = new QPushButton(QStringLiteral("ОК!"), this);
+    auto *ok = new QPushButton(tr("ОК!"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setToolTip(QStringLiteral("Ага буржуи лохи!"));
+    ok->setToolTip(tr("Ага буржуи лохи!"));
     ok->setAutoDefault(true);
     ok->setGeometry(ui::twipRect(this, 120, 6120, 4095, 495));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);

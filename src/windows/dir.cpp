@@ -16,8 +16,6 @@ namespace velmora {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Выберите директорию с Half-Life");
-
 /// The folder a drive shows when picked: the process's working folder when it lies on that
 /// drive, the drive's root otherwise.
 QString currentFolderOf(const ui::DriveList &drives, const QString &root)
@@ -35,13 +33,13 @@ Dir::Dir(PathFileStore store, QString home, QWidget *parent)
 {
     RemoveCloseItem();
     setObjectName(QStringLiteral("dir"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Выберите директорию с Half-Life"));
 
     m_drives = new ui::DriveList(this);
     m_drives->setObjectName(QStringLiteral("Drive1"));
     m_folders = new ui::DirectoryList(this);
     m_folders->setObjectName(QStringLiteral("Dir1"));
-    m_caption = new QLabel(kCaption, this);
+    m_caption = new QLabel(windowTitle(), this);
     m_caption->setObjectName(QStringLiteral("Label1"));
     m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_caption->setFont(ui::arialFont(14.25));
@@ -87,8 +85,7 @@ bool Dir::load()
         finish();
         return true;
     } else {
-        ui::MessageBox::show(nullptr, QStringLiteral("В файле не указан путь!"),
-                             ui::MessageStyle::Error);
+        ui::MessageBox::show(nullptr, tr("В файле не указан путь!"), ui::MessageStyle::Error);
     }
     openAtSteamGame();
     show();

@@ -40,8 +40,6 @@ namespace {
 constexpr int kClientWidth = 11235;
 constexpr int kClientHeight = 6540;
 
-const QString kNoFolderText = QStringLiteral("В файле не указан путь!");
-
 /// Asks a question; true only when the answer is Yes.
 bool confirmed(QWidget *parent, const QString &question)
 {
@@ -91,28 +89,27 @@ void IndexRus::buildMenu()
         return a;
     };
 
-    QMenu *configMenu = menuBar()->addMenu(QStringLiteral("Конфиг"));
+    QMenu *configMenu = menuBar()->addMenu(tr("Конфиг"));
     configMenu->setObjectName(QStringLiteral("popMenu1"));
-    QAction *show = action("popMenu1Show", QStringLiteral("Показать"));
-    QAction *save = action("popMenu1Save", QStringLiteral("Сохранить"));
-    QAction *clear = action("popMenu1Clear", QStringLiteral("Очистить"));
+    QAction *show = action("popMenu1Show", tr("Показать"));
+    QAction *save = action("popMenu1Save", tr("Сохранить"));
+    QAction *clear = action("popMenu1Clear", tr("Очистить"));
     configMenu->addActions({show, save, clear});
     configMenu->addSeparator();
-    QAction *open = action("popMenu1Open", QStringLiteral("Открыть..."));
-    QAction *restore =
-        action("popMenu1Restore", QStringLiteral("Восстановить прежний autoexec.cfg"));
-    QAction *saveAs = action("popMenu1SaveAs", QStringLiteral("Сохранить как..."));
+    QAction *open = action("popMenu1Open", tr("Открыть..."));
+    QAction *restore = action("popMenu1Restore", tr("Восстановить прежний autoexec.cfg"));
+    QAction *saveAs = action("popMenu1SaveAs", tr("Сохранить как..."));
     configMenu->addActions({open, restore, saveAs});
 
-    QAction *reset = action("new", QStringLiteral("Обновить путь к папке с Half-Life"));
-    QAction *exit = action("popMenu2Exit", QStringLiteral("Выход"));
+    QAction *reset = action("new", tr("Обновить путь к папке с Half-Life"));
+    QAction *exit = action("popMenu2Exit", tr("Выход"));
     menuBar()->addAction(reset);
     menuBar()->addAction(exit);
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("?"));
     helpMenu->setObjectName(QStringLiteral("popMenu3"));
-    QAction *about = action("popMenu3Program", QStringLiteral("О программе"));
-    QAction *support = action("popMenu3Tex", QStringLiteral("Тех. поддержка"));
+    QAction *about = action("popMenu3Program", tr("О программе"));
+    QAction *support = action("popMenu3Tex", tr("Тех. поддержка"));
     helpMenu->addActions({about, support});
 
     connect(show, &QAction::triggered, this, &IndexRus::showConfig);
@@ -147,15 +144,20 @@ void IndexRus::buildClient()
     m_config->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_config->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_config->setGeometry(tw.rect(7680, 0, 3375, 5895));
-    m_config->setPlainText(QStringLiteral("Здесь будет ваш конфиг\n"));
+    m_config->setPlainText(tr("Здесь будет ваш конфиг\n"));
 
-    QLabel *note = createRedLabel(
-        client, "Label5", QStringLiteral("Поля помеченные \"*\" обязательны для заполнения!"));
+    QLabel *note =
+        createRedLabel(client, "Label5", tr("Поля помеченные \"*\" обязательны для заполнения!"));
     const QRect noteRect = tw.rect(2280, 6000, 6855, 375);
     // The note keeps its place; should the font run wider than the layout, it grows to the right
     // rather than lose its end.
     note->setGeometry(noteRect.x(), noteRect.y(), qMax(noteRect.width(), note->sizeHint().width()),
                       noteRect.height());
+}
+
+QString IndexRus::noFolderText()
+{
+    return tr("В файле не указан путь!");
 }
 
 void IndexRus::load()
@@ -174,7 +176,7 @@ void IndexRus::load()
     // the root of the disk instead would be a guess. One box says why, and the window opens.
     if (m_gameFolder.isEmpty()) {
         MessageBox::show(this,
-                         read.status == PathFileRead::Status::Failed ? read.error : kNoFolderText,
+                         read.status == PathFileRead::Status::Failed ? read.error : noFolderText(),
                          MessageStyle::Error);
         return;
     }
@@ -186,9 +188,7 @@ void IndexRus::load()
         MessageBox::show(this, result.error, MessageStyle::Error);
         return;
     }
-    MessageBox::show(this,
-                     QStringLiteral("Найдено ") + QString::number(result.count()) +
-                         QStringLiteral(" bind(s) и alias"),
+    MessageBox::show(this, tr("Найдено %1 bind(s) и alias").arg(result.count()),
                      MessageStyle::Information);
     offerToDropPlantedLines(result.plainText);
 }
@@ -212,7 +212,7 @@ QString IndexRus::configText() const
 
 void IndexRus::showConfig()
 {
-    if (!confirmed(this, QStringLiteral("Все поля заполнены??"))) {
+    if (!confirmed(this, tr("Все поля заполнены??"))) {
         // Back to the first tab, where the connection type and the pings are filled in.
         m_pages->setCurrentIndex(0);
         return;
@@ -249,7 +249,7 @@ bool IndexRus::rereadGameFolder()
         m_gameFolder = read.folder;
     if (m_gameFolder.isEmpty()) {
         // No folder was ever named: writing "/cstrike/autoexec.cfg" would miss the game.
-        MessageBox::show(this, kNoFolderText, MessageStyle::Error);
+        MessageBox::show(this, noFolderText(), MessageStyle::Error);
         return false;
     }
     return true;
@@ -262,7 +262,7 @@ void IndexRus::saveConfig()
     // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
     // so translating them first would only cost a large box one more pass.
     const QString text = m_config->document()->toRawText();
-    if (MessageBox::show(this, QStringLiteral("Вы уверены что хотите сохранить конфиг?"),
+    if (MessageBox::show(this, tr("Вы уверены что хотите сохранить конфиг?"),
                          MessageStyle::Question, saveDetails(text)) != Answer::Yes)
         return;
     SaveOutcome outcome = SaveOutcome::Unchanged;
@@ -276,7 +276,7 @@ void IndexRus::saveConfig()
 
 void IndexRus::clearConfig()
 {
-    if (!confirmed(this, QStringLiteral("Вы уверены что хотите ОЧИСТИТЬ конфиг?")))
+    if (!confirmed(this, tr("Вы уверены что хотите ОЧИСТИТЬ конфиг?")))
         return;
     // Removed as one edit, so Ctrl+Z can still bring the text back.
     QTextCursor cursor(m_config->document());
@@ -286,17 +286,15 @@ void IndexRus::clearConfig()
 
 void IndexRus::exitProgram()
 {
-    if (confirmed(this, QStringLiteral("Вы действительно хотите выйти?")))
+    if (confirmed(this, tr("Вы действительно хотите выйти?")))
         Q_EMIT quitRequested();
 }
 
 void IndexRus::resetGameFolder()
 {
-    const QString question =
-        QStringLiteral("Выдействительно хотите обнавить путь к папке с Half-Life?") +
-        QStringLiteral("\r\n") +
-        QStringLiteral(
-            "Послетого как вы нажмёте на кнопку ДА надо будет запустипь программу заново!");
+    const QString question = tr(
+        "Выдействительно хотите обнавить путь к папке с Half-Life?\r\nПослетого как вы нажмёте на "
+        "кнопку ДА надо будет запустипь программу заново!");
     if (!confirmed(this, question))
         return;
     const QString error = m_store.remove();

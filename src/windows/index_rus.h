@@ -60,6 +60,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    /// "В файле не указан путь!" in the language installed now.
+    static QString noFolderText();
     void buildMenu();
     void buildClient();
     void GenerateConfig();

@@ -22,21 +22,6 @@ using ui::MessageStyle;
 
 namespace {
 
-const QString kChainQuestion =
-    QStringLiteral("Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.") +
-    QStringLiteral("\r\n") +
-    QStringLiteral("Добавить в userconfig.cfg строку \"exec autoexec.cfg\", чтобы ваш конфиг "
-                   "применялся при каждом запуске?");
-const QString kLoopNote = QStringLiteral(
-    "В сохранённом конфиге есть строка \"exec userconfig.cfg\", поэтому строка "
-    "\"exec autoexec.cfg\" в userconfig.cfg не добавлена: эти два файла запускали бы друг "
-    "друга без конца.");
-
-const QString kPlantedQuestion =
-    QStringLiteral("Среди найденных строк есть такие, какие серверы подбрасывали игрокам в "
-                   "config.cfg (подключение к чужому серверу, rcon, запуск других файлов):") +
-    QStringLiteral("\r\n%1\r\n") + QStringLiteral("Убрать их из конфига?");
-const QString kMorePlanted = QStringLiteral("...и ещё %1");
 constexpr qsizetype kPlantedShown = 3;      // lines named in the question
 constexpr qsizetype kPlantedLineWidth = 80; // characters of each named line
 
@@ -55,9 +40,13 @@ void IndexRus::offerToDropPlantedLines(const QString &text)
                          : line.toString());
     }
     if (planted.size() > kPlantedShown)
-        named.append(kMorePlanted.arg(planted.size() - kPlantedShown));
-    if (MessageBox::show(this, kPlantedQuestion.arg(named.join(QStringLiteral("\r\n"))),
-                         MessageStyle::Question) != Answer::Yes)
+        named.append(tr("...и ещё %1").arg(planted.size() - kPlantedShown));
+    const QString question =
+        tr("Среди найденных строк есть такие, какие серверы подбрасывали игрокам в config.cfg "
+           "(подключение к чужому серверу, rcon, запуск других файлов):\r\n%1\r\nУбрать их из "
+           "конфига?")
+            .arg(named.join(QStringLiteral("\r\n")));
+    if (MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
         return;
     // The box holds the import's text as it is: the planted lines go with their line feeds.
     QString kept;
@@ -93,12 +82,20 @@ void IndexRus::offerUserconfigChain(QStringView savedText)
         MessageBox::show(this, check.error, MessageStyle::Error);
         return;
     case ChainState::Loop:
-        MessageBox::show(this, kLoopNote, MessageStyle::Information);
+        MessageBox::show(this,
+                         tr("В сохранённом конфиге есть строка \"exec userconfig.cfg\", поэтому "
+                            "строка \"exec autoexec.cfg\" в userconfig.cfg не добавлена: эти два "
+                            "файла запускали бы друг друга без конца."),
+                         MessageStyle::Information);
         return;
     case ChainState::Missing:
         break;
     }
-    if (MessageBox::show(this, kChainQuestion, MessageStyle::Question) != Answer::Yes)
+    const QString question =
+        tr("Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.\r\n"
+           "Добавить в userconfig.cfg строку \"exec autoexec.cfg\", чтобы ваш конфиг применялся "
+           "при каждом запуске?");
+    if (MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
         return;
     if (const QString error = addUserconfigChain(m_gameFolder); !error.isEmpty())
         MessageBox::show(this, error, MessageStyle::Error);

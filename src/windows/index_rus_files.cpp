@@ -24,7 +24,6 @@ using ui::MessageStyle;
 
 namespace {
 
-const QString kCfgFilter = QStringLiteral("Конфиги (*.cfg)");
 const QString kCfgSuffix = QStringLiteral(".cfg");
 
 /// The details part lists this many changed lines at most; a box of thousands of new lines says
@@ -32,6 +31,12 @@ const QString kCfgSuffix = QStringLiteral(".cfg");
 constexpr qsizetype kMostDetailLines = 1000;
 
 } // namespace
+
+/// The file dialogs' filter.
+static QString cfgFilter()
+{
+    return IndexRus::tr("Конфиги (*.cfg)");
+}
 
 QString IndexRus::cstrikeFolder() const
 {
@@ -48,21 +53,20 @@ QString IndexRus::saveDetails(QStringView boxText) const
     if (!preview.error.isEmpty())
         return {}; // Save says why once it tries to read the file
     if (!preview.changes)
-        return QStringLiteral("Файл autoexec.cfg не изменится: в нём уже этот конфиг.");
+        return tr("Файл autoexec.cfg не изменится: в нём уже этот конфиг.");
     if (preview.diff.isEmpty())
-        return QStringLiteral("Строки файла autoexec.cfg останутся прежними, изменятся только "
-                              "концы строк.");
+        return tr("Строки файла autoexec.cfg останутся прежними, изменятся только концы строк.");
     QStringList shown = preview.diff;
     if (preview.unlisted > 0)
-        shown.append(QStringLiteral("... и ещё изменённых строк: %1").arg(preview.unlisted));
-    return QStringLiteral("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" "
-                          "придут в него.\n\n") +
+        shown.append(tr("... и ещё изменённых строк: %1").arg(preview.unlisted));
+    return tr("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" придут в "
+              "него.\n\n") +
            shown.join(u'\n');
 }
 
 void IndexRus::openConfig()
 {
-    QFileDialog dialog(this, QStringLiteral("Открыть конфиг"), cstrikeFolder(), kCfgFilter);
+    QFileDialog dialog(this, tr("Открыть конфиг"), cstrikeFolder(), cfgFilter());
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -83,17 +87,16 @@ void IndexRus::openConfig()
     QTextCursor cursor(m_config->document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(rest);
-    MessageBox::show(
-        this,
-        QStringLiteral("Строк перенесено в настройки: %1\r\nСтрок осталось в конфиге: %2")
-            .arg(reading.intoControls)
-            .arg(reading.otherLines.size()),
-        MessageStyle::Information);
+    MessageBox::show(this,
+                     tr("Строк перенесено в настройки: %1\r\nСтрок осталось в конфиге: %2")
+                         .arg(reading.intoControls)
+                         .arg(reading.otherLines.size()),
+                     MessageStyle::Information);
 }
 
 void IndexRus::saveConfigAs()
 {
-    QFileDialog dialog(this, QStringLiteral("Сохранить конфиг как"), cstrikeFolder(), kCfgFilter);
+    QFileDialog dialog(this, tr("Сохранить конфиг как"), cstrikeFolder(), cfgFilter());
     dialog.setObjectName(QStringLiteral("saveAsDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
@@ -105,7 +108,7 @@ void IndexRus::saveConfigAs()
         // a file under the name with it is asked about here.
         path += kCfgSuffix;
         const QString question =
-            QStringLiteral("Файл %1 уже есть. Заменить его?").arg(QDir::toNativeSeparators(path));
+            tr("Файл %1 уже есть. Заменить его?").arg(QDir::toNativeSeparators(path));
         if (QFileInfo::exists(path) &&
             MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
             return;
@@ -126,17 +129,15 @@ void IndexRus::restoreConfig()
         return;
     }
     const QString question =
-        QStringLiteral("Вы уверены что хотите вернуть прежний autoexec.cfg?") +
-        QStringLiteral("\r\n") +
-        QStringLiteral("Нынешний autoexec.cfg станет резервной копией autoexec.cfg.bak.");
+        tr("Вы уверены что хотите вернуть прежний autoexec.cfg?\r\nНынешний autoexec.cfg станет "
+           "резервной копией autoexec.cfg.bak.");
     if (MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
         return;
     if (const QString error = restoreAutoexec(m_gameFolder); !error.isEmpty()) {
         MessageBox::show(this, error, MessageStyle::Error);
         return;
     }
-    MessageBox::show(this, QStringLiteral("Прежний autoexec.cfg восстановлен."),
-                     MessageStyle::Information);
+    MessageBox::show(this, tr("Прежний autoexec.cfg восстановлен."), MessageStyle::Information);
 }
 
 } // namespace velmora

@@ -159,11 +159,15 @@ int checkFile(int first, int argc, char **argv)
 int readConfigFile(const char *path)
 {
     QFile file(velmora::decodeLossless(QByteArrayView(path)));
+    errno = 0;
     if (const QString error = velmora::openRegularFile(file); !error.isEmpty()) {
-        // The window's words for a FIFO, a device or a folder are Russian; here they are English.
+        // The window's words are those of its language; here they are the system's, in English
+        // under the C locale.
+        const int reason = errno;
         const QFileInfo info(file.fileName());
-        const QByteArray why =
-            info.exists() && !info.isFile() ? QByteArray("not a regular file") : error.toUtf8();
+        const QByteArray why = info.exists() && !info.isFile() ? QByteArray("not a regular file")
+                               : reason != 0                   ? QByteArray(std::strerror(reason))
+                                                               : error.toUtf8();
         std::fprintf(stderr, "velmora: %s: %s\n", path, why.constData());
         return 1;
     }

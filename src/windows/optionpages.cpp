@@ -49,7 +49,7 @@ CheckValue checkValue(const QCheckBox *box)
 QString captionOf(const Cell &cell)
 {
     if (cell.caption)
-        return QString::fromUtf8(cell.caption);
+        return optionText(cell.caption);
     const OptionInfo *option = nullptr;
     if (cell.option)
         option = findOption(QString::fromLatin1(cell.option));
@@ -57,7 +57,7 @@ QString captionOf(const Cell &cell)
         option = &checkOption(cell.number);
     else if (cell.control == Control::Pod)
         option = findOption(QString::fromLatin1(cell.name));
-    return option ? QString::fromUtf8(option->caption) : QString();
+    return option ? optionText(option->caption) : QString();
 }
 
 /// Grayed is the state a read config gives a check box whose lines it lacks; the player's first
@@ -133,7 +133,7 @@ void OptionPages::buildFromTable()
         case Block::Page: {
             auto *page = new QGroupBox(this);
             page->setObjectName(QLatin1StringView(step.name));
-            addTab(page, QString::fromUtf8(step.caption));
+            addTab(page, optionText(step.caption));
             page->setGeometry(tw.rect(step.left, step.top, step.width, step.height));
             m_containers.insert(page->objectName(), page);
             break;
@@ -211,7 +211,7 @@ QComboBox *OptionPages::createCombo(QWidget *parent)
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setCompleter(nullptr);
     for (const char *item : connectionTypeItems())
-        m_combo->addItem(QString::fromUtf8(item));
+        m_combo->addItem(shownConnectionName(QString::fromUtf8(item)));
     m_combo->setCurrentIndex(-1);
     m_combo->setEditText(QString());
     return m_combo;
@@ -219,7 +219,7 @@ QComboBox *OptionPages::createCombo(QWidget *parent)
 
 QGroupBox *OptionPages::createFrame(const ui::TwipScale &tw, const Step &step, QWidget *parent)
 {
-    auto *frame = new QGroupBox(QString::fromUtf8(step.caption), parent);
+    auto *frame = new QGroupBox(optionText(step.caption), parent);
     frame->setObjectName(QLatin1StringView(step.name));
     // The caption sits on the frame's top line, so the first row below it has room.
     frame->setStyleSheet(kCaptionedFrameStyle);
@@ -294,7 +294,7 @@ void OptionPages::setInputLimits()
 OptionSnapshot OptionPages::snapshot() const
 {
     OptionSnapshot options;
-    options.combo1 = m_combo->currentText();
+    options.combo1 = canonicalConnectionName(m_combo->currentText());
     for (int n = 1; n <= kTextCount; ++n)
         options.text(n) = text(n)->text();
     for (int n = 1; n <= kSliderCount; ++n)
@@ -307,7 +307,7 @@ OptionSnapshot OptionPages::snapshot() const
 
 void OptionPages::setSnapshot(const OptionSnapshot &options)
 {
-    m_combo->setCurrentText(options.combo1);
+    m_combo->setCurrentText(shownConnectionName(options.combo1));
     for (int n = 1; n <= kTextCount; ++n)
         text(n)->setText(options.text(n));
     for (int n = 1; n <= kSliderCount; ++n)

@@ -1,6 +1,7 @@
 #include "windows/program.h"
 
 #include "appinfo.h"
+#include "ui/language.h"
 #include "ui/qttranslation.h"
 #include "windows/about_rus.h"
 #include "windows/appicon.h"
@@ -77,9 +78,9 @@ int startProgram(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     QApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
-    // Qt's own texts (a field's context menu, standard buttons) in Russian like everything else;
-    // without the translation they stay English and the program runs on.
-    ui::installQtRussian(app, ui::qtTranslationsFolder());
+    // Russian unless the desktop asks for English first; Qt's own texts (a field's context menu,
+    // standard buttons) follow the program's language.
+    ui::installLanguage(app, ui::systemLanguage(), ui::qtTranslationsFolder());
     // One look everywhere: the twip layouts are measured for it.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);

@@ -1,0 +1,80 @@
+#include "ui/language.h"
+
+#include "ui/qttranslation.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace velmora::ui {
+
+namespace {
+
+/// The translators the last installLanguage() put in place, so the next call can take them out.
+QPointer<QTranslator> g_program;
+QPointer<QTranslator> g_qt;
+Language g_current = Language::Russian;
+
+void removeTranslator(QPointer<QTranslator> &translator)
+{
+    if (!translator)
+        return;
+    QCoreApplication::removeTranslator(translator);
+    delete translator.data();
+}
+
+/// The language part of a tag such as "en", "en-US", "en_GB" or "ru-Cyrl-RU", in lower case.
+QString languageOf(const QString &tag)
+{
+    const qsizetype end = tag.indexOf(QRegularExpression(QStringLiteral("[-_.@]")));
+    return tag.left(end).toLower();
+}
+
+} // namespace
+
+Language chooseLanguage(const QStringList &uiLanguages)
+{
+    for (const QString &tag : uiLanguages) {
+        const QString language = languageOf(tag);
+        if (language == u"en")
+            return Language::English;
+        if (language == u"ru")
+            return Language::Russian;
+    }
+    return Language::Russian;
+}
+
+Language systemLanguage()
+{
+    return chooseLanguage(QLocale::system().uiLanguages());
+}
+
+bool installLanguage(QCoreApplication &app, Language language, const QString &qtFolder)
+{
+    removeTranslator(g_program);
+    removeTranslator(g_qt);
+    g_current = Language::Russian;
+    if (language == Language::English) {
+        auto *english = new QTranslator(&app);
+        if (!english->load(QStringLiteral(":/i18n/velmora_en.qm")) ||
+            !QCoreApplication::installTranslator(english)) {
+            delete english;
+            g_qt = installQtRussian(app, qtFolder);
+            return false;
+        }
+        g_program = english;
+        g_current = Language::English;
+        return true;
+    }
+    g_qt = installQtRussian(app, qtFolder);
+    return true;
+}
+
+Language currentLanguage()
+{
+    return g_current;
+}
+
+} // namespace velmora::ui
