@@ -152,6 +152,9 @@ private Q_SLOTS:
                            u"mp_roundtime 12"_qs, u"name \"a\\b\""_qs, u"cl_righthand \"0\""_qs,
                            u"voice_loopback 0"_qs}
             << 0;
+        QTest::newRow("digits of another script stay in the box")
+            << u"mp_freezetime \"\u0663\"\n"_qs << window << QStringList() << 32
+            << QStringList{u"mp_freezetime \"\u0663\""_qs} << 0;
         QTest::newRow("the command line takes what the fields refuse")
             << u"mp_roundtime 12\ncl_latency \"-0.3\"\n"_qs << ReadRules::CommandLine
             << QStringList{u"Text1=0.4"_qs, u"Text2=0.4"_qs, u"Text7=12"_qs} << 32 << QStringList()

@@ -349,6 +349,8 @@ private Q_SLOTS:
                                     << u"Файл autoexec.cfg не изменится: в нём уже этот конфиг."_qs;
         QTest::newRow("changed") << QByteArray("bind a c\r\nold\r\n\r\n")
                                  << list + u"-bind a c\n-old\n+bind a b"_qs;
+        QTest::newRow("more after the same start")
+            << QByteArray("bind a b\r\n\r\nold\r\n") << list + u"-old"_qs;
     }
     void saveQuestionShowsWhatChanges()
     {
@@ -375,8 +377,10 @@ private Q_SLOTS:
     {
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
-        // A config kept by the player, edited by hand: upper case, `;`, a comment, a setting twice.
+        // A config kept by the player, edited by hand: upper case, `;`, a comment, a setting twice,
+        // and the byte-order mark of an editor.
         writeBytes(folders.gameFolder() + u"/cstrike/mine.cfg"_qs,
+                   "\xEF\xBB\xBF"
                    "bind \"w\" \"+forward\"\r\nSENSITIVITY 3; fps_max \"100\"\r\n// mine\r\n"
                    "sensitivity \"5\"\r\nbind \"MOUSE1\" \"+attack\"\r\n");
         const auto window = loadedWindow(folders);

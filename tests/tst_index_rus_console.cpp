@@ -223,6 +223,14 @@ private Q_SLOTS:
             typeText(edit, u"ю"_qs);
             QCOMPARE(edit->text(), kept);
         }
+        if (refused == 0 && edit->maxLength() > 2) {
+            // Pasted after the field's own text, past the cap: the paste loses its end, never
+            // the text that was there.
+            edit->setText(u"ab"_qs);
+            edit->end(false);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY2(edit->text().startsWith(u"ab"_qs), qPrintable(edit->text()));
+        }
     }
 
     // A paste (the context menu, a middle click) or a drop into a digit field keeps its digits:

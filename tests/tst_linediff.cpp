@@ -25,6 +25,7 @@ private Q_SLOTS:
             {"moved to the end", "m\na\nb\nc", "a\nb\nc\nm", "-m|+m"},
             {"repeated lines", "x\na\nx\nb\nx", "a\nx\nx\nb\nx\nx", "-x|+x|+x"},
             {"interleaved", "a\nb\nc\nd\ne\nf", "a\nc\nB\ne\nf\ng", "-b|-d|+B|+g"},
+            {"CR CR and U+2028 end lines too", "a\r\rb\u2028c", "a\nb\nc", "-"},
         };
         for (const auto &row : rows) {
             QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
