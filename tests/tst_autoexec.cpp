@@ -253,6 +253,11 @@ private Q_SLOTS:
         QCOMPARE(restoreAutoexec(game.path()), QString());
         QCOMPARE(readBytes(autoexecPath(game)), QByteArray("old\r\n"));
         QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("new\r\n"));
+        // Without an autoexec.cfg, Restore brings the backup back and keeps it.
+        QVERIFY(QFile::remove(autoexecPath(game)));
+        QCOMPARE(restoreAutoexec(game.path()), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("new\r\n"));
+        QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("new\r\n"));
     }
 
     void directoryInItsPlace()

@@ -240,7 +240,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("put");
         for (const char *name : {"Text1", "Text2", "Text3", "Text6", "Text7", "Text8", "Text9"})
-            QTest::newRow(name) << QString::fromLatin1(name) << u"1\";quit;\""_qs;
+            QTest::newRow(name) << QString::fromLatin1(name) << u"1\";quit;\"\u0663"_qs;
         QTest::newRow("Text3, past a console word") << u"Text3"_qs << QString(600, u'1');
     }
     void digitFieldsKeepDigitsOfAPaste()
