@@ -1,6 +1,8 @@
 #include "gamefiles/autoexec.h"
+#include "gamefiles/configfiles.h"
 
 #include "gamefiles/pathfile.h"
+#include "gamefiles/scriptfile.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -214,15 +216,48 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(game.filePath(u"missing"_qs)));
     }
 
+    void oversizedFileRefused_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("4 GiB") << (qint64(4) << 30) << false;
+        QTest::newRow("one byte past the largest") << kScriptMaxBytes + 1 << false;
+        QTest::newRow("the largest") << kScriptMaxBytes << true;
+    }
     void oversizedFileRefused()
     {
-        // 4 GiB of nothing on the disk: refused unread, and no backup of it written.
+        // Nothing on the disk but its size: refused unread, and no backup of it written.
+        QFETCH(qint64, size);
+        QFETCH(bool, saved);
         QTemporaryDir game;
         writeBytes(autoexecPath(game), {});
-        QVERIFY(QFile::resize(autoexecPath(game), qint64(4) << 30));
+        QVERIFY(QFile::resize(autoexecPath(game), size));
         const QString error = saveAutoexec(game.path(), u"x"_qs);
+        QCOMPARE(error.isEmpty(), saved);
+        if (saved) {
+            QCOMPARE(QFileInfo(autoexecPath(game) + u".bak"_qs).size(), size);
+            return;
+        }
         QVERIFY2(error.contains(QDir::toNativeSeparators(autoexecPath(game))), qPrintable(error));
         QCOMPARE(cstrikeEntries(game), QStringList{u"autoexec.cfg"_qs});
+    }
+
+    void saveAsOntoTheAutoexecKeepsItThenRestoreSwaps()
+    {
+        // Save as... onto autoexec.cfg is a save: the file it replaces becomes the backup, and
+        // Restore swaps the two back.
+        QTemporaryDir game;
+        writeBytes(autoexecPath(game), "old\r\n");
+        QCOMPARE(saveConfigFile(game.path(), autoexecPath(game), u"new"_qs), QString());
+        QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("old\r\n"));
+        QCOMPARE(restoreAutoexec(game.path()), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("old\r\n"));
+        QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("new\r\n"));
+        // Without an autoexec.cfg, Restore brings the backup back and keeps it.
+        QVERIFY(QFile::remove(autoexecPath(game)));
+        QCOMPARE(restoreAutoexec(game.path()), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("new\r\n"));
+        QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("new\r\n"));
     }
 
     void directoryInItsPlace()

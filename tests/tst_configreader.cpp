@@ -83,7 +83,7 @@ private Q_SLOTS:
             << u"setinfo \"k\"\"0\" \"\"\nname \"x;y\n"_qs
             << QStringList{u"setinfo|k|0|"_qs, u"name|x;y"_qs} << 2;
         QTest::newRow("words of their own, letters from U+0080 part words")
-            << u"name a(b):c'd\tЫe"_qs << QStringList{u"name|a|(|b|)|:|c|'|d|e"_qs} << 1;
+            << u"name a(b):c'd\tЫe{f}"_qs << QStringList{u"name|a|(|b|)|:|c|'|d|e|{|f|}"_qs} << 1;
         QTest::newRow("blank lines count, no line after the last line feed")
             << u"\r\n\n x\n"_qs << QStringList{u"x"_qs} << 3;
     }
@@ -152,6 +152,14 @@ private Q_SLOTS:
                            u"mp_roundtime 12"_qs, u"name \"a\\b\""_qs, u"cl_righthand \"0\""_qs,
                            u"voice_loopback 0"_qs}
             << 0;
+        QTest::newRow("a nick past 31 bytes, a number with letters after it")
+            << u"name \"ABCDEFGHIJKLMNOPQRSTUVWXYZ______\"\nsensitivity 5x\n"_qs << window
+            << QStringList() << 32
+            << QStringList{u"name \"ABCDEFGHIJKLMNOPQRSTUVWXYZ______\""_qs, u"sensitivity 5x"_qs}
+            << 0;
+        QTest::newRow("digits of another script stay in the box")
+            << u"mp_freezetime \"\u0663\"\n"_qs << window << QStringList() << 32
+            << QStringList{u"mp_freezetime \"\u0663\""_qs} << 0;
         QTest::newRow("the command line takes what the fields refuse")
             << u"mp_roundtime 12\ncl_latency \"-0.3\"\n"_qs << ReadRules::CommandLine
             << QStringList{u"Text1=0.4"_qs, u"Text2=0.4"_qs, u"Text7=12"_qs} << 32 << QStringList()

@@ -116,6 +116,8 @@ private Q_SLOTS:
     void modesAndOwnersKept_data();
     void modesAndOwnersKept();
     void folderInItsPlace();
+    void reasonsInRussian_data();
+    void reasonsInRussian();
 
 private:
     QString cstrike() const { return m_dir->path() + QStringLiteral("/cstrike"); }
@@ -522,17 +524,19 @@ void FaultSave::symbolicLinkFollowed()
 
 void FaultSave::linksAsRootOrPlayer_data()
 {
-    QTest::addColumn<QString>("file"); ///< the link in cstrike
-    QTest::addColumn<bool>("outside"); ///< to a file out of the game folder, else another user's
-    QTest::addColumn<bool>("root");    ///< refused as root, followed for a player
+    QTest::addColumn<QString>("file");  ///< the link in cstrike
+    QTest::addColumn<bool>("outside");  ///< to a file out of the game folder, else another user's
+    QTest::addColumn<bool>("root");     ///< refused as root, followed for a player
+    QTest::addColumn<bool>("twoLinks"); ///< through a second link beside the target
     for (const char *file : {"autoexec.cfg", "userconfig.cfg"}) {
-        QTest::addRow("%s as root, out of the game folder", file) << file << true << true;
-        QTest::addRow("%s as root, another user's file", file) << file << false << true;
-        QTest::addRow("%s as a player, out of the folder", file) << file << true << false;
+        QTest::addRow("%s as root, out of the game folder", file) << file << true << true << false;
+        QTest::addRow("%s as root, another user's file", file) << file << false << true << false;
+        QTest::addRow("%s as a player, out of the folder", file) << file << true << false << false;
     }
+    QTest::addRow("as root, two links out") << u"autoexec.cfg"_qs << true << true << true;
     // The backup is Velmora's own file: a link there is replaced, whoever saves.
     for (bool root : {true, false})
-        QTest::addRow("backup, root: %d", root) << u"autoexec.cfg.bak"_qs << true << root;
+        QTest::addRow("backup, root: %d", root) << u"autoexec.cfg.bak"_qs << true << root << false;
 }
 
 void FaultSave::linksAsRootOrPlayer()
@@ -540,16 +544,19 @@ void FaultSave::linksAsRootOrPlayer()
     QFETCH(QString, file);
     QFETCH(bool, outside);
     QFETCH(bool, root);
+    QFETCH(bool, twoLinks);
     const bool refused = root && file != u"autoexec.cfg.bak";
 
-    QTemporaryDir elsewhere;
+    // Beside the game folder, its name beginning with the game folder's.
+    QTemporaryDir elsewhere(m_dir->path() + u"-XXXXXX"_qs);
     const QString target = (outside ? elsewhere.path() : m_dir->path()) + u"/target.cfg"_qs;
     const QByteArray theirs = "theirs\r\n";
     QVERIFY(writeFile(target, theirs));
     if (!outside && ::chown(QFile::encodeName(target).constData(), 4321, 4321) != 0)
         QSKIP("another user's file can be made by root only");
     const QString link = cstrike() + u'/' + file;
-    QVERIFY(QFile::link(target, link));
+    QVERIFY(QFile::link(twoLinks ? target + u".link"_qs : target, link));
+    QVERIFY(!twoLinks || QFile::link(target, target + u".link"_qs));
     const QByteArray old = "bind \"w\" \"+forward\"\r\n\r\n";
     if (file == u"autoexec.cfg.bak")
         QVERIFY(writeFile(autoexec(), old));
@@ -622,6 +629,29 @@ void FaultSave::folderInItsPlace()
     QVERIFY(QFileInfo(autoexec()).isDir());
     QCOMPARE(readBytes(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+}
+
+void FaultSave::reasonsInRussian_data()
+{
+    QTest::addColumn<QString>("systemText"); ///< what Qt said, in the system's language
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    const QString disk = u"На устройстве не осталось свободного места"_qs;
+    QTest::newRow("full disk") << QString() << ENOSPC << disk;
+    QTest::newRow("read-only") << QString() << EROFS
+                               << u"Файловая система доступна только для чтения"_qs;
+    QTest::newRow("unknown number") << QString() << 9999 << u"Системная ошибка номер 9999"_qs;
+    QTest::newRow("Qt's text, errno lost") << qt_error_string(ENOSPC) << 0 << disk;
+    QTest::newRow("Qt's own text, errno known") << u"Odd"_qs << EACCES << u"Отказано в доступе"_qs;
+    QTest::newRow("nothing known") << u"Odd"_qs << 0 << u"Системная ошибка (Odd)"_qs;
+}
+
+void FaultSave::reasonsInRussian()
+{
+    QFETCH(QString, systemText);
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QCOMPARE(systemText.isEmpty() ? errorReason(error) : errorReasonOf(systemText, error), reason);
 }
 
 int main(int argc, char **argv)

@@ -353,6 +353,8 @@ private Q_SLOTS:
         QTest::newRow("long") << "bind a b\r\n" + QByteArray("old\r\n").repeated(1002) + "\r\n"
                               << list + u"-old\n"_qs.repeated(1000) +
                                      u"... и ещё изменённых строк: 2"_qs;
+        QTest::newRow("more after the same start")
+            << QByteArray("bind a b\r\n\r\nold\r\n") << list + u"-old"_qs;
     }
     void saveQuestionShowsWhatChanges()
     {
@@ -379,8 +381,10 @@ private Q_SLOTS:
     {
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
-        // A config kept by the player, edited by hand: upper case, `;`, a comment, a setting twice.
+        // A config kept by the player, edited by hand: upper case, `;`, a comment, a setting twice,
+        // and the byte-order mark of an editor.
         writeBytes(folders.gameFolder() + u"/cstrike/mine.cfg"_qs,
+                   "\xEF\xBB\xBF"
                    "bind \"w\" \"+forward\"\r\nSENSITIVITY 3; fps_max \"100\"\r\n// mine\r\n"
                    "sensitivity \"5\"\r\nbind \"MOUSE1\" \"+attack\"\r\n");
         const auto window = loadedWindow(folders);

@@ -223,6 +223,14 @@ private Q_SLOTS:
             typeText(edit, u"ю"_qs);
             QCOMPARE(edit->text(), kept);
         }
+        if (refused == 0 && edit->maxLength() > 2) {
+            // Pasted after the field's own text, past the cap: the paste loses its end, never
+            // the text that was there.
+            edit->setText(u"ab"_qs);
+            edit->end(false);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY2(edit->text().startsWith(u"ab"_qs), qPrintable(edit->text()));
+        }
     }
 
     // A paste (the context menu, a middle click) or a drop into a digit field keeps its digits:
@@ -232,7 +240,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("put");
         for (const char *name : {"Text1", "Text2", "Text3", "Text6", "Text7", "Text8", "Text9"})
-            QTest::newRow(name) << QString::fromLatin1(name) << u"1\";quit;\""_qs;
+            QTest::newRow(name) << QString::fromLatin1(name) << u"1\";quit;\"\u0663"_qs;
         QTest::newRow("Text3, past a console word") << u"Text3"_qs << QString(600, u'1');
     }
     void digitFieldsKeepDigitsOfAPaste()

@@ -49,12 +49,16 @@ private Q_SLOTS:
             {"rates in range", "rate \"25000\"\ncl_updaterate 101\nex_interp 0.01\n", "", ""},
             {"comment with a quoted ;", "// say \"hi; quit\n", "", ""},
             {"fps above 100 with the override", "fps_max 250\nfps_override 1\n", "", ""},
+            {"a limited command without a value", "rate\nfps_max", "", ""},
+            {"values at the bounds", "rate 1000\ncl_updaterate 102\nex_interp 0\n", "", ""},
             {"bound unbindall then binds", "bind u \"unbindall; bind w +forward\"", "", ""},
             {"own alias called", "alias hi \"say hi\"\nhi\n", "", ""},
             // Warnings.
             {"rate over its range", "rate 200000", "1:w", "1000 to 100000"},
             {"update rate over 102", "\ncl_updaterate \"150\"", "2:w", "102"},
             {"fps above 100", "fps_max 250", "1:w", "fps_override"},
+            {"fps above 100, then quit", "fps_max 250\nquit", "1:w 2:w", "fps_override"},
+            {"fps above 100, override off", "fps_override 0\nfps_max 250", "2:w", "fps_override"},
             {"interpolation over 0.1", "ex_interp 0.5", "1:w", "0 to 0.1"},
             {"unclosed quote", "name \"x; quit\n", "1:w", "quote"},
             {"quit", "say a; quit", "1:w", "ends the game"},
@@ -74,6 +78,7 @@ private Q_SLOTS:
             {"ignored", "r_mmx 1", "1:n", "does nothing"},
             {"hosted", "\nmp_freezetime 3", "2:n", "server you host"},
             {"unknown", "frobnicate 1", "1:n", "unknown"},
+            {"a prefix alone is no command", "mp_ 1", "1:n", "unknown"},
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << QByteArray(row.script) << QString::fromLatin1(row.expected)
@@ -82,6 +87,9 @@ private Q_SLOTS:
         QTest::newRow("command over 1023 bytes: said once, the rest run")
             << QByteArray("\nsay " + QByteArray(3000, 'x') + "\n") << u"2:e 2:n 2:n"_qs
             << u"1023"_qs;
+        QTest::newRow("command of exactly 1023 bytes")
+            << QByteArray("say " + QByteArray(1019, 'x')) << QString() << QString();
+        QTest::newRow("NUL byte first") << bytes("\0quit\n") << u"1:e"_qs << u"NUL"_qs;
         QTest::newRow("NUL byte ends the reading")
             << bytes("bind a b\nname x\n\0quit\n") << u"3:e"_qs << u"NUL"_qs;
     }

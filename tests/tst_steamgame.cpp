@@ -89,6 +89,8 @@ private Q_SLOTS:
         QTest::newRow("a file named steamapps, the folder SteamApps")
             << u"file %L/steamapps|x;dir %L/SteamApps/common/Half-Life/cstrike"_s
             << u"%L/SteamApps/common/Half-Life"_s;
+        QTest::newRow("steamapps in a third spelling")
+            << u"dir %L/STEAMAPPS/common/Half-Life/cstrike"_s << u"%L/STEAMAPPS/common/Half-Life"_s;
         QTest::newRow("a file named cstrike") << u"file %L%G/cstrike|x"_s << QString();
         QTest::newRow("installdir before Half-Life")
             << u"game %L|HL 1.1;game %L;"_s + kAcf + manifest(u"HL 1.1"_s)
@@ -189,6 +191,15 @@ private Q_SLOTS:
                  expected.isEmpty()
                      ? QString()
                      : QDir::toNativeSeparators(m_home + u'/' + expand(expected, m_home)));
+    }
+
+    void librariesListedOnce()
+    {
+        // Steam's own file names its root among the libraries, and a link may name one again.
+        build(u"game %L;game lib;link lib2|%H/lib;"_s + kVdf +
+              libraryFile(Form::New, u"%H/%L,%H/lib,%H/lib2"_s));
+        const QString root = expand(u"%H/%L"_s, m_home);
+        QCOMPARE(velmora::steamLibraries(root), (QStringList{root, expand(u"%H/lib"_s, m_home)}));
     }
 
     void rootsAreListedOnce()
