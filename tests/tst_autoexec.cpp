@@ -260,6 +260,27 @@ private Q_SLOTS:
         QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("new\r\n"));
     }
 
+    void restoreKeepsTheBackupPrivateAndItsOwn()
+    {
+        // Restore writes the backup the way Save does: a private script gives a private backup,
+        // and a link in the backup's place is replaced, its target left alone.
+        QTemporaryDir game;
+        const QString bak = autoexecPath(game) + u".bak"_qs;
+        const QString elsewhere = game.filePath(u"elsewhere.cfg"_qs);
+        writeBytes(autoexecPath(game), "rcon_password x\r\n");
+        QVERIFY(QFile::setPermissions(autoexecPath(game),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        writeBytes(elsewhere, "old\r\n");
+        QVERIFY(QFile::link(elsewhere, bak));
+        QCOMPARE(restoreAutoexec(game.path()), QString());
+        QCOMPARE(readBytes(autoexecPath(game)), QByteArray("old\r\n"));
+        QVERIFY(!QFileInfo(bak).isSymLink());
+        QCOMPARE(readBytes(bak), QByteArray("rcon_password x\r\n"));
+        QCOMPARE(readBytes(elsewhere), QByteArray("old\r\n"));
+        QCOMPARE(QFile::permissions(bak) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
     void directoryInItsPlace()
     {
         QTemporaryDir game;

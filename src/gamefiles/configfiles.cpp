@@ -1,9 +1,11 @@
 #include "gamefiles/configfiles.h"
 
 #include "gamefiles/autoexec.h"
+#include "gamefiles/fileerror.h"
 #include "gamefiles/linediff.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
+#include "gamefiles/savetarget.h"
 #include "gamefiles/textcodec.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace velmora {
 
@@ -43,13 +47,14 @@ bool sameFile(const QString &a, const QString &b)
     return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
-/// A save file opened on `path` with every byte written, or the reason it could not be.
+/// A save file opened on `path` the way every save opens one, with every byte written, or the
+/// reason it could not be.
 QString prepare(std::unique_ptr<QSaveFile> &file, const QString &path, QByteArrayView bytes,
-                const SaveFileFactory &openFile)
+                const SaveFileFactory &openFile, const WriteRules &rules)
 {
     file = openFile(path);
-    if (!file->open(QIODevice::WriteOnly))
-        return file->errorString();
+    if (QString error = openForSaving(*file, path, rules); !error.isEmpty())
+        return error;
     return writeAll(*file, bytes);
 }
 
@@ -115,7 +120,11 @@ QString restoreAutoexec(const QString &gameFolder, const SaveFileFactory &openFi
 {
     const QString path = autoexecPath(gameFolder);
     const QString bakPath = backupPath(gameFolder);
+    // The rules of Save hold for both files: run as root, nothing is read or written through a
+    // link that leads out of the game folder or to another user's file.
     for (const QString &place : {path, bakPath}) {
+        if (QString refusal = checkWriteTarget(place, gameFolder); !refusal.isEmpty())
+            return refusal;
         if (QString refusal = checkReplaceable(place); !refusal.isEmpty())
             return refusal;
     }
@@ -130,21 +139,28 @@ QString restoreAutoexec(const QString &gameFolder, const SaveFileFactory &openFi
     if (current.exists && current.bytes == backup.bytes)
         return {};
 
+    // The backup is Velmora's own file, as private as the script it keeps, as Save writes it.
+    const WriteRules rules{gameFolder, false, {}};
+    const WriteRules backupRules{gameFolder, true, stampOf(path)};
     std::unique_ptr<QSaveFile> restored;
     std::unique_ptr<QSaveFile> kept;
-    if (QString error = prepare(restored, path, backup.bytes, openFile); !error.isEmpty())
+    if (QString error = prepare(restored, path, backup.bytes, openFile, rules); !error.isEmpty())
         return error;
     if (current.exists) {
-        if (QString error = prepare(kept, bakPath, current.bytes, openFile); !error.isEmpty())
+        // A link in the backup's place is replaced, never written through.
+        if (QFileInfo(bakPath).isSymLink() && !QFile::remove(bakPath))
+            return fileError(bakPath, errno);
+        if (QString error = prepare(kept, bakPath, current.bytes, openFile, backupRules);
+            !error.isEmpty())
             return error; // `restored` is discarded unnamed
     }
-    if (QString error = commitReplacing(*restored, path); !error.isEmpty())
+    if (QString error = commitReplacing(*restored, path, rules); !error.isEmpty())
         return error;
     if (kept) {
-        if (QString error = commitReplacing(*kept, bakPath); !error.isEmpty()) {
+        if (QString error = commitReplacing(*kept, bakPath, backupRules); !error.isEmpty()) {
             // The backup's place refused the file at the last moment: the autoexec.cfg that was
             // just replaced goes back, so neither content is lost.
-            (void)writeFileAtomically(path, current.bytes, openFile);
+            (void)writeFileAtomically(path, current.bytes, openFile, rules);
             return error;
         }
     }
