@@ -2,6 +2,7 @@
 
 #include "figures.h"
 
+#include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
 #include "gamefiles/textcodec.h"
 #include "gamefiles/userconfig.h"
@@ -114,7 +115,7 @@ Figure longCommandFigure(const Bench &bench)
         [&] {
             QElapsedTimer timer;
             timer.start();
-            state = checkUserconfigChain(install.game, box).state;
+            state = checkUserconfigChain(install.game, autoexecBytes(box)).state;
             return msSince(timer);
         },
         [&] {

@@ -1,3 +1,4 @@
+#include "fakedevices.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/configfiles.h"
 
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,14 +147,12 @@ private Q_SLOTS:
         if (!oldBak.isEmpty())
             writeBytes(bakPath, oldBak);
 
-        int opened = 0;
+        QStringList written;
         SaveOutcome outcome{};
-        const auto count = [&opened](const QString &path) {
-            ++opened;
-            return std::make_unique<QSaveFile>(path);
-        };
-        QCOMPARE(saveAutoexec(game.path(), u"bind a b\n"_qs, count, &outcome), QString());
-        QCOMPARE(opened, filesWritten);
+        QCOMPARE(saveAutoexec(game.path(), autoexecBytes(u"bind a b\n"_qs), &outcome,
+                              listingDisk(&written)),
+                 QString());
+        QCOMPARE(written.size(), filesWritten);
         QCOMPARE(outcome, filesWritten == 0 ? SaveOutcome::Unchanged : SaveOutcome::Written);
         QCOMPARE(readBytes(autoexecPath(game)), QByteArray("bind a b\r\n\r\n"));
         QCOMPARE(QFile::exists(bakPath) ? readBytes(bakPath) : QByteArray(), bak);
@@ -248,7 +246,8 @@ private Q_SLOTS:
         // Restore swaps the two back.
         QTemporaryDir game;
         writeBytes(autoexecPath(game), "old\r\n");
-        QCOMPARE(saveConfigFile(game.path(), autoexecPath(game), u"new"_qs), QString());
+        QCOMPARE(saveConfigFile(game.path(), autoexecPath(game), autoexecBytes(u"new"_qs)),
+                 QString());
         QCOMPARE(readBytes(autoexecPath(game) + u".bak"_qs), QByteArray("old\r\n"));
         QCOMPARE(restoreAutoexec(game.path()), QString());
         QCOMPARE(readBytes(autoexecPath(game)), QByteArray("old\r\n"));

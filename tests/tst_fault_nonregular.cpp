@@ -115,7 +115,7 @@ private Q_SLOTS:
             QCOMPARE(result.count(), 0);
             error = result.error;
         } else if (file == QStringLiteral("profile.cfg")) {
-            error = saveConfigFile(dir.path(), path, u"bind \"w\" \"+forward\"\n");
+            error = saveConfigFile(dir.path(), path, "bind \"w\" \"+forward\"\r\n\r\n");
             QCOMPARE(readConfigFile(path).error, error); // Open reads it no more than Save writes
         } else if (file == QStringLiteral("autoexec.cfg.bak")) {
             error = restoreAutoexec(dir.path());

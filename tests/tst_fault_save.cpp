@@ -7,7 +7,7 @@
 #include "gamefiles/configfiles.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/pathfile.h"
-#include "gamefiles/savetarget.h"
+#include "gamefiles/savepipeline.h"
 #include "gamefiles/userconfig.h"
 #include "testfiles.h"
 
@@ -16,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -65,12 +64,11 @@ int childMain(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const QByteArray mode = argv[3];
     if (mode == "hang") {
-        // Never returns: the backup is written whole, then the parent kills the process half-way
-        // through the write of the new autoexec.cfg.
-        const QString error = saveAutoexec(folder, boxText(100000, 'a'), [](const QString &path) {
-            return path.endsWith(QStringLiteral(".bak")) ? std::make_unique<QSaveFile>(path)
-                                                         : std::make_unique<HangingSaveFile>(path);
-        });
+        // Never returns: the new backup is written whole, then the parent kills the process
+        // half-way through the write of the new autoexec.cfg.
+        const QString error = saveAutoexec(
+            folder, autoexecBytes(boxText(100000, 'a')), nullptr,
+            hangingDisk([](const QString &path) { return !path.endsWith(u".bak"_qs); }));
         std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
         return 1;
     }
@@ -113,9 +111,12 @@ private Q_SLOTS:
     void symbolicLinkFollowed();
     void linksAsRootOrPlayer_data();
     void linksAsRootOrPlayer();
+    void linkSwappedInWhileWriting();
     void modesAndOwnersKept_data();
     void modesAndOwnersKept();
     void folderInItsPlace();
+    void nothingTheGameWouldMisread_data();
+    void nothingTheGameWouldMisread();
     void reasonsInRussian_data();
     void reasonsInRussian();
 
@@ -144,7 +145,6 @@ void FaultSave::cleanup()
         ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH);
 #endif
     m_mounted.clear();
-    setRunsAsRootForTests(std::nullopt);
     if (QFileInfo(autoexec()).exists())
         QFile::setPermissions(autoexec(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_dir.reset();
@@ -161,15 +161,19 @@ void FaultSave::diskFullOnSmallFilesystem()
                          systemText(errno)));
     m_mounted = cstrike();
 
-    const QByteArray previous = saveAutoexec(m_dir->path(), boxText(600, 'o')).isEmpty()
-                                    ? readBytes(autoexec())
-                                    : QByteArray();
-    QVERIFY2(previous.size() > 20000, "the old autoexec.cfg could not be written");
+    // Two saves: an older backup and the current script.
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(600, 'o')), QString());
+    const QByteArray older = readBytes(autoexec());
+    QCOMPARE(saveAutoexec(m_dir->path(), boxText(600, 'p')), QString());
+    const QByteArray previous = readBytes(autoexec());
+    QVERIFY2(previous.size() > 20000 && readBytes(backup()) == older,
+             "the old files could not be written");
 
+    // A save that fails changes no file: the older backup is not replaced either.
     const QString error = saveAutoexec(m_dir->path(), boxText(20000, 'n'));
     QCOMPARE(error, fileError(autoexec(), ENOSPC));
     QCOMPARE(readBytes(autoexec()), previous);
-    QCOMPARE(readBytes(backup()), previous);
+    QCOMPARE(readBytes(backup()), older);
     QCOMPARE(cstrikeEntries(), kBoth);
 
     // The space the failed save took is given back: a small save fits beside the old file.
@@ -212,9 +216,7 @@ void FaultSave::deviceFailsPartWay()
     QFETCH(qint64, budget);
 
     const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\n";
-    const auto fullDisk = [budget](const QString &path) {
-        return std::make_unique<FullDiskSaveFile>(path, budget);
-    };
+    const QByteArray next = autoexecBytes(boxText(20000, 'n'));
     QString error;
     QStringList entries;
     if (command == u"save as") {
@@ -222,7 +224,7 @@ void FaultSave::deviceFailsPartWay()
         const QString profile = cstrike() + QStringLiteral("/profile.cfg");
         if (hadFile)
             QVERIFY(writeFile(profile, previous));
-        error = saveConfigFile(m_dir->path(), profile, boxText(20000, 'n'), fullDisk);
+        error = saveConfigFile(m_dir->path(), profile, next, fullDisk(budget));
         if (hadFile) {
             QCOMPARE(readBytes(profile), previous);
             entries << QStringLiteral("profile.cfg");
@@ -232,23 +234,20 @@ void FaultSave::deviceFailsPartWay()
         const QByteArray current = autoexecBytes(boxText(20000, 'n'));
         QVERIFY(writeFile(autoexec(), current));
         QVERIFY(writeFile(backup(), previous));
-        error = restoreAutoexec(m_dir->path(), fullDisk);
+        error = restoreAutoexec(m_dir->path(), fullDisk(budget));
         QCOMPARE(readBytes(autoexec()), current);
         QCOMPARE(readBytes(backup()), previous);
         entries = kBoth;
     } else {
         if (hadFile)
             QVERIFY(writeFile(autoexec(), previous));
-        // The backup is written; the new autoexec.cfg fails.
-        error = saveAutoexec(m_dir->path(), boxText(20000, 'n'), [budget](const QString &path) {
-            return path.endsWith(QStringLiteral(".bak"))
-                       ? std::make_unique<QSaveFile>(path)
-                       : std::make_unique<FullDiskSaveFile>(path, budget);
-        });
+        // The new backup is written; the new autoexec.cfg fails, and neither takes a name.
+        error = saveAutoexec(
+            m_dir->path(), next, nullptr,
+            fullDisk(budget, [](const QString &path) { return !path.endsWith(u".bak"_qs); }));
         if (hadFile) {
             QCOMPARE(readBytes(autoexec()), previous);
-            QCOMPARE(readBytes(backup()), previous);
-            entries = kBoth;
+            entries << QStringLiteral("autoexec.cfg");
         }
     }
     QVERIFY2(error.startsWith(errorReason(ENOSPC) + u": "_qs), qPrintable(error));
@@ -271,14 +270,9 @@ void FaultSave::backupFailsPartWay()
     QVERIFY(writeFile(autoexec(), previous));
     if (hadBackup)
         QVERIFY(writeFile(backup(), "older"));
-    int opened = 0;
     const QString error =
-        saveAutoexec(m_dir->path(), boxText(20, 'n'), [&opened](const QString &path) {
-            ++opened;
-            return std::make_unique<FullDiskSaveFile>(path, 1000);
-        });
+        saveAutoexec(m_dir->path(), autoexecBytes(boxText(20, 'n')), nullptr, fullDisk(1000));
     QCOMPARE(error, fileError(backup(), ENOSPC));
-    QCOMPARE(opened, 1);
     QCOMPARE(readBytes(autoexec()), previous);
     if (hadBackup)
         QCOMPARE(readBytes(backup()), QByteArray("older"));
@@ -291,9 +285,7 @@ void FaultSave::userconfigFailsPartWay()
     const QString userconfig = cstrike() + QStringLiteral("/userconfig.cfg");
     const QByteArray previous = "bind \"w\" \"+forward\"\r\n\r\nname \"x\"\r\n";
     QVERIFY(writeFile(userconfig, previous));
-    const QString error = addUserconfigChain(m_dir->path(), [](const QString &path) {
-        return std::make_unique<FullDiskSaveFile>(path, 30);
-    });
+    const QString error = addUserconfigChain(m_dir->path(), fullDisk(30));
     QCOMPARE(error, fileError(userconfig, ENOSPC));
     QCOMPARE(readBytes(userconfig), previous);
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("userconfig.cfg")});
@@ -346,12 +338,8 @@ void FaultSave::diskFillsNearTheEnd()
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
 
     QCOMPARE(error, fileError(cstrike() + u'/' + failing, smallFilesystem ? ENOSPC : EFBIG));
+    // Nothing changed: not even the backup the save would have written first.
     QCOMPARE(readBytes(chain ? userconfig() : autoexec()), old);
-    if (first) {
-        QCOMPARE(readBytes(backup()), old);
-        after << u"autoexec.cfg.bak"_qs;
-        after.sort();
-    }
     QCOMPARE(cstrikeEntries(), after);
 #else
     QSKIP("short writes are made on Linux only");
@@ -377,8 +365,9 @@ void FaultSave::killedWhileHalfWritten()
     child.kill();
     QVERIFY(child.waitForFinished());
 
+    // The save was killed before its renames: no file took a new content, the backup included.
     QCOMPARE(readBytes(autoexec()), previous);
-    QCOMPARE(readBytes(backup()), previous);
+    QVERIFY(!QFile::exists(backup()));
     // Whatever the child left of its new content (an unnamed or a temporary file) took no name
     // of the player's.
     for (const QString &name : cstrikeEntries()) {
@@ -467,7 +456,7 @@ void FaultSave::readOnlyFileRefused()
     // Refused for every user, root included: the file's own write bit is the player's word.
     const QString error = command == u"save" ? saveAutoexec(m_dir->path(), boxText(10, 'n'))
                           : command == u"save as"
-                              ? saveConfigFile(m_dir->path(), path, boxText(10, 'n'))
+                              ? saveConfigFile(m_dir->path(), path, autoexecBytes(boxText(10, 'n')))
                               : restoreAutoexec(m_dir->path());
     QCOMPARE(error, fileError(path, EACCES));
     QCOMPARE(readBytes(path), previous);
@@ -524,27 +513,42 @@ void FaultSave::symbolicLinkFollowed()
 
 void FaultSave::linksAsRootOrPlayer_data()
 {
-    QTest::addColumn<QString>("file");  ///< the link in cstrike
-    QTest::addColumn<bool>("outside");  ///< to a file out of the game folder, else another user's
-    QTest::addColumn<bool>("root");     ///< refused as root, followed for a player
-    QTest::addColumn<bool>("twoLinks"); ///< through a second link beside the target
+    QTest::addColumn<QString>("file");    ///< the link in cstrike
+    QTest::addColumn<QString>("command"); ///< save, restore or the userconfig.cfg chain
+    QTest::addColumn<bool>("outside");    ///< to a file out of the game folder, else another user's
+    QTest::addColumn<bool>("root");       ///< refused as root, followed for a player
+    QTest::addColumn<int>("links");       ///< links in the chain, each beside the game's files
     for (const char *file : {"autoexec.cfg", "userconfig.cfg"}) {
-        QTest::addRow("%s as root, out of the game folder", file) << file << true << true << false;
-        QTest::addRow("%s as root, another user's file", file) << file << false << true << false;
-        QTest::addRow("%s as a player, out of the folder", file) << file << true << false << false;
+        const char *command = file == std::string_view("autoexec.cfg") ? "save" : "chain";
+        QTest::addRow("%s as root, out of the game folder", file)
+            << file << command << true << true << 1;
+        QTest::addRow("%s as root, another user's file", file)
+            << file << command << false << true << 1;
+        QTest::addRow("%s as a player, out of the folder", file)
+            << file << command << true << false << 1;
+        // Past the 40 links a look-up follows: the chain cannot be resolved, so it is refused.
+        QTest::addRow("%s as root, 50 links out", file) << file << command << true << true << 50;
     }
-    QTest::addRow("as root, two links out") << u"autoexec.cfg"_qs << true << true << true;
+    QTest::addRow("as root, two links out")
+        << u"autoexec.cfg"_qs << u"save"_qs << true << true << 2;
+    QTest::addRow("restore as root, 50 links out")
+        << u"autoexec.cfg"_qs << u"restore"_qs << true << true << 50;
+    QTest::addRow("restore as a player, out of the folder")
+        << u"autoexec.cfg"_qs << u"restore"_qs << true << false << 1;
     // The backup is Velmora's own file: a link there is replaced, whoever saves.
-    for (bool root : {true, false})
-        QTest::addRow("backup, root: %d", root) << u"autoexec.cfg.bak"_qs << true << root << false;
+    for (bool root : {true, false}) {
+        QTest::addRow("backup, root: %d", root)
+            << u"autoexec.cfg.bak"_qs << u"save"_qs << true << root << 1;
+    }
 }
 
 void FaultSave::linksAsRootOrPlayer()
 {
     QFETCH(QString, file);
+    QFETCH(QString, command);
     QFETCH(bool, outside);
     QFETCH(bool, root);
-    QFETCH(bool, twoLinks);
+    QFETCH(int, links);
     const bool refused = root && file != u"autoexec.cfg.bak";
 
     // Beside the game folder, its name beginning with the game folder's.
@@ -554,26 +558,65 @@ void FaultSave::linksAsRootOrPlayer()
     QVERIFY(writeFile(target, theirs));
     if (!outside && ::chown(QFile::encodeName(target).constData(), 4321, 4321) != 0)
         QSKIP("another user's file can be made by root only");
+    // cstrike/<file> -> chain/1 -> chain/2 -> ... -> the target, all made by the player.
+    QVERIFY(QDir(cstrike()).mkdir(u"chain"_qs));
     const QString link = cstrike() + u'/' + file;
-    QVERIFY(QFile::link(twoLinks ? target + u".link"_qs : target, link));
-    QVERIFY(!twoLinks || QFile::link(target, target + u".link"_qs));
+    for (int i = 1; i <= links; ++i) {
+        const QString from = i == 1 ? link : cstrike() + u"/chain/"_qs + QString::number(i - 1);
+        QVERIFY(QFile::link(i == links ? target : cstrike() + u"/chain/"_qs + QString::number(i),
+                            from));
+    }
     const QByteArray old = "bind \"w\" \"+forward\"\r\n\r\n";
-    if (file == u"autoexec.cfg.bak")
-        QVERIFY(writeFile(autoexec(), old));
+    if (file == u"autoexec.cfg.bak" || command == u"restore")
+        QVERIFY(writeFile(file == u"autoexec.cfg.bak" ? autoexec() : backup(), old));
+    const QStringList before = cstrikeEntries();
 
-    setRunsAsRootForTests(root);
-    const QString error = file == u"userconfig.cfg" ? addUserconfigChain(m_dir->path())
-                                                    : saveAutoexec(m_dir->path(), boxText(5, 'n'));
+    SaveSystem system = SaveSystem::real();
+    system.asRoot = root;
+    const QString error =
+        command == u"chain" ? addUserconfigChain(m_dir->path(), system)
+        : command == u"restore"
+            ? restoreAutoexec(m_dir->path(), system)
+            : saveAutoexec(m_dir->path(), autoexecBytes(boxText(5, 'n')), nullptr, system);
     QVERIFY2(error.isEmpty() != refused, qPrintable(error));
     if (refused) {
         QVERIFY2(error.endsWith(QDir::toNativeSeparators(link)), qPrintable(error));
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(cstrikeEntries(), QStringList{file});
+        QCOMPARE(cstrikeEntries(), before);
     } else if (file == u"autoexec.cfg.bak") {
         QVERIFY(!QFileInfo(link).isSymLink());
         QCOMPARE(readBytes(backup()), old);
     }
     QCOMPARE(readBytes(target) == theirs, refused || file == u"autoexec.cfg.bak");
+}
+
+void FaultSave::linkSwappedInWhileWriting()
+{
+    // The check is done, the bytes are being written, and a link to a file elsewhere takes
+    // autoexec.cfg's place: the save is refused, and the file elsewhere is not written through.
+    QTemporaryDir elsewhere(m_dir->path() + u"-XXXXXX"_qs);
+    const QString target = elsewhere.path() + u"/target.cfg"_qs;
+    QVERIFY(writeFile(target, "theirs"));
+    const QByteArray old = "bind \"w\" \"+forward\"\r\n";
+    QVERIFY(writeFile(autoexec(), old));
+    SaveSystem system = SaveSystem::real();
+    system.asRoot = true;
+    const auto plain = system.write;
+    bool swapped = false;
+    system.write = [&](const QString &path, int fd, QByteArrayView bytes) {
+        if (!swapped && path == autoexec()) {
+            swapped = QFile::remove(autoexec()) && QFile::link(target, autoexec());
+        }
+        return plain(path, fd, bytes);
+    };
+    const QString error =
+        saveAutoexec(m_dir->path(), autoexecBytes(boxText(5, 'n')), nullptr, system);
+    QVERIFY(swapped);
+    QVERIFY2(error.endsWith(QDir::toNativeSeparators(autoexec())), qPrintable(error));
+    QCOMPARE(readBytes(target), QByteArray("theirs"));
+    QVERIFY(QFileInfo(autoexec()).isSymLink());
+    QVERIFY(!QFile::exists(backup()));
+    QCOMPARE(cstrikeEntries(), QStringList{u"autoexec.cfg"_qs});
 }
 
 void FaultSave::modesAndOwnersKept_data()
@@ -629,6 +672,47 @@ void FaultSave::folderInItsPlace()
     QVERIFY(QFileInfo(autoexec()).isDir());
     QCOMPARE(readBytes(autoexec() + QStringLiteral("/keep.txt")), QByteArray("mine"));
     QCOMPARE(cstrikeEntries(), QStringList{QStringLiteral("autoexec.cfg")});
+}
+
+void FaultSave::nothingTheGameWouldMisread_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("name");   ///< the file Save as names
+    QTest::addColumn<QByteArray>("box"); ///< the bytes of the box
+    QTest::addColumn<QString>("refusal");
+    const QString nul = u"В строке 2 конфига есть нулевой символ"_qs;
+    QTest::newRow("save, a NUL") << u"save"_qs << QString() << QByteArray("a\r\nb\0c\r\n", 9)
+                                 << nul;
+    QTest::newRow("save as, a NUL")
+        << u"save as"_qs << u"p.cfg"_qs << QByteArray("a\r\nb\0c\r\n", 9) << nul;
+    QTest::newRow("save as, a line feed in the name")
+        << u"save as"_qs << u"nl\nname.cfg"_qs << QByteArray("a\r\n")
+        << u"В имени файла есть управляющий символ"_qs;
+    QTest::newRow("save as, a tab in the name")
+        << u"save as"_qs << u"\tp.cfg"_qs << QByteArray("a\r\n")
+        << u"В имени файла есть управляющий символ"_qs;
+}
+
+void FaultSave::nothingTheGameWouldMisread()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, box);
+    QFETCH(QString, refusal);
+    QVERIFY(writeFile(autoexec(), "old\r\n"));
+    const QString error = command == u"save"
+                              ? saveAutoexec(m_dir->path(), box)
+                              : saveConfigFile(m_dir->path(), cstrike() + u'/' + name, box);
+    QVERIFY2(error.startsWith(refusal), qPrintable(error));
+    QVERIFY(!error.contains(u'\n'));
+    QCOMPARE(cstrikeEntries(), QStringList{u"autoexec.cfg"_qs});
+    QCOMPARE(readBytes(autoexec()), QByteArray("old\r\n"));
+
+    // Open brings in what the game reads, up to the NUL, and says that it stopped there.
+    QVERIFY(writeFile(autoexec(), box));
+    const ConfigFileText opened = readConfigFile(autoexec());
+    QCOMPARE(opened.cutAtNul, box.contains('\0'));
+    QCOMPARE(opened.text.toUtf8(), opened.cutAtNul ? box.left(box.indexOf('\0')) : box);
 }
 
 void FaultSave::reasonsInRussian_data()

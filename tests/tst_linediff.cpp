@@ -99,8 +99,8 @@ private Q_SLOTS:
         file.close();
         if (changed >= 0)
             lines[changed] = u"new"_qs;
-        const velmora::SavePreview preview =
-            velmora::previewAutoexecSave(game.path(), lines.join(u'\n'), 10);
+        const velmora::SavePreview preview = velmora::previewAutoexecSave(
+            game.path(), velmora::autoexecBytes(lines.join(u'\n')), 10);
         QCOMPARE(preview.changes, changed >= 0);
         QCOMPARE(preview.diff.join(u'|'), expected);
     }

@@ -290,12 +290,22 @@ private Q_SLOTS:
         paths << dir.filePath(u"fifo.cfg"_qs);
         QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
 #endif
-        for (const QString &path : paths) {
-            const Run run = runVelmora({u"--read-config"_qs, path});
-            QCOMPARE(run.exitCode, 1);
-            QCOMPARE(run.out, QByteArray());
-            QCOMPARE(run.err.count('\n'), 1);
-            QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
+        // Past the largest script the game runs: refused unread (a sparse file holds no data).
+        paths << dir.filePath(u"huge.cfg"_qs);
+        QFile huge(paths.last());
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64(64) << 20) + 1));
+        huge.close();
+        // Both commands say it the same way: one English line naming the file once, status 2.
+        for (const QString &command : {u"--read-config"_qs, u"--check"_qs}) {
+            for (const QString &path : std::as_const(paths)) {
+                const Run run = runVelmora({command, path});
+                QCOMPARE(run.exitCode, 2);
+                QCOMPARE(run.out, QByteArray());
+                QCOMPARE(run.err.count('\n'), 1);
+                QCOMPARE(run.err.count(path.toUtf8()), 1);
+                QVERIFY2(QString::fromUtf8(run.err) == QString::fromLatin1(run.err),
+                         run.err.constData());
+            }
         }
     }
 

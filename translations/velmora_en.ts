@@ -151,7 +151,7 @@
     <name>GameCommands</name>
     <message>
         <source>Выше %1 действует только вместе с %2 1 (в нынешних сборках игры).</source>
-        <translation>Above %1 it takes effect only with %2 1 (in the game's current builds).</translation>
+        <translation>Above %1 it takes effect only with %2 1 (in the game&apos;s current builds).</translation>
     </message>
     <message>
         <source>Игра ограничивает значение %1 пределами %2–%3.</source>
@@ -177,10 +177,6 @@
         <translation>There is no earlier autoexec.cfg: the cstrike folder has no autoexec.cfg.bak file.</translation>
     </message>
     <message>
-        <source>На месте файла появилась ссылка</source>
-        <translation>A link has appeared in the file's place</translation>
-    </message>
-    <message>
         <source>Это не обычный файл: %1</source>
         <translation>This is not a regular file: %1</translation>
     </message>
@@ -190,15 +186,31 @@
     </message>
     <message>
         <source>Запись по ссылке в файл другого пользователя запрещена</source>
-        <translation>Writing through a link into another user's file is not allowed</translation>
+        <translation>Writing through a link into another user&apos;s file is not allowed</translation>
     </message>
     <message>
         <source>Файл %1 больше %2 МБ: это не конфиг игры, и Velmora не читает и не изменяет его. Удалите или переместите этот файл.</source>
         <translation>The file %1 is larger than %2 MB: it is not a game config, and Velmora neither reads nor changes it. Delete or move this file.</translation>
     </message>
     <message>
-        <source>В userconfig.cfg есть нулевой байт: игра не читает файл дальше него, поэтому строка "exec autoexec.cfg" в его конце не сработала бы.</source>
-        <translation>userconfig.cfg holds a NUL byte: the game reads the file no further, so the line "exec autoexec.cfg" at its end would never run.</translation>
+        <source>В userconfig.cfg есть нулевой байт: игра не читает файл дальше него, поэтому строка &quot;exec autoexec.cfg&quot; в его конце не сработала бы.</source>
+        <translation>userconfig.cfg holds a NUL byte: the game reads the file no further, so the line &quot;exec autoexec.cfg&quot; at its end would never run.</translation>
+    </message>
+    <message>
+        <source>В строке %1 конфига есть нулевой символ: игра перестаёт читать файл на нём, и строки после него не сработали бы. Удалите его и сохраните снова.</source>
+        <translation>Line %1 of the config holds a NUL character: the game stops reading the file there, so the lines after it would never run. Remove it and save again.</translation>
+    </message>
+    <message>
+        <source>В имени файла есть управляющий символ (например, перевод строки), оно показано со знаком &quot;?&quot; на его месте: %1</source>
+        <translation>The file name holds a control character (a line feed, say), shown as &quot;?&quot; in its place: %1</translation>
+    </message>
+    <message>
+        <source>Файл заменили другим, пока шло сохранение</source>
+        <translation>The file was replaced by another while it was being saved</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 байт: Velmora не читает его. Удалите или переместите этот файл.</source>
+        <translation>File %1 is larger than %2 bytes: Velmora does not read it. Delete or move this file.</translation>
     </message>
 </context>
 <context>
@@ -280,7 +292,7 @@
     </message>
     <message>
         <source>Выше 100 действует только вместе с fps_override 1 (в нынешних сборках игры).</source>
-        <translation>Above 100 it takes effect only with fps_override 1 (in the game's current builds).</translation>
+        <translation>Above 100 it takes effect only with fps_override 1 (in the game&apos;s current builds).</translation>
     </message>
     <message>
         <source>Скорость движения вперёд</source>
@@ -412,7 +424,7 @@
     </message>
     <message>
         <source>Показывать имя игрока в центре</source>
-        <translation>Show the player's name in the centre</translation>
+        <translation>Show the player&apos;s name in the centre</translation>
     </message>
     <message>
         <source>Включить высококачественный звук</source>
@@ -543,7 +555,7 @@
     </message>
     <message>
         <source>Velmora составляет autoexec.cfg для Counter-Strike: сетевые, графические и звуковые настройки, боты и многое другое. Ваши bind и alias из config.cfg переносятся в новый конфиг. Программа распространяется «как есть», без каких-либо гарантий. Перед сохранением проверьте текст конфига.</source>
-        <translation>Velmora writes an autoexec.cfg for Counter-Strike: network, graphics and sound settings, bots and much more. Your bind and alias lines from config.cfg are carried into the new config. The program comes "as is", without any warranty. Check the config's text before you save it.</translation>
+        <translation>Velmora writes an autoexec.cfg for Counter-Strike: network, graphics and sound settings, bots and much more. Your bind and alias lines from config.cfg are carried into the new config. The program comes &quot;as is&quot;, without any warranty. Check the config&apos;s text before you save it.</translation>
     </message>
     <message>
         <source>Програмист:</source>
@@ -642,8 +654,8 @@
 </translation>
     </message>
     <message>
-        <source>Поля помеченные "*" обязательны для заполнения!</source>
-        <translation>Fields marked "*" must be filled in!</translation>
+        <source>Поля помеченные &quot;*&quot; обязательны для заполнения!</source>
+        <translation>Fields marked &quot;*&quot; must be filled in!</translation>
     </message>
     <message>
         <source>В файле не указан путь!</source>
@@ -670,9 +682,9 @@
         <translation>Do you really want to exit?</translation>
     </message>
     <message>
-        <source>Выдействительно хотите обнавить путь к папке с Half-Life?<byte value="xd" />
+        <source>Выдействительно хотите обнавить путь к папке с Half-Life?<byte value="xd"/>
 Послетого как вы нажмёте на кнопку ДА надо будет запустипь программу заново!</source>
-        <translation>Do you really want to update the path to the Half-Life folder?<byte value="xd" />
+        <translation>Do you really want to update the path to the Half-Life folder?<byte value="xd"/>
 After you press YES you will have to start the program again!</translation>
     </message>
     <message>
@@ -680,22 +692,22 @@ After you press YES you will have to start the program again!</translation>
         <translation>...and %1 more</translation>
     </message>
     <message>
-        <source>Среди найденных строк есть такие, какие серверы подбрасывали игрокам в config.cfg (подключение к чужому серверу, rcon, запуск других файлов):<byte value="xd" />
-%1<byte value="xd" />
+        <source>Среди найденных строк есть такие, какие серверы подбрасывали игрокам в config.cfg (подключение к чужому серверу, rcon, запуск других файлов):<byte value="xd"/>
+%1<byte value="xd"/>
 Убрать их из конфига?</source>
-        <translation>Among the lines found are some that servers used to plant in players' config.cfg (connecting to another server, rcon, running other files):<byte value="xd" />
-%1<byte value="xd" />
+        <translation>Among the lines found are some that servers used to plant in players&apos; config.cfg (connecting to another server, rcon, running other files):<byte value="xd"/>
+%1<byte value="xd"/>
 Remove them from the config?</translation>
     </message>
     <message>
-        <source>В сохранённом конфиге есть строка "exec userconfig.cfg", поэтому строка "exec autoexec.cfg" в userconfig.cfg не добавлена: эти два файла запускали бы друг друга без конца.</source>
-        <translation>The saved config has the line "exec userconfig.cfg", so the line "exec autoexec.cfg" was not added to userconfig.cfg: the two files would run each other without end.</translation>
+        <source>В сохранённом конфиге есть строка &quot;exec userconfig.cfg&quot;, поэтому строка &quot;exec autoexec.cfg&quot; в userconfig.cfg не добавлена: эти два файла запускали бы друг друга без конца.</source>
+        <translation>The saved config has the line &quot;exec userconfig.cfg&quot;, so the line &quot;exec autoexec.cfg&quot; was not added to userconfig.cfg: the two files would run each other without end.</translation>
     </message>
     <message>
-        <source>Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.<byte value="xd" />
-Добавить в userconfig.cfg строку "exec autoexec.cfg", чтобы ваш конфиг применялся при каждом запуске?</source>
-        <translation>The game runs config.cfg after autoexec.cfg and puts the old values back.<byte value="xd" />
-Add the line "exec autoexec.cfg" to userconfig.cfg, so that your config applies at every start?</translation>
+        <source>Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.<byte value="xd"/>
+Добавить в userconfig.cfg строку &quot;exec autoexec.cfg&quot;, чтобы ваш конфиг применялся при каждом запуске?</source>
+        <translation>The game runs config.cfg after autoexec.cfg and puts the old values back.<byte value="xd"/>
+Add the line &quot;exec autoexec.cfg&quot; to userconfig.cfg, so that your config applies at every start?</translation>
     </message>
     <message>
         <source>Конфиги (*.cfg)</source>
@@ -714,10 +726,10 @@ Add the line "exec autoexec.cfg" to userconfig.cfg, so that your config applies 
         <translation>... and more changed lines: %1</translation>
     </message>
     <message>
-        <source>Строки со знаком "-" уйдут из autoexec.cfg, строки со знаком "+" придут в него.
+        <source>Строки со знаком &quot;-&quot; уйдут из autoexec.cfg, строки со знаком &quot;+&quot; придут в него.
 
 </source>
-        <translation>Lines marked "-" will leave autoexec.cfg, lines marked "+" will come into it.
+        <translation>Lines marked &quot;-&quot; will leave autoexec.cfg, lines marked &quot;+&quot; will come into it.
 
 </translation>
     </message>
@@ -726,9 +738,9 @@ Add the line "exec autoexec.cfg" to userconfig.cfg, so that your config applies 
         <translation>Open config</translation>
     </message>
     <message>
-        <source>Строк перенесено в настройки: %1<byte value="xd" />
+        <source>Строк перенесено в настройки: %1<byte value="xd"/>
 Строк осталось в конфиге: %2</source>
-        <translation>Lines moved into the settings: %1<byte value="xd" />
+        <translation>Lines moved into the settings: %1<byte value="xd"/>
 Lines left in the config: %2</translation>
     </message>
     <message>
@@ -740,14 +752,18 @@ Lines left in the config: %2</translation>
         <translation>The file %1 already exists. Replace it?</translation>
     </message>
     <message>
-        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd" />
+        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd"/>
 Нынешний autoexec.cfg станет резервной копией autoexec.cfg.bak.</source>
-        <translation>Are you sure you want to bring back the earlier autoexec.cfg?<byte value="xd" />
+        <translation>Are you sure you want to bring back the earlier autoexec.cfg?<byte value="xd"/>
 The present autoexec.cfg will become the backup autoexec.cfg.bak.</translation>
     </message>
     <message>
         <source>Прежний autoexec.cfg восстановлен.</source>
         <translation>The earlier autoexec.cfg has been restored.</translation>
+    </message>
+    <message>
+        <source>В файле есть нулевой символ: игра перестаёт читать файл на нём, поэтому строки после него не перенесены (файл на диске не изменён).</source>
+        <translation>The file holds a NUL character: the game stops reading the file there, so the lines after it were not brought in (the file on disk is unchanged).</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,8 @@
 #include "gamefiles/pathfile.h"
 
 #include "gamefiles/fileerror.h"
-#include "gamefiles/filewrite.h"
 #include "gamefiles/regularfile.h"
-#include "gamefiles/savetarget.h"
+#include "gamefiles/savepipeline.h"
 #include "gamefiles/textcodec.h"
 
 #include <QDir>
@@ -45,14 +44,10 @@ QString pathFileLocation(const QString &folder)
 
 PathFileRead readPathFile(const QString &folder)
 {
-    QFile file(pathFileLocation(folder));
-    if (const QString error = openRegularFile(file); !error.isEmpty())
-        return {PathFileRead::Status::Failed, {}, error};
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = errorReasonOf(file.errorString(), errno);
-        return {PathFileRead::Status::Failed, {}, fileErrorText(reason, file.fileName())};
-    }
+    const FileBytes file = readRegularFile(pathFileLocation(folder), kPathFileMaxBytes);
+    if (!file.error.isEmpty())
+        return {PathFileRead::Status::Failed, {}, file.error};
+    const QByteArray &content = file.bytes;
 
     // The folder is the last line. A blank line after it (a hand-edited file) does not hide it.
     QByteArrayView last;
@@ -83,7 +78,7 @@ QString writePathFile(const QString &folder, const QString &gameFolder)
 {
     // Like every game file: never moved over a FIFO, a device or a read-only file.
     const QByteArray bytes = encodeLossless(gameFolder) + QByteArrayLiteral("\r\n");
-    return writeFileAtomically(pathFileLocation(folder), bytes, plainSaveFiles());
+    return writeFileAtomically(pathFileLocation(folder), bytes);
 }
 
 QString deletePathFile(const QString &folder)
@@ -124,7 +119,7 @@ bool isSystemFolder(const QString &folder)
     // Anywhere else, a folder of root's that the player does not own is an installation too.
     struct stat info;
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && info.st_uid == 0 &&
-           !runsAsRoot();
+           !SaveSystem::real().asRoot;
 #else
     return false;
 #endif

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace velmora {
 
@@ -10,6 +11,12 @@ QString gameFile(const QString &gameFolder, const QString &fileName);
 
 /// dir.vlm in the given folder (normally the program's own).
 QString pathFileLocation(const QString &folder);
+
+/// The largest dir.vlm Velmora reads: it holds one folder, whose path the system caps at 4,096
+/// bytes (PATH_MAX), and a hand-edited file may have a few blank lines more. Sixteen times that
+/// leaves room for any of them; a larger file is refused unread, so a sparse file of gigabytes
+/// cannot hold the start up.
+inline constexpr qint64 kPathFileMaxBytes = 16 * 4096;
 
 struct PathFileRead
 {

@@ -1,7 +1,7 @@
 #include "gamefiles/regularfile.h"
 
 #include "gamefiles/fileerror.h"
-#include "gamefiles/savetarget.h"
+#include "gamefiles/scriptfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -99,46 +99,16 @@ QString openRegularFile(QFile &file)
 #endif
 }
 
-QString checkReplaceable(const QString &path)
+FileBytes readRegularFile(const QString &path, qint64 limit)
 {
-#ifdef Q_OS_UNIX
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info;
-    // Nothing there is nothing to replace; a path that cannot be looked at (a link loop, a
-    // missing folder) is reported by the save itself when it creates its file.
-    if (::stat(native.constData(), &info) != 0)
-        return {};
-    if (QString refusal = refusalFor(info.st_mode, path); !refusal.isEmpty())
-        return refusal;
-    // Opened for writing only to learn whether the user may write it; nothing is written.
-    const int fd = openWithoutWaiting(native, O_WRONLY);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return {};
-        // A FIFO without a reader, put in the file's place since the look above.
-        return errno == ENXIO ? notRegular(path) : fileError(path, errno);
-    }
-    QString refusal = refusalForOpened(fd, path);
-    // Root may open anything for writing, so for root the owner's write bit is the player's
-    // word; anyone else was just let in by the permissions that apply to them, group ones too.
-    if (refusal.isEmpty() && runsAsRoot() && ::fstat(fd, &info) == 0 && !(info.st_mode & S_IWUSR))
-        refusal = fileError(path, EACCES);
-    ::close(fd);
-    return refusal;
-#else
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    if (!info.isFile())
-        return info.isDir() ? fileError(path, EISDIR) : notRegular(path);
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fileErrorText(errorReasonOf(probe.errorString(), errno), path);
-    probe.close();
-    if (!(info.permissions() & QFileDevice::WriteOwner))
-        return fileError(path, EACCES);
-    return {};
-#endif
+    QFile file(path);
+    FileBytes result;
+    result.error = openRegularFile(file);
+    if (result.error.isEmpty())
+        result.error = readBoundedFile(file.handle(), path, &result.bytes, limit);
+    if (!result.error.isEmpty())
+        result.bytes.clear();
+    return result;
 }
 
 } // namespace velmora

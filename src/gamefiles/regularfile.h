@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QFile;
@@ -19,11 +20,15 @@ namespace velmora {
 ///     file.readAll()...
 [[nodiscard]] QString openRegularFile(QFile &file);
 
-/// Whether a save may move a new file over `path`: it may when nothing is there (or a link points
-/// at nothing yet), or when, links followed, a regular file is there that the user may write. A
-/// FIFO, a socket, a device or a folder is refused, as is a read-only file, even for root: its
-/// write bit is the player's word. Never opens anything that could wait. Returns an empty string
-/// when the save may go on, otherwise the reason, worded as openRegularFile() words it.
-[[nodiscard]] QString checkReplaceable(const QString &path);
+/// A file read whole.
+struct FileBytes
+{
+    QByteArray bytes;
+    QString error; ///< why it could not be read (see openRegularFile(), readBoundedFile())
+};
+
+/// Reads the regular file at `path` (see openRegularFile()) when it holds no more than `limit`
+/// bytes; a larger one is refused unread, naming the file (see readBoundedFile()).
+[[nodiscard]] FileBytes readRegularFile(const QString &path, qint64 limit);
 
 } // namespace velmora

@@ -4,10 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora {
 
@@ -15,36 +17,55 @@ namespace {
 
 constexpr qint64 kChunkBytes = qint64(1) << 20;
 
-QString tooLarge(const QString &path)
+QString tooLarge(const QString &path, qint64 limit)
 {
-    return QCoreApplication::translate(
-               "GameFiles", "Файл %1 больше %2 МБ: это не конфиг игры, и Velmora не "
-                            "читает и не изменяет его. Удалите или переместите этот файл.")
+    // Scripts are refused in whole MiB, smaller files (dir.vlm) in bytes.
+    if (limit >= (qint64(1) << 20)) {
+        return QCoreApplication::translate(
+                   "GameFiles", "Файл %1 больше %2 МБ: это не конфиг игры, и Velmora не "
+                                "читает и не изменяет его. Удалите или переместите этот файл.")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(limit >> 20);
+    }
+    return QCoreApplication::translate("GameFiles",
+                                       "Файл %1 больше %2 байт: Velmora не читает его. Удалите "
+                                       "или переместите этот файл.")
         .arg(QDir::toNativeSeparators(path))
-        .arg(kScriptMaxBytes >> 20);
+        .arg(limit);
 }
 
 } // namespace
 
-QString readScriptFile(QFile &file, const QString &path, QByteArray *bytes)
+QString readBoundedFile(int fd, const QString &path, QByteArray *bytes, qint64 limit)
 {
     bytes->clear();
-    if (file.size() > kScriptMaxBytes)
-        return tooLarge(path);
-    bytes->reserve(qsizetype(file.size()) + 1);
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return fileError(path, errno);
+    if (info.st_size > limit)
+        return tooLarge(path, limit);
+    bytes->reserve(qsizetype(info.st_size) + 1);
     for (;;) {
-        const qint64 room = kScriptMaxBytes + 1 - bytes->size();
+        const qint64 room = limit + 1 - bytes->size();
         if (room <= 0)
-            return tooLarge(path);
+            return tooLarge(path, limit);
         const qsizetype kept = bytes->size();
         bytes->resize(kept + qsizetype(std::min(room, kChunkBytes)));
-        const qint64 read = file.read(bytes->data() + kept, bytes->size() - kept);
-        bytes->resize(kept + qsizetype(std::max<qint64>(read, 0)));
+        ssize_t read;
+        do {
+            read = ::read(fd, bytes->data() + kept, size_t(bytes->size() - kept));
+        } while (read < 0 && errno == EINTR);
+        bytes->resize(kept + qsizetype(std::max<ssize_t>(read, 0)));
         if (read < 0)
-            return fileErrorText(errorReasonOf(file.errorString(), errno), path);
+            return fileError(path, errno);
         if (read == 0)
             return {};
     }
+}
+
+QString readScriptFile(int fd, const QString &path, QByteArray *bytes)
+{
+    return readBoundedFile(fd, path, bytes, kScriptMaxBytes);
 }
 
 } // namespace velmora

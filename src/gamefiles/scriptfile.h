@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QFile;
-
 namespace velmora {
 
 /// The largest game script (autoexec.cfg, userconfig.cfg) Velmora reads before it replaces or
@@ -18,10 +16,13 @@ namespace velmora {
 /// so no sparse file of gigabytes is ever read whole, nor copied to a backup of its size.
 inline constexpr qint64 kScriptMaxBytes = qint64(64) << 20;
 
-/// Reads the open game script at `path` whole: its size is looked at first, and no more than
-/// kScriptMaxBytes + 1 bytes are ever read, even from a file that grows meanwhile. Returns an
-/// empty string, the system's reason for a failed read, or the refusal of a larger file, which
-/// names it.
-[[nodiscard]] QString readScriptFile(QFile &file, const QString &path, QByteArray *bytes);
+/// Reads the open file `fd` at `path` whole when it holds no more than `limit` bytes: its size is
+/// looked at first, and no more than `limit` + 1 bytes are ever read, even from a file that grows
+/// meanwhile. Returns an empty string, the system's reason for a failed read, or the refusal of a
+/// larger file, which names it.
+[[nodiscard]] QString readBoundedFile(int fd, const QString &path, QByteArray *bytes, qint64 limit);
+
+/// readBoundedFile() of a game script: no more than kScriptMaxBytes.
+[[nodiscard]] QString readScriptFile(int fd, const QString &path, QByteArray *bytes);
 
 } // namespace velmora

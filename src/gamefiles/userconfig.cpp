@@ -1,9 +1,7 @@
 #include "gamefiles/userconfig.h"
 
-#include "gamefiles/autoexec.h"
 #include "gamefiles/consolescript.h"
 #include "gamefiles/pathfile.h"
-#include "gamefiles/regularfile.h"
 
 #include <QCoreApplication>
 
@@ -37,19 +35,17 @@ QString nulByteText()
 
 } // namespace
 
-ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText)
+ChainCheck checkUserconfigChain(const QString &gameFolder, QByteArrayView savedBytes,
+                                const SaveSystem &system)
 {
-    const QString path = userconfigPath(gameFolder);
-    if (QString refusal = checkWriteTarget(path, gameFolder); !refusal.isEmpty())
-        return {ChainState::Failed, refusal};
-    const ExistingFile userconfig = readExistingFile(path);
-    if (!userconfig.error.isEmpty())
-        return {ChainState::Failed, userconfig.error};
-    if (runsAutoexec(userconfig.bytes))
+    const SaveTarget userconfig(userconfigPath(gameFolder), gameFolder, LinkRule::Follow, system);
+    if (!userconfig.error().isEmpty())
+        return {ChainState::Failed, userconfig.error()};
+    if (runsAutoexec(userconfig.bytes()))
         return {ChainState::Chained, {}};
-    if (userconfig.bytes.contains('\0'))
+    if (userconfig.bytes().contains('\0'))
         return {ChainState::Failed, nulByteText()};
-    if (scriptExecs(autoexecBytes(savedText), "userconfig.cfg"))
+    if (scriptExecs(savedBytes, "userconfig.cfg"))
         return {ChainState::Loop, {}};
     return {ChainState::Missing, {}};
 }
@@ -82,24 +78,23 @@ QByteArray withUserconfigChain(QByteArrayView userconfig)
     return appendedChain(userconfig);
 }
 
-QString addUserconfigChain(const QString &gameFolder, const SaveFileFactory &openFile)
+QString addUserconfigChain(const QString &gameFolder, const SaveSystem &system)
 {
-    const QString path = userconfigPath(gameFolder);
-    if (QString refusal = checkWriteTarget(path, gameFolder); !refusal.isEmpty())
-        return refusal;
-    if (QString refusal = checkReplaceable(path); !refusal.isEmpty())
-        return refusal;
-    const ExistingFile userconfig = readExistingFile(path);
-    if (!userconfig.error.isEmpty())
-        return userconfig.error;
-    if (runsAutoexec(userconfig.bytes))
+    const SaveTarget userconfig(userconfigPath(gameFolder), gameFolder, LinkRule::Follow, system);
+    if (!userconfig.error().isEmpty())
+        return userconfig.error();
+    if (runsAutoexec(userconfig.bytes()))
         return {};
-    if (userconfig.bytes.contains('\0'))
+    if (userconfig.bytes().contains('\0'))
         return nulByteText();
     // The whole new file is written beside the old one and takes its name only when complete: a
     // full disk leaves the old userconfig.cfg whole, never half a chain.
-    return writeFileAtomically(path, appendedChain(userconfig.bytes), openFile,
-                               {gameFolder, false, {}});
+    SaveCommit commit(system);
+    if (QString error =
+            commit.add(userconfig, appendedChain(userconfig.bytes()), userconfig.stamp());
+        !error.isEmpty())
+        return error;
+    return commit.finish();
 }
 
 } // namespace velmora

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "gamefiles/filewrite.h"
+#include "gamefiles/savepipeline.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
 namespace velmora {
 
@@ -26,8 +25,9 @@ struct ChainCheck
     QString error; ///< why, for Failed: the system's reason, the size, or the NUL byte
 };
 
-/// How things stand after a save of `savedText` into the game folder's autoexec.cfg.
-[[nodiscard]] ChainCheck checkUserconfigChain(const QString &gameFolder, QStringView savedText);
+/// How things stand after a save of `savedBytes` into the game folder's autoexec.cfg.
+[[nodiscard]] ChainCheck checkUserconfigChain(const QString &gameFolder, QByteArrayView savedBytes,
+                                              const SaveSystem &system = SaveSystem::real());
 
 /// The bytes of userconfig.cfg with the chain added: unchanged when it already runs
 /// autoexec.cfg; otherwise every byte kept, then (after a line end, if its last line has none)
@@ -36,11 +36,11 @@ struct ChainCheck
 /// byte is returned unchanged: the game would never read past it.
 QByteArray withUserconfigChain(QByteArrayView userconfig);
 
-/// Adds the chain to <gameFolder>/cstrike/userconfig.cfg, creating the file when missing, the
-/// way Save writes: atomically, permissions kept, a read-only file refused. Nothing is written
-/// when the file already runs autoexec.cfg, or holds a NUL byte. Returns an empty string, or why
-/// nothing was written.
+/// Adds the chain to <gameFolder>/cstrike/userconfig.cfg, creating the file when missing, through
+/// the save pipeline as Save writes: atomically, permissions kept, a read-only file refused, a link
+/// as root only within the game folder. Nothing is written when the file already runs
+/// autoexec.cfg, or holds a NUL byte. Returns an empty string, or why nothing was written.
 [[nodiscard]] QString addUserconfigChain(const QString &gameFolder,
-                                         const SaveFileFactory &openFile = plainSaveFiles());
+                                         const SaveSystem &system = SaveSystem::real());
 
 } // namespace velmora

@@ -259,19 +259,23 @@ void IndexRus::saveConfig()
 {
     if (!rereadGameFolder())
         return;
-    // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
-    // so translating them first would only cost a large box one more pass.
-    const QString text = m_config->document()->toRawText();
+    // The box is encoded once: the question's details, the write and the userconfig.cfg check all
+    // look at the bytes Save writes.
+    const QByteArray bytes = boxBytes();
+    if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {
+        MessageBox::show(this, refusal, MessageStyle::Error);
+        return;
+    }
     if (MessageBox::show(this, tr("Вы уверены что хотите сохранить конфиг?"),
-                         MessageStyle::Question, saveDetails(text)) != Answer::Yes)
+                         MessageStyle::Question, saveDetails(bytes)) != Answer::Yes)
         return;
     SaveOutcome outcome = SaveOutcome::Unchanged;
-    if (const QString error = saveAutoexec(m_gameFolder, text, &outcome); !error.isEmpty()) {
+    if (const QString error = saveAutoexec(m_gameFolder, bytes, &outcome); !error.isEmpty()) {
         MessageBox::show(this, error, MessageStyle::Error);
         return;
     }
     if (outcome == SaveOutcome::Written)
-        offerUserconfigChain(text);
+        offerUserconfigChain(bytes);
 }
 
 void IndexRus::clearConfig()

@@ -70,7 +70,7 @@ private:
     void attachConsoleFilters();
     /// After a Save that wrote autoexec.cfg: makes sure the game runs it after config.cfg, asking
     /// first (index_rus_console).
-    void offerUserconfigChain(QStringView savedText);
+    void offerUserconfigChain(QByteArrayView savedBytes);
     /// After the import's count: asks whether to leave out of the box the carried lines (the
     /// import's text, one line feed after each) that look planted by a server (index_rus_console).
     void offerToDropPlantedLines(const QString &carried);
@@ -80,7 +80,9 @@ private:
     /// The game's cstrike folder, where the file dialogs open (index_rus_files).
     QString cstrikeFolder() const;
     /// The details part of the Save question: what Save changes in autoexec.cfg (index_rus_files).
-    QString saveDetails(QStringView boxText) const;
+    QString saveDetails(QByteArrayView bytes) const;
+    /// The box's text as Save writes it (see autoexecBytes()).
+    QByteArray boxBytes() const;
 
     PathFileStore m_store;
     QString m_gameFolder;

@@ -72,9 +72,9 @@ void IndexRus::attachConsoleFilters()
     }
 }
 
-void IndexRus::offerUserconfigChain(QStringView savedText)
+void IndexRus::offerUserconfigChain(QByteArrayView savedBytes)
 {
-    const ChainCheck check = checkUserconfigChain(m_gameFolder, savedText);
+    const ChainCheck check = checkUserconfigChain(m_gameFolder, savedBytes);
     switch (check.state) {
     case ChainState::Chained:
         return;

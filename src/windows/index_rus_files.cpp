@@ -5,6 +5,7 @@
 #include "windows/index_rus.h"
 
 #include "config/configreader.h"
+#include "gamefiles/autoexec.h"
 #include "gamefiles/configfiles.h"
 #include "ui/messagebox.h"
 #include "windows/optionpages.h"
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+
+using namespace Qt::StringLiterals;
 
 namespace velmora {
 
@@ -47,9 +50,16 @@ QString IndexRus::cstrikeFolder() const
     return folder.isEmpty() ? QDir::homePath() : QDir(folder).filePath(QStringLiteral("cstrike"));
 }
 
-QString IndexRus::saveDetails(QStringView boxText) const
+QByteArray IndexRus::boxBytes() const
 {
-    const SavePreview preview = previewAutoexecSave(m_gameFolder, boxText, kMostDetailLines);
+    // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
+    // so translating them first would only cost a large box one more pass.
+    return autoexecBytes(m_config->document()->toRawText());
+}
+
+QString IndexRus::saveDetails(QByteArrayView bytes) const
+{
+    const SavePreview preview = previewAutoexecSave(m_gameFolder, bytes, kMostDetailLines);
     if (!preview.error.isEmpty())
         return {}; // Save says why once it tries to read the file
     if (!preview.changes)
@@ -87,11 +97,15 @@ void IndexRus::openConfig()
     QTextCursor cursor(m_config->document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(rest);
-    MessageBox::show(this,
-                     tr("Строк перенесено в настройки: %1\r\nСтрок осталось в конфиге: %2")
+    QString counts = tr("Строк перенесено в настройки: %1\r\nСтрок осталось в конфиге: %2")
                          .arg(reading.intoControls)
-                         .arg(reading.otherLines.size()),
-                     MessageStyle::Information);
+                         .arg(reading.otherLines.size());
+    if (file.cutAtNul) {
+        counts += u"\r\n"_s + tr("В файле есть нулевой символ: игра перестаёт читать файл на "
+                                 "нём, поэтому строки после него не перенесены (файл на диске не "
+                                 "изменён).");
+    }
+    MessageBox::show(this, counts, MessageStyle::Information);
 }
 
 void IndexRus::saveConfigAs()
@@ -103,6 +117,10 @@ void IndexRus::saveConfigAs()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString path = dialog.selectedFiles().constFirst();
+    if (const QString refusal = checkConfigFileName(path); !refusal.isEmpty()) {
+        MessageBox::show(this, refusal, MessageStyle::Error);
+        return;
+    }
     if (!path.endsWith(kCfgSuffix, Qt::CaseInsensitive)) {
         // The game runs only .cfg files. The dialog asked about replacing the name without it;
         // a file under the name with it is asked about here.
@@ -115,8 +133,7 @@ void IndexRus::saveConfigAs()
     }
     const PathFileRead read = m_store.read();
     const QString game = read.status == PathFileRead::Status::Folder ? read.folder : m_gameFolder;
-    if (const QString error = saveConfigFile(game, path, m_config->document()->toRawText());
-        !error.isEmpty())
+    if (const QString error = saveConfigFile(game, path, boxBytes()); !error.isEmpty())
         MessageBox::show(this, error, MessageStyle::Error);
 }
 

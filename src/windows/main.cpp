@@ -7,19 +7,20 @@
 #include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
+#include "gamefiles/configfiles.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/scriptcheck.h"
+#include "gamefiles/scriptfile.h"
 #include "gamefiles/textcodec.h"
+#include "ui/language.h"
 #include "windows/program.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-#include <QFile>
-#include <QFileInfo>
 #include <string_view>
 
 namespace {
@@ -43,6 +44,10 @@ constexpr const char *kUsage =
     "again\n"
     "  velmora --help                show this help\n"
     "  velmora --version             show the version\n"
+    "Exit status: 0 done (for --check: no error or warning found); 1 --check found an error or\n"
+    "a warning, or standard output could not be written; 2 the command line was wrong, or FILE\n"
+    "could not be read (missing, unreadable, not a regular file, or over 64 MiB: one line on\n"
+    "standard error says why, naming FILE).\n"
     "Qt's own options (-platform, -display, -session, -reverse...) are accepted.\n";
 
 /// The options every Qt program reads and removes itself. Velmora lets them through to Qt, so a
@@ -127,6 +132,32 @@ int printConfig(int first, int argc, char **argv)
     return writeOut(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
+/// The program's texts in English for a command that reads a file, so that a file it cannot read
+/// is named in the words of the error boxes, translated.
+class CommandLineTexts
+{
+public:
+    CommandLineTexts()
+        : m_app(m_argc, m_argv)
+    {
+        velmora::ui::installLanguage(m_app, velmora::ui::Language::English, {});
+    }
+
+private:
+    int m_argc = 1;
+    char m_name[8] = "velmora";
+    char *m_argv[2] = {m_name, nullptr};
+    QCoreApplication m_app;
+};
+
+/// Says on standard error, in one line naming the file once, why a file named on the command line
+/// could not be read, and returns the status every command gives for it.
+int unreadable(const QString &error)
+{
+    std::fprintf(stderr, "velmora: %s\n", error.toUtf8().constData());
+    return 2;
+}
+
 /// `--check FILE` with FILE at argv[first]: the findings on standard output.
 int checkFile(int first, int argc, char **argv)
 {
@@ -134,19 +165,16 @@ int checkFile(int first, int argc, char **argv)
         std::fprintf(stderr, "velmora: --check takes one FILE (velmora --help shows the usage)\n");
         return 2;
     }
-    QFile file(QFile::decodeName(argv[first]));
-    QString error = velmora::openRegularFile(file);
-    const QByteArray script = error.isEmpty() ? file.readAll() : QByteArray();
-    if (error.isEmpty() && file.error() != QFileDevice::NoError)
-        error = file.errorString();
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "velmora: %s: %s\n", argv[first], error.toUtf8().constData());
-        return 2;
-    }
+    const CommandLineTexts english;
+    // The bytes as the game would meet them: a byte-order mark or a NUL is the checker's to see.
+    const velmora::FileBytes file =
+        velmora::readRegularFile(QFile::decodeName(argv[first]), velmora::kScriptMaxBytes);
+    if (!file.error.isEmpty())
+        return unreadable(file.error);
     const QString name = velmora::decodeLossless(QByteArrayView(argv[first]));
     QByteArray out;
     bool serious = false;
-    for (const velmora::Finding &finding : velmora::checkScript(script)) {
+    for (const velmora::Finding &finding : velmora::checkScript(file.bytes)) {
         out += velmora::encodeLossless(velmora::findingText(name, finding)) + '\n';
         serious = serious || finding.severity != velmora::Severity::Note;
     }
@@ -158,26 +186,13 @@ int checkFile(int first, int argc, char **argv)
 /// `--read-config FILE`: the assignments that give the controls what FILE says, one a line.
 int readConfigFile(const char *path)
 {
-    QFile file(velmora::decodeLossless(QByteArrayView(path)));
-    errno = 0;
-    if (const QString error = velmora::openRegularFile(file); !error.isEmpty()) {
-        // The window's words are those of its language; here they are the system's, in English
-        // under the C locale.
-        const int reason = errno;
-        const QFileInfo info(file.fileName());
-        const QByteArray why = info.exists() && !info.isFile() ? QByteArray("not a regular file")
-                               : reason != 0                   ? QByteArray(std::strerror(reason))
-                                                               : error.toUtf8();
-        std::fprintf(stderr, "velmora: %s: %s\n", path, why.constData());
-        return 1;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        std::fprintf(stderr, "velmora: %s: %s\n", path, file.errorString().toUtf8().constData());
-        return 1;
-    }
+    const CommandLineTexts english;
+    // Read as Open reads it: what follows a NUL byte never runs, so it sets nothing.
+    const velmora::ConfigFileText file = velmora::readConfigFile(QFile::decodeName(path));
+    if (!file.error.isEmpty())
+        return unreadable(file.error);
     const velmora::ConfigReading reading =
-        velmora::readConfig(velmora::decodeLossless(bytes), velmora::ReadRules::CommandLine);
+        velmora::readConfig(file.text, velmora::ReadRules::CommandLine);
     QString lines;
     for (const QString &argument : velmora::assignmentsFor(reading.options))
         lines += argument + u'\n';

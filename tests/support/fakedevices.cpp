@@ -2,7 +2,11 @@
 
 #include "testfiles.h"
 
+#include <QHash>
 #include <QThread>
+
+#include <algorithm>
+#include <memory>
 
 #include <cerrno>
 #include <cstdio>
@@ -27,32 +31,53 @@ qint64 FailingDevice::readData(char *data, qint64 maxSize)
     return n;
 }
 
-FullDiskSaveFile::FullDiskSaveFile(const QString &path, qint64 budget)
-    : QSaveFile(path)
-    , m_budget(budget)
+velmora::SaveSystem fullDisk(qint64 budget, std::function<bool(const QString &)> fails)
 {
+    velmora::SaveSystem system = velmora::SaveSystem::real();
+    const auto plain = system.write;
+    auto left = std::make_shared<QHash<QString, qint64>>();
+    system.write = [=](const QString &path, int fd, QByteArrayView bytes) -> qint64 {
+        if (fails && !fails(path))
+            return plain(path, fd, bytes);
+        if (!left->contains(path))
+            left->insert(path, budget);
+        qint64 &room = (*left)[path];
+        if (room == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const qint64 n = plain(path, fd, bytes.first(std::min<qint64>(room, bytes.size())));
+        if (n > 0)
+            room -= n;
+        return n;
+    };
+    return system;
 }
 
-qint64 FullDiskSaveFile::writeData(const char *data, qint64 length)
+velmora::SaveSystem listingDisk(QStringList *written)
 {
-    if (length <= m_budget) {
-        m_budget -= length;
-        return QSaveFile::writeData(data, length);
-    }
-    if (m_budget > 0)
-        QSaveFile::writeData(data, m_budget);
-    m_budget = 0;
-    setErrorString(systemText(ENOSPC));
-    return -1;
+    velmora::SaveSystem system = velmora::SaveSystem::real();
+    const auto plain = system.write;
+    system.write = [=](const QString &path, int fd, QByteArrayView bytes) {
+        if (!written->contains(path))
+            written->append(path);
+        return plain(path, fd, bytes);
+    };
+    return system;
 }
 
-qint64 HangingSaveFile::writeData(const char *data, qint64 length)
+velmora::SaveSystem hangingDisk(std::function<bool(const QString &)> hangs)
 {
-    const qint64 half = length / 2;
-    QSaveFile::writeData(data, half);
-    flush();
-    std::fputs("half\n", stdout);
-    std::fflush(stdout);
-    for (;;)
-        QThread::sleep(1);
+    velmora::SaveSystem system = velmora::SaveSystem::real();
+    const auto plain = system.write;
+    system.write = [=](const QString &path, int fd, QByteArrayView bytes) -> qint64 {
+        if (!hangs(path))
+            return plain(path, fd, bytes);
+        plain(path, fd, bytes.first(bytes.size() / 2));
+        std::fputs("half\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            QThread::sleep(1);
+    };
+    return system;
 }

@@ -2,8 +2,12 @@
 
 // Devices that fail the way real disks do.
 
+#include "gamefiles/savepipeline.h"
 #include <QIODevice>
-#include <QSaveFile>
+
+#include <QStringList>
+
+#include <functional>
 
 /// A device that delivers some bytes, then fails like a disk that cannot be read further.
 class FailingDevice : public QIODevice
@@ -21,27 +25,16 @@ private:
     qsizetype m_position = 0;
 };
 
-/// A QSaveFile whose device accepts `budget` bytes and then fails like a full disk: the bytes up
-/// to the budget really reach the temporary file, the rest is refused with ENOSPC.
-class FullDiskSaveFile : public QSaveFile
-{
-public:
-    FullDiskSaveFile(const QString &path, qint64 budget);
+/// A save system (see velmora::SaveSystem) whose disk takes `budget` bytes of each new file whose
+/// path `fails` (every file when empty), really writing them, and then refuses the rest with
+/// ENOSPC, like a full disk. Runs as the user the tests run as.
+velmora::SaveSystem fullDisk(qint64 budget, std::function<bool(const QString &)> fails = {});
 
-protected:
-    qint64 writeData(const char *data, qint64 length) override;
+/// A save system that writes as usual and lists in `written` each new file's path once, at its
+/// first write.
+velmora::SaveSystem listingDisk(QStringList *written);
 
-private:
-    qint64 m_budget;
-};
-
-/// Writes half of what it is given, says so on standard output and then hangs, so a parent
-/// process can kill it while the new file is exactly half written.
-class HangingSaveFile : public QSaveFile
-{
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override;
-};
+/// A save system that writes half of the first block of a file whose path `hangs`, says "half"
+/// on standard output and then hangs, so a parent process can kill it while the new file is
+/// exactly half written.
+velmora::SaveSystem hangingDisk(std::function<bool(const QString &)> hangs);
