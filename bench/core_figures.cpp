@@ -2,8 +2,8 @@
 
 #include "figures.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/bindimport.h"
-#include "gamefiles/textcodec.h"
 #include "gamefiles/userconfig.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "gamefiles/scriptcheck.h"
+#include "console/scriptcheck.h"
 
-#include "config/gamecommands.h"
 #include "config/generator.h"
 #include "config/linetable.h"
+#include "console/gamecommands.h"
 #include "literalbytes.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "gamefiles/autoexec.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
-#include "gamefiles/textcodec.h"
 
 #include <QSaveFile>
 

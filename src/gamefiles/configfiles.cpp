@@ -1,12 +1,12 @@
 #include "gamefiles/configfiles.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/linediff.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/savetarget.h"
-#include "gamefiles/textcodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

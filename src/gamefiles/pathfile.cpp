@@ -1,10 +1,10 @@
 #include "gamefiles/pathfile.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/filewrite.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/savetarget.h"
-#include "gamefiles/textcodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,13 +3,13 @@
 // Everything else starts the windows.
 
 #include "appinfo.h"
+#include "base/textcodec.h"
 #include "config/assignments.h"
 #include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
+#include "console/scriptcheck.h"
 #include "gamefiles/regularfile.h"
-#include "gamefiles/scriptcheck.h"
-#include "gamefiles/textcodec.h"
 #include "windows/program.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "gamefiles/scriptcheck.h"
+#include "console/scriptcheck.h"
 
-#include "config/gamecommands.h"
+#include "base/textcodec.h"
+#include "console/gamecommands.h"
 #include "gamefiles/consolescript.h"
-#include "gamefiles/textcodec.h"
 
 #include <QHash>
 #include <QSet>
