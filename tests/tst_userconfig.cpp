@@ -1,7 +1,7 @@
 // The userconfig.cfg chain: which lines the game's console runs as `exec autoexec.cfg`, and the
 // lines Velmora adds when none does.
 
-#include "gamefiles/consolescript.h"
+#include "console/consolescript.h"
 #include "gamefiles/userconfig.h"
 #include "literalbytes.h"
 #include "nonregularfiles.h"

@@ -1,7 +1,7 @@
 #include "gamefiles/userconfig.h"
 
+#include "console/consolescript.h"
 #include "gamefiles/autoexec.h"
-#include "gamefiles/consolescript.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
 

@@ -176,10 +176,10 @@ int readConfigFile(const char *path)
         std::fprintf(stderr, "velmora: %s: %s\n", path, file.errorString().toUtf8().constData());
         return 1;
     }
-    const velmora::ConfigReading reading =
-        velmora::readConfig(velmora::decodeLossless(bytes), velmora::ReadRules::CommandLine);
+    const velmora::OptionSnapshot options =
+        velmora::readConfigOptions(bytes, velmora::ReadRules::CommandLine);
     QString lines;
-    for (const QString &argument : velmora::assignmentsFor(reading.options))
+    for (const QString &argument : velmora::assignmentsFor(options))
         lines += argument + u'\n';
     const QByteArray out = velmora::encodeLossless(lines);
     return writeOut(std::string_view(out.constData(), size_t(out.size())));
