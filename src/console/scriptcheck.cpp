@@ -6,7 +6,6 @@
 
 #include <QHash>
 #include <QSet>
-#include <QStringTokenizer>
 
 #include <algorithm>
 
@@ -253,15 +252,31 @@ QByteArray plantedCommand(QByteArrayView line)
 
 QList<QStringView> plantedLines(QStringView text)
 {
-    // Every planted command names one of these, so the other lines, nearly all of a config.cfg,
-    // are passed over without being encoded and read.
+    // Every planted command names one of kPlantedNames, so only the lines that hold one are
+    // encoded and read; the others, nearly all of a config.cfg, are found by a search for each
+    // name through the whole text, its ASCII letters lowered once.
+    QString lowered(text.size(), Qt::Uninitialized);
+    std::transform(text.begin(), text.end(), lowered.begin(), [](QChar c) {
+        return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+    });
+    QList<qsizetype> starts; // of the lines that name one
+    for (const QByteArrayView name : kPlantedNames) {
+        const QLatin1StringView word(name);
+        for (qsizetype at = lowered.indexOf(word); at >= 0;) {
+            const qsizetype start = lowered.lastIndexOf(u'\n', at) + 1;
+            qsizetype end = lowered.indexOf(u'\n', at);
+            end = end < 0 ? lowered.size() : end;
+            starts.append(start);
+            at = lowered.indexOf(word, end);
+        }
+    }
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
     QList<QStringView> lines;
-    for (const QStringView line : QStringTokenizer(text, u'\n')) {
-        const bool mayBePlanted =
-            std::any_of(std::begin(kPlantedNames), std::end(kPlantedNames), [&](auto name) {
-                return line.contains(QLatin1StringView(name), Qt::CaseInsensitive);
-            });
-        if (mayBePlanted && !plantedCommand(encodeLossless(line)).isEmpty())
+    for (const qsizetype start : std::as_const(starts)) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const QStringView line = text.sliced(start, (end < 0 ? text.size() : end) - start);
+        if (!plantedCommand(encodeLossless(line)).isEmpty())
             lines.append(line);
     }
     return lines;

@@ -72,7 +72,12 @@ void IndexRus::openConfig()
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const ConfigFileText file = readConfigFile(dialog.selectedFiles().constFirst());
+    openConfigFile(dialog.selectedFiles().constFirst());
+}
+
+void IndexRus::openConfigFile(const QString &path)
+{
+    const ConfigFileText file = readConfigFile(path);
     if (!file.error.isEmpty()) {
         MessageBox::show(this, file.error, MessageStyle::Error);
         return;
