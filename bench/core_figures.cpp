@@ -2,9 +2,9 @@
 
 #include "figures.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
-#include "gamefiles/textcodec.h"
 #include "gamefiles/userconfig.h"
 
 #include <QDir>

@@ -34,6 +34,7 @@ struct Bench
 // The main window's figures (window_figures.cpp).
 Figure loadFigure(const Bench &bench);
 Figure showFigure(const Bench &bench);
+Figure openFigure(const Bench &bench);
 Figure saveFigure(const Bench &bench);
 Figure longlineFigure(const Bench &bench);
 

@@ -3,8 +3,8 @@
 
 #include "figures.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/bindimport.h"
-#include "gamefiles/textcodec.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,7 +2,7 @@
 // reach, both measured in the same run on inputs generated here with a fixed seed.
 //
 //   velmora-bench [--runs N] [--json FILE]
-//                 [--only load,show,save,scan,longline,longcommand,start,memory,steam]
+//                 [--only load,open,show,save,scan,longline,longcommand,start,memory,steam]
 //
 // Every figure is the median of N runs (5 unless told) after one warm-up run, beside the median of
 // its floor and their ratio. A JSON copy of the figures goes to FILE (velmora-bench.json).
@@ -31,9 +31,16 @@ constexpr struct
     const char *name;
     Figure (*run)(const Bench &);
 } kFigures[] = {
-    {"load", loadFigure},   {"show", showFigure},         {"save", saveFigure},
-    {"scan", scanFigure},   {"longline", longlineFigure}, {"longcommand", longCommandFigure},
-    {"start", startFigure}, {"memory", memoryFigure},     {"steam", steamFigure},
+    {"load", loadFigure},
+    {"open", openFigure},
+    {"show", showFigure},
+    {"save", saveFigure},
+    {"scan", scanFigure},
+    {"longline", longlineFigure},
+    {"longcommand", longCommandFigure},
+    {"start", startFigure},
+    {"memory", memoryFigure},
+    {"steam", steamFigure},
 };
 
 struct Options

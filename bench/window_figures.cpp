@@ -112,6 +112,33 @@ Figure loadFigure(const Bench &bench)
     return f;
 }
 
+Figure openFigure(const Bench &bench)
+{
+    Figure f{"open", "Open of a config of 200,000 lines into the controls and the box",
+             "QPlainTextEdit::setPlainText of the file's text", "ms", 2.0};
+    const QString path = bench.big.game + QStringLiteral("/cstrike/config.cfg");
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromLatin1(file.readAll());
+    IndexRus window(bench.empty.store());
+    measure(
+        f, bench.runs,
+        [&] {
+            QElapsedTimer timer;
+            timer.start();
+            window.openConfigFile(path);
+            return msSince(timer);
+        },
+        [&] {
+            QPlainTextEdit edit;
+            QElapsedTimer timer;
+            timer.start();
+            edit.setPlainText(text);
+            return msSince(timer);
+        });
+    return f;
+}
+
 Figure showFigure(const Bench &bench)
 {
     Figure f{"show", "one Show run on a box of 200,000 lines (window shown, painted)",

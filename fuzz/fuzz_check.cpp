@@ -1,7 +1,7 @@
 // --check on arbitrary file bytes: reading never crashes, every finding names a line of the file
 // and carries a message, and a NUL byte gives exactly one error, on the line where it stands.
 
-#include "gamefiles/scriptcheck.h"
+#include "console/scriptcheck.h"
 
 #include <QByteArray>
 

@@ -3,9 +3,9 @@
 // none holds a NUL byte, and every carried line comes back byte for byte through the encoding Save
 // uses and through the bytes Save writes for the box.
 
+#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
-#include "gamefiles/textcodec.h"
 
 #include <QByteArray>
 #include <QIODevice>

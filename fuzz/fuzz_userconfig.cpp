@@ -6,7 +6,7 @@
 // The finder is also checked against a plain rule: a file of whole lines without quotes, `;`,
 // `//` or long lines runs autoexec.cfg exactly when one line's words are `exec autoexec.cfg`.
 
-#include "gamefiles/consolescript.h"
+#include "console/consolescript.h"
 #include "gamefiles/userconfig.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "gamefiles/bindimport.h"
 
+#include "base/textcodec.h"
 #include "fakedevices.h"
 #include "gamefiles/pathfile.h"
-#include "gamefiles/textcodec.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,6 @@
 // Reading a config back into the controls: generating from what was read must give the same
 // bytes, and hand-written configs put into the controls only what their lines say.
 #include "config/configreader.h"
-#include "config/consolelines.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
 #include "config/linetable.h"
@@ -69,38 +68,6 @@ class TestConfigReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void consoleWords_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("commands"); ///< each command's words joined by '|'
-        QTest::addColumn<int>("lines");
-        QTest::newRow("a ; in quotes stays, outside it ends the command")
-            << u"bind k \"a; b\"; r_mmx 1\r\n"_qs << QStringList{u"bind|k|a; b"_qs, u"r_mmx|1"_qs}
-            << 1;
-        QTest::newRow("// where a word begins hides the rest of its command only")
-            << u"a b//c // d; e\n// f"_qs << QStringList{u"a|b//c"_qs, u"e"_qs} << 2;
-        QTest::newRow("quotes: joined, empty, unclosed up to the line end")
-            << u"setinfo \"k\"\"0\" \"\"\nname \"x;y\n"_qs
-            << QStringList{u"setinfo|k|0|"_qs, u"name|x;y"_qs} << 2;
-        QTest::newRow("words of their own, letters from U+0080 part words")
-            << u"name a(b):c'd\tЫe{f}"_qs << QStringList{u"name|a|(|b|)|:|c|'|d|e|{|f|}"_qs} << 1;
-        QTest::newRow("blank lines count, no line after the last line feed")
-            << u"\r\n\n x\n"_qs << QStringList{u"x"_qs} << 3;
-    }
-
-    void consoleWords()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, commands);
-        QFETCH(int, lines);
-        const ConsoleScript script = readConsoleScript(text);
-        QStringList read;
-        for (const ConsoleCommand &command : script.commands)
-            read << command.words.join(u'|');
-        QCOMPARE(read, commands);
-        QCOMPARE(script.lines.size(), lines);
-    }
-
     void generatedTextComesBackByteForByte_data()
     {
         QTest::addColumn<ReadRules>("rules");
@@ -144,14 +111,14 @@ private Q_SLOTS:
         QTest::newRow("the last setting wins; a number in another form")
             << u"hud_draw 1\nHUD_DRAW \"0\"\nsensitivity 3.0\nsensitivity 4\n"_qs << window
             << QStringList{u"Slider5=4"_qs} << 31 << QStringList() << 4;
-        QTest::newRow("values no control holds stay in the box")
+        QTest::newRow("values no control holds stay in the box; a comma is a word of its own")
             << u"fps_max 500\nr_mmx 2\nvolume 0,5\nmp_roundtime 12\nname \"a\\b\"\n"
                u"cl_righthand \"0\"\nvoice_loopback 0\n"_qs
-            << window << QStringList() << 32
-            << QStringList{u"fps_max 500"_qs,     u"r_mmx 2"_qs,       u"volume 0,5"_qs,
-                           u"mp_roundtime 12"_qs, u"name \"a\\b\""_qs, u"cl_righthand \"0\""_qs,
-                           u"voice_loopback 0"_qs}
-            << 0;
+            << window << QStringList{u"Text11=0"_qs} << 32
+            << QStringList{u"fps_max 500"_qs,        u"r_mmx 2"_qs,
+                           u"mp_roundtime 12"_qs,    u"name \"a\\b\""_qs,
+                           u"cl_righthand \"0\""_qs, u"voice_loopback 0"_qs}
+            << 1;
         QTest::newRow("a nick past 31 bytes, a number with letters after it")
             << u"name \"ABCDEFGHIJKLMNOPQRSTUVWXYZ______\"\nsensitivity 5x\n"_qs << window
             << QStringList() << 32
@@ -185,6 +152,22 @@ private Q_SLOTS:
             << u"drawradar\nhideradar\n+mlook\nsetinfo _VGUI_MENUS 0\nsetinfo lefthand 1\n"_qs
             << window << QStringList{u"Check38=1"_qs, u"Check43=1"_qs} << 28
             << QStringList{u"drawradar"_qs} << 4;
+        // What the game runs and what it never sees.
+        QTest::newRow("a NUL ends the script")
+            << u"fps_max \"50\"\n\0\nfps_max \"99\"\n"_qs << window << QStringList{u"Slider2=50"_qs}
+            << 32 << QStringList() << 1;
+        const QString swallowed = u"echo \""_qs + QString(1030, u'a') + u"\";fps_max \"52\""_qs;
+        QTest::newRow("a setting swallowed by the cut at 1023 bytes")
+            << swallowed << window << QStringList() << 32 << QStringList{swallowed} << 0;
+        QTest::newRow("a lone CR ends no line: the first argument counts")
+            << u"fps_max \"51\"\rsensitivity \"7\"\r"_qs << window << QStringList{u"Slider2=51"_qs}
+            << 32 << QStringList() << 1;
+        QTest::newRow("a variable takes its first argument")
+            << u"fps_max 54 55\nsetinfo lefthand 1 2\n"_qs << window
+            << QStringList{u"Slider2=54"_qs} << 32 << QStringList{u"setinfo lefthand 1 2"_qs} << 1;
+        QTest::newRow("1023 bytes and CR LF: only the CR is cut off")
+            << u"fps_max 53 "_qs + QString(1012, u'x') + u"\r\n"_qs << window
+            << QStringList{u"Slider2=53"_qs} << 32 << QStringList() << 1;
         QTest::newRow("a line taken in part")
             << u"r_mmx 1; bind q quit\ngunsmoke;omg itsnewyear"_qs << window
             << QStringList{u"Check1=1"_qs, u"Check13=1"_qs, u"Check19=1"_qs} << 31

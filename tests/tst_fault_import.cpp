@@ -2,9 +2,9 @@
 // bytes, broken UTF-8, every kind of line end, a byte-order mark, line separators. Every alias
 // and bind line reaches autoexec.cfg through Save byte for byte.
 
+#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
-#include "gamefiles/textcodec.h"
 #include "literalbytes.h"
 #include "testfiles.h"
 

@@ -1,9 +1,9 @@
 // dir.vlm and the ping fields holding what nobody meant to put there: binary bytes, a megabyte of
 // text, NUL bytes, only blanks, zeros; numbers of 400 digits, only dots, blanks everywhere.
 
+#include "base/textcodec.h"
 #include "config/generator.h"
 #include "gamefiles/pathfile.h"
-#include "gamefiles/textcodec.h"
 #include "literalbytes.h"
 
 #include <QFile>

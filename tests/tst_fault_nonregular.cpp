@@ -2,11 +2,11 @@
 // for a writer or a reader for ever), a socket, a device node, a link to a device node (a script
 // switched off as a link to /dev/null). And lines without end streamed into the import.
 
+#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
 #include "gamefiles/configfiles.h"
 #include "gamefiles/pathfile.h"
-#include "gamefiles/textcodec.h"
 #include "nonregularfiles.h"
 #include "testfiles.h"
 

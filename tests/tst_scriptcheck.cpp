@@ -1,8 +1,9 @@
-#include "gamefiles/scriptcheck.h"
+#include "console/scriptcheck.h"
 
-#include "config/gamecommands.h"
 #include "config/generator.h"
 #include "config/linetable.h"
+#include "console/consolelexer.h"
+#include "console/gamecommands.h"
 #include "literalbytes.h"
 
 #include <QFile>
@@ -31,6 +32,63 @@ class TestScriptCheck : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // How the console takes a script apart: each command as "line:word|word...", a word over 20
+    // bytes as its length; a command over 1000 bytes as its length, marked "cut" or "cut, loses".
+    void lexer_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QStringList>("commands");
+        const QByteArray x1019(1019, 'x');
+        QTest::newRow("; in quotes stays, outside it ends the command")
+            << QByteArray("bind k \"a; b\"; r_mmx 1\r\n")
+            << QStringList{u"1:bind|k|a; b"_qs, u"1:r_mmx|1"_qs};
+        QTest::newRow("// hides the rest of its command only, not a ;")
+            << QByteArray("a b//c // d; e\n// f") << QStringList{u"1:a|b//c"_qs, u"1:e"_qs};
+        QTest::newRow("quotes: joined, empty, unclosed up to the line end")
+            << QByteArray("setinfo \"k\"\"0\" \"\"\nname \"x;y\n")
+            << QStringList{u"1:setinfo|k|0|"_qs, u"2:name|x;y"_qs};
+        QTest::newRow("words of their own; bytes from 0x80 start no word but go on in one")
+            << QByteArray("name a(b):c'd,e\t\xC9"
+                          "f\xC9{g}")
+            << QStringList{u"1:name|a|(|b|)|:|c|'|d|,|e|f\u00C9|{|g|}"_qs};
+        QTest::newRow("a lone CR is a blank, not a line end")
+            << QByteArray("fps_max \"51\"\rsensitivity 7\r")
+            << QStringList{u"1:fps_max|51|sensitivity|7"_qs};
+        QTest::newRow("a NUL ends the script")
+            << bytes("a\nb\0\nc") << QStringList{u"1:a"_qs, u"2:b"_qs};
+        QTest::newRow("a word of 515 bytes ends the words, one of 514 does not")
+            << QByteArray("a " + QByteArray(514, 'y') + " b;a " + QByteArray(515, 'y') + " b")
+            << QStringList{u"1:a|514|b"_qs, u"1:a"_qs};
+        QTest::newRow("exactly 1023 bytes then a line feed")
+            << QByteArray("say " + x1019 + "\nb") << QStringList{u"1:1023"_qs, u"2:b"_qs};
+        QTest::newRow("1023 bytes and CR LF: the CR is lost, nothing else")
+            << QByteArray("say " + x1019 + "\r\nb") << QStringList{u"1:1023 cut"_qs, u"2:b"_qs};
+        QTest::newRow("cut: a byte lost, the rest a command with quotes closed")
+            << QByteArray("say " + x1019 + "zq\";c\n")
+            << QStringList{u"1:1023 cut, loses"_qs, u"1:q\";c"_qs};
+    }
+
+    void lexer()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, commands);
+        ConsoleLexer lexer(script);
+        QStringList read;
+        for (ScriptCommand command; lexer.next(&command);) {
+            QStringList words;
+            for (const QByteArrayView word : consoleWords(command.text))
+                words << (word.size() > 20 ? QString::number(word.size())
+                                           : QString::fromLatin1(word));
+            if (command.text.size() > 1000)
+                words = QStringList{QString::number(command.text.size())};
+            if (command.cut)
+                words.last() += command.cutLoses ? u" cut, loses"_qs : u" cut"_qs;
+            if (!words.isEmpty())
+                read << QString::number(command.line) + u':' + words.join(u'|');
+        }
+        QCOMPARE(read, commands);
+    }
+
     void findings_data()
     {
         QTest::addColumn<QByteArray>("script");
@@ -85,10 +143,17 @@ private Q_SLOTS:
                                     << QString::fromLatin1(row.said);
         // Errors.
         QTest::newRow("command over 1023 bytes: said once, the rest run")
-            << QByteArray("\nsay " + QByteArray(3000, 'x') + "\n") << u"2:e 2:n 2:n"_qs
+            << QByteArray("\nsay " + QByteArray("x ").repeated(1500) + "\n") << u"2:e 2:n 2:n"_qs
             << u"1023"_qs;
         QTest::newRow("command of exactly 1023 bytes")
             << QByteArray("say " + QByteArray(1019, 'x')) << QString() << QString();
+        QTest::newRow("a 1023-byte line ended with CR LF is not cut short")
+            << QByteArray("echo " + QByteArray(1018, 'x') + "\r\n") << QString() << QString();
+        QTest::newRow("a cut that swallows a setting")
+            << QByteArray("echo \"" + QByteArray(1030, 'a') + "\";fps_max \"52\"")
+            << u"1:e 1:w 1:w 1:n"_qs << u"1023"_qs;
+        QTest::newRow("a NUL after a setting")
+            << bytes("fps_max \"50\"\n\0\nfps_max \"99\"") << u"2:e"_qs << u"NUL"_qs;
         QTest::newRow("NUL byte first") << bytes("\0quit\n") << u"1:e"_qs << u"NUL"_qs;
         QTest::newRow("NUL byte ends the reading")
             << bytes("bind a b\nname x\n\0quit\n") << u"3:e"_qs << u"NUL"_qs;

@@ -1,4 +1,4 @@
-#include "gamefiles/textcodec.h"
+#include "base/textcodec.h"
 
 #include <QTest>
 

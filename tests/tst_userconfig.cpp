@@ -1,9 +1,9 @@
 // The userconfig.cfg chain: which lines the game's console runs as `exec autoexec.cfg`, and the
 // lines Velmora adds when none does.
 
+#include "console/consolescript.h"
 #include "fakedevices.h"
 #include "gamefiles/autoexec.h"
-#include "gamefiles/consolescript.h"
 #include "gamefiles/userconfig.h"
 #include "literalbytes.h"
 #include "nonregularfiles.h"

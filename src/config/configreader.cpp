@@ -1,9 +1,10 @@
 #include "config/configreader.h"
 
-#include "config/consolelines.h"
+#include "base/textcodec.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
 #include "config/linetable.h"
+#include "console/consolelexer.h"
 
 #include <QHash>
 #include <QSet>
@@ -19,38 +20,40 @@ namespace {
 
 /// A name the table writes, in lower case; a two-word command such as `setinfo lefthand` keeps
 /// its words apart by one blank.
-QString keyOf(QStringView command)
+QByteArray keyOf(const char *command)
 {
-    return command.trimmed().toString().toLower();
+    return QByteArray(command).trimmed().toLower();
 }
 
-QString keyOfLine(const CheckLine &line)
+QByteArray keyOfLine(const CheckLine &line)
 {
-    const QString command = QString::fromUtf8(line.command);
-    return line.form == LineForm::KeyValue ? QStringLiteral("setinfo ") + command.toLower()
-                                           : keyOf(command);
+    return line.form == LineForm::KeyValue ? "setinfo " + keyOf(line.command) : keyOf(line.command);
 }
 
-const QString kPresetKeys[] = {QStringLiteral("rate"), QStringLiteral("cl_updaterate"),
-                               QStringLiteral("cl_cmdrate")};
+const QByteArray kPresetKeys[] = {"rate", "cl_updaterate", "cl_cmdrate"};
 
 /// Every name the table writes with a value, and every command it writes bare.
 struct TableKeys
 {
-    QSet<QString> valued;
-    QSet<QString> bare;
+    QSet<QByteArray> valued;
+    QSet<QByteArray> bare;
+    QSet<QByteArray> firstWords; ///< of both: a command beginning otherwise sets nothing here
 
     TableKeys()
     {
-        for (const QString &key : kPresetKeys)
+        for (const QByteArray &key : kPresetKeys)
             valued.insert(key);
         for (const ValueLine &line : valueLines())
-            valued.insert(keyOf(QString::fromUtf8(line.command)));
+            valued.insert(keyOf(line.command));
         for (const CheckRow &row : checkRows()) {
             for (const auto *lines : {&row.checked, &row.unchecked}) {
                 for (const CheckLine &line : *lines)
                     (line.form == LineForm::Bare ? bare : valued).insert(keyOfLine(line));
             }
+        }
+        for (const auto *keys : {&valued, &bare}) {
+            for (const QByteArray &key : *keys)
+                firstWords.insert(key.first(key.indexOf(' ') < 0 ? key.size() : key.indexOf(' ')));
         }
     }
 };
@@ -61,20 +64,35 @@ const TableKeys &tableKeys()
     return keys;
 }
 
-/// The key a command sets when the table writes it: a valued name followed by exactly one
-/// value, or a bare command word for word. Empty for every other command.
-QString keyOfCommand(const QStringList &words)
+/// What one command sets among the table's names: the key, empty for none, and its value.
+struct Setting
 {
-    QStringList lower;
-    for (const QString &word : words)
-        lower.append(word.toLower());
-    if (const QString bare = lower.join(u' '); tableKeys().bare.contains(bare))
-        return bare;
-    if (lower.size() >= 2) {
-        lower.removeLast();
-        if (const QString valued = lower.join(u' '); tableKeys().valued.contains(valued))
-            return valued;
+    QByteArray key;
+    QByteArrayView value;
+};
+
+/// What a command sets as the game runs it: a bare command word for word; `setinfo KEY VALUE`
+/// with exactly those words (the game refuses any other count); a variable its first argument,
+/// whatever follows it (`fps_max 54 55` sets 54).
+Setting settingOf(const QList<QByteArrayView> &words)
+{
+    const TableKeys &keys = tableKeys();
+    const QByteArray first = words.first().toByteArray().toLower();
+    if (!keys.firstWords.contains(first))
+        return {};
+    QByteArray joined = first;
+    for (qsizetype i = 1; i < words.size(); ++i)
+        joined += ' ' + words[i].toByteArray().toLower();
+    if (keys.bare.contains(joined))
+        return {joined, {}};
+    if (first == "setinfo") {
+        if (words.size() != 3)
+            return {};
+        QByteArray key = first + ' ' + words[1].toByteArray().toLower();
+        return keys.valued.contains(key) ? Setting{key, words[2]} : Setting{};
     }
+    if (words.size() >= 2 && keys.valued.contains(first))
+        return {first, words[1]};
     return {};
 }
 
@@ -113,32 +131,47 @@ QString doubleText(double value, std::chars_format format)
 class Reader
 {
 public:
-    Reader(QStringView text, ReadRules rules)
-        : m_script(readConsoleScript(text))
+    /// Reads what `script` sets: the last value of each key and where it stands.
+    Reader(QByteArrayView script, ReadRules rules)
+        : m_script(script)
         , m_rules(rules)
     {
-        for (int i = 0; i < m_script.commands.size(); ++i) {
-            m_keys.append(keyOfCommand(m_script.commands.at(i).words));
-            if (!m_keys.last().isEmpty())
-                m_last.insert(m_keys.last(), i);
+        ConsoleLexer lexer(script);
+        int order = 0;
+        for (ScriptCommand command; lexer.next(&command);) {
+            const QList<QByteArrayView> words = consoleWords(command.text);
+            if (words.isEmpty())
+                continue;
+            if (const Setting setting = settingOf(words); !setting.key.isEmpty())
+                m_last.insert(setting.key, {order, decodeLossless(setting.value)});
+            ++order;
         }
     }
 
-    ConfigReading read()
+    OptionSnapshot read()
     {
         readPreset();
         for (const ValueLine &line : valueLines())
             readValueLine(line);
         for (const CheckRow &row : checkRows())
             readCheckRow(row);
-        return leftOver();
+        return m_options;
     }
 
+    /// What read() left for the box, the script read a second time, line by line.
+    void leftOver(ConfigReading &reading) const;
+
 private:
-    const QString *lastValue(const QString &key) const
+    struct LastSetting
+    {
+        int order = 0; ///< among the commands with words
+        QString value;
+    };
+
+    const QString *lastValue(const QByteArray &key) const
     {
         const auto it = m_last.find(key);
-        return it == m_last.end() ? nullptr : &m_script.commands.at(*it).words.last();
+        return it == m_last.end() ? nullptr : &it->value;
     }
 
     bool fieldTakes(int number, const QString &value) const
@@ -159,7 +192,7 @@ private:
     void readPreset()
     {
         QStringList values;
-        for (const QString &key : kPresetKeys) {
+        for (const QByteArray &key : kPresetKeys) {
             const QString *value = lastValue(key);
             if (!value)
                 return;
@@ -170,7 +203,7 @@ private:
                 sameValue(values[1], QString::fromLatin1(preset.updateRate)) &&
                 sameValue(values[2], QString::fromLatin1(preset.cmdRate))) {
                 m_options.combo1 = QString::fromUtf8(preset.comboText);
-                for (const QString &key : kPresetKeys)
+                for (const QByteArray &key : kPresetKeys)
                     m_taken.insert(key);
                 return;
             }
@@ -183,13 +216,13 @@ private:
         if (!sameValue(value, valueLineValue(line, candidate)))
             return false;
         m_options = candidate;
-        m_taken.insert(keyOf(QString::fromUtf8(line.command)));
+        m_taken.insert(keyOf(line.command));
         return true;
     }
 
     void readValueLine(const ValueLine &line)
     {
-        const QString *value = lastValue(keyOf(QString::fromUtf8(line.command)));
+        const QString *value = lastValue(keyOf(line.command));
         if (!value)
             return;
         OptionSnapshot candidate = m_options;
@@ -271,7 +304,7 @@ private:
             if (it == m_last.end())
                 return std::nullopt;
             if (line.form != LineForm::Bare) {
-                const QString &value = m_script.commands.at(*it).words.last();
+                const QString &value = it->value;
                 if (line.textField == 0 && !sameValue(value, QString::fromUtf8(line.value)))
                     return std::nullopt;
                 if (line.textField != 0) {
@@ -280,7 +313,7 @@ private:
                     options.text(line.textField) = value;
                 }
             }
-            latest = std::max(latest, *it);
+            latest = std::max(latest, it->order);
         }
         return latest;
     }
@@ -313,44 +346,68 @@ private:
             m_taken.insert(keyOfLine(line));
     }
 
-    ConfigReading leftOver() const
-    {
-        ConfigReading reading;
-        reading.options = m_options;
-        QList<QStringList> kept(m_script.lines.size());
-        QList<bool> taken(m_script.lines.size(), false);
-        for (int i = 0; i < m_script.commands.size(); ++i) {
-            const ConsoleCommand &command = m_script.commands.at(i);
-            if (m_taken.contains(m_keys.at(i)))
-                taken[command.line] = true;
-            else
-                kept[command.line].append(command.source.toString());
-        }
-        for (int line = 0; line < m_script.lines.size(); ++line) {
-            if (!taken[line]) {
-                reading.otherLines.append(m_script.lines.at(line).toString());
-                continue;
-            }
-            ++reading.intoControls;
-            if (!kept[line].isEmpty())
-                reading.otherLines.append(kept[line].join(QStringLiteral("; ")));
-        }
-        return reading;
-    }
-
-    ConsoleScript m_script;
+    QByteArrayView m_script;
     ReadRules m_rules;
-    QStringList m_keys;         ///< per command: the key it sets, or empty
-    QHash<QString, int> m_last; ///< key: its last command
-    QSet<QString> m_taken;      ///< keys whose commands went into the controls
+    QHash<QByteArray, LastSetting> m_last;
+    QSet<QByteArray> m_taken; ///< keys whose commands went into the controls
     OptionSnapshot m_options;
 };
 
+void Reader::leftOver(ConfigReading &reading) const
+{
+    ConsoleLexer lexer(m_script);
+    const QByteArrayView readable = lexer.readable();
+    ScriptCommand command;
+    bool more = lexer.next(&command);
+    int lineNumber = 1;
+    for (qsizetype at = 0; at < readable.size(); ++lineNumber) {
+        qsizetype end = readable.indexOf('\n', at);
+        if (end < 0)
+            end = readable.size();
+        QByteArrayView line = readable.sliced(at, end - at);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        at = end + 1;
+        bool taken = false;
+        QStringList kept;
+        for (; more && command.line == lineNumber; more = lexer.next(&command)) {
+            const QList<QByteArrayView> words = consoleWords(command.text);
+            if (words.isEmpty())
+                continue;
+            if (m_taken.contains(settingOf(words).key))
+                taken = true;
+            else
+                kept.append(decodeLossless(command.text.trimmed()));
+        }
+        if (!taken) {
+            reading.otherLines.append(decodeLossless(line));
+            continue;
+        }
+        ++reading.intoControls;
+        if (!kept.isEmpty())
+            reading.otherLines.append(kept.join(QStringLiteral("; ")));
+    }
+}
+
 } // namespace
+
+ConfigReading readConfig(QByteArrayView script, ReadRules rules)
+{
+    Reader reader(script, rules);
+    ConfigReading reading;
+    reading.options = reader.read();
+    reader.leftOver(reading);
+    return reading;
+}
 
 ConfigReading readConfig(QStringView text, ReadRules rules)
 {
-    return Reader(text, rules).read();
+    return readConfig(encodeLossless(text), rules);
+}
+
+OptionSnapshot readConfigOptions(QByteArrayView script, ReadRules rules)
+{
+    return Reader(script, rules).read();
 }
 
 QStringList assignmentsFor(const OptionSnapshot &options)

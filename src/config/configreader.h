@@ -2,6 +2,7 @@
 
 #include "config/options.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <QStringView>
 
@@ -31,12 +32,20 @@ enum class ReadRules {
     CommandLine,
 };
 
-/// Reads a config script the way the game's console does (a line feed or a `;` outside quotes
-/// ends a command, `//` comments, names in any letter case, values quoted or not, the last setting
-/// of a name wins) into the controls whose lines say the same. Generating from the options gives
-/// again every line that went into the controls (numbers may come back in their usual form,
-/// "72.0" as "72").
+/// Reads a config script the way the game's console runs it (see ConsoleLexer: the script ends at
+/// a NUL byte, a command at a line feed or a `;` outside quotes, a command over 1023 bytes is cut;
+/// words as consoleWords() makes them; names in any letter case; a variable takes its first
+/// argument; the last setting of a name wins) into the controls whose lines say the same.
+/// Generating from the options gives again every line that went into the controls (numbers may
+/// come back in their usual form, "72.0" as "72").
+[[nodiscard]] ConfigReading readConfig(QByteArrayView script, ReadRules rules = ReadRules::Window);
+
+/// readConfig() of text decoded losslessly from a script's bytes.
 [[nodiscard]] ConfigReading readConfig(QStringView text, ReadRules rules = ReadRules::Window);
+
+/// Only the options of readConfig(): the script is read once, and nothing of it is kept but the
+/// last value of each name the controls write.
+[[nodiscard]] OptionSnapshot readConfigOptions(QByteArrayView script, ReadRules rules);
 
 /// The `NAME=VALUE` arguments of `velmora --print-config` that give `options`: one for each
 /// control whose value differs from its start-up value, in the order of optionInventory().

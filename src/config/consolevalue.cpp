@@ -1,6 +1,6 @@
 #include "config/consolevalue.h"
 
-#include "gamefiles/textcodec.h"
+#include "base/textcodec.h"
 
 namespace velmora {
 

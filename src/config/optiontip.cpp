@@ -1,7 +1,7 @@
 #include "config/optiontip.h"
 
-#include "config/gamecommands.h"
 #include "config/linetable.h"
+#include "console/gamecommands.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "gamefiles/autoexec.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/pathfile.h"
-#include "gamefiles/textcodec.h"
 
 #include <QCoreApplication>
 

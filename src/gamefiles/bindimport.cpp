@@ -1,9 +1,9 @@
 #include "gamefiles/bindimport.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
-#include "gamefiles/textcodec.h"
 
 #include <QFile>
 

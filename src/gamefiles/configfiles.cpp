@@ -1,12 +1,12 @@
 #include "gamefiles/configfiles.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/linediff.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/scriptfile.h"
-#include "gamefiles/textcodec.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,13 +71,13 @@ ConfigFileText readConfigFile(const QString &path)
     FileBytes file = readRegularFile(path, kScriptMaxBytes);
     if (!file.error.isEmpty())
         return {{}, file.error, false};
-    QByteArrayView bytes(file.bytes);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
+    QByteArray &bytes = file.bytes;
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
-        bytes = bytes.first(nul);
-    return {decodeLossless(bytes), {}, nul >= 0};
+        bytes.truncate(nul);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return {std::move(bytes), {}, nul >= 0};
 }
 
 QString checkConfigFileName(const QString &path)

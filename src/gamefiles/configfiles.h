@@ -26,12 +26,12 @@ struct SavePreview
                                               qsizetype mostLines,
                                               const SaveSystem &system = SaveSystem::real());
 
-/// A config file the player names, read whole into text the way config.cfg is read (bytes kept
-/// losslessly, a UTF-8 byte-order mark dropped) up to its first NUL byte, where the game stops
-/// reading a script: what follows it never runs, so it is not brought in either.
+/// A config file the player names, read whole (a UTF-8 byte-order mark dropped) up to its first
+/// NUL byte, where the game stops reading a script: what follows it never runs, so it is not
+/// brought in either.
 struct ConfigFileText
 {
-    QString text;
+    QByteArray bytes;
     QString error; ///< the system's reason, "Это не обычный файл: <path>", or a file too large
     bool cutAtNul = false; ///< the file held a NUL byte, and `text` ends before it
 };

@@ -1,6 +1,6 @@
 #include "gamefiles/linediff.h"
 
-#include "gamefiles/textcodec.h"
+#include "base/textcodec.h"
 
 #include <QHash>
 #include <QList>

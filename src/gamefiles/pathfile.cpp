@@ -1,9 +1,9 @@
 #include "gamefiles/pathfile.h"
 
+#include "base/textcodec.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/regularfile.h"
 #include "gamefiles/savepipeline.h"
-#include "gamefiles/textcodec.h"
 
 #include <QDir>
 #include <QFile>

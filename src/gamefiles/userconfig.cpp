@@ -1,6 +1,6 @@
 #include "gamefiles/userconfig.h"
 
-#include "gamefiles/consolescript.h"
+#include "console/consolescript.h"
 #include "gamefiles/pathfile.h"
 
 #include <QCoreApplication>

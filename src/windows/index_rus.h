@@ -38,6 +38,10 @@ public:
     /// The config box's text exactly as it stands, line breaks as '\n'.
     QString configText() const;
 
+    /// What "Открыть..." does once the player has chosen `path`: the settings of the file go into
+    /// the controls, its other lines into the box, and a message tells how many of each.
+    void openConfigFile(const QString &path);
+
 public Q_SLOTS:
     void showConfig();      ///< "Показать"
     void saveConfig();      ///< "Сохранить"

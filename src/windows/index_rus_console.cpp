@@ -5,7 +5,7 @@
 #include "windows/index_rus.h"
 
 #include "config/consolevalue.h"
-#include "gamefiles/scriptcheck.h"
+#include "console/scriptcheck.h"
 #include "gamefiles/userconfig.h"
 #include "ui/consolevalidator.h"
 #include "ui/messagebox.h"

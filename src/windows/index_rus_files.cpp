@@ -82,12 +82,17 @@ void IndexRus::openConfig()
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const ConfigFileText file = readConfigFile(dialog.selectedFiles().constFirst());
+    openConfigFile(dialog.selectedFiles().constFirst());
+}
+
+void IndexRus::openConfigFile(const QString &path)
+{
+    const ConfigFileText file = readConfigFile(path);
     if (!file.error.isEmpty()) {
         MessageBox::show(this, file.error, MessageStyle::Error);
         return;
     }
-    const ConfigReading reading = readConfig(file.text);
+    const ConfigReading reading = readConfig(QByteArrayView(file.bytes));
     m_pages->setSnapshot(reading.options);
     // The box holds the lines no control took, each ended like an imported line; Show appends
     // the controls' lines after them. One edit, so Ctrl+Z brings the box's old text back.

@@ -3,15 +3,15 @@
 // Everything else starts the windows.
 
 #include "appinfo.h"
+#include "base/textcodec.h"
 #include "config/assignments.h"
 #include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
+#include "console/scriptcheck.h"
 #include "gamefiles/configfiles.h"
 #include "gamefiles/regularfile.h"
-#include "gamefiles/scriptcheck.h"
 #include "gamefiles/scriptfile.h"
-#include "gamefiles/textcodec.h"
 #include "ui/language.h"
 #include "windows/program.h"
 
@@ -191,10 +191,10 @@ int readConfigFile(const char *path)
     const velmora::ConfigFileText file = velmora::readConfigFile(QFile::decodeName(path));
     if (!file.error.isEmpty())
         return unreadable(file.error);
-    const velmora::ConfigReading reading =
-        velmora::readConfig(file.text, velmora::ReadRules::CommandLine);
+    const velmora::OptionSnapshot options =
+        velmora::readConfigOptions(file.bytes, velmora::ReadRules::CommandLine);
     QString lines;
-    for (const QString &argument : velmora::assignmentsFor(reading.options))
+    for (const QString &argument : velmora::assignmentsFor(options))
         lines += argument + u'\n';
     const QByteArray out = velmora::encodeLossless(lines);
     return writeOut(std::string_view(out.constData(), size_t(out.size())));

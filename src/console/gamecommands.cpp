@@ -1,4 +1,4 @@
-#include "config/gamecommands.h"
+#include "console/gamecommands.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,12 +1,11 @@
-#include "gamefiles/scriptcheck.h"
+#include "console/scriptcheck.h"
 
-#include "config/gamecommands.h"
-#include "gamefiles/consolescript.h"
-#include "gamefiles/textcodec.h"
+#include "base/textcodec.h"
+#include "console/consolelexer.h"
+#include "console/gamecommands.h"
 
 #include <QHash>
 #include <QSet>
-#include <QStringTokenizer>
 
 #include <algorithm>
 
@@ -14,24 +13,8 @@ namespace velmora {
 
 namespace {
 
-constexpr qsizetype kCommandLimit = 1023; // bytes of one command the console keeps
-constexpr qsizetype kShownBytes = 60;     // of a command quoted in a message
-constexpr int kNestingLimit = 8;          // binds within aliases within binds... looked into
-
-/// Where the command that starts at `at` ends: the next line feed, or `;` outside double quotes
-/// (a quote always opens or closes; there is no escape), or the end of the script.
-qsizetype commandEnd(QByteArrayView script, qsizetype at)
-{
-    bool quoted = false;
-    for (; at < script.size(); ++at) {
-        const char c = script[at];
-        if (c == '"')
-            quoted = !quoted;
-        else if ((c == ';' && !quoted) || c == '\n')
-            break;
-    }
-    return at;
-}
+constexpr qsizetype kShownBytes = 60; // of a command quoted in a message
+constexpr int kNestingLimit = 8;      // binds within aliases within binds... looked into
 
 /// A double quote opened before any `//` and never closed: the value runs to the line's end.
 bool hasUnclosedQuote(QByteArrayView command)
@@ -69,6 +52,12 @@ bool isBindOrAlias(const QByteArray &name)
     return name == "bind" || name == "alias";
 }
 
+/// The commands servers used to plant into binds and aliases: the first kPlantedAlways whatever
+/// follows them, the others only as `cl_filterstuffcmd 0` and as an `unbindall` no bind follows.
+const QByteArrayView kPlantedNames[] = {
+    "connect", "retry", "rcon", "exec", "writecfg", "motdfile", "cl_filterstuffcmd", "unbindall"};
+constexpr qsizetype kPlantedAlways = 6;
+
 /// The commands servers used to plant into binds and aliases, the console way: each piece of
 /// `text` between command ends, bound text of nested binds and aliases included.
 QByteArray plantedIn(QByteArrayView text, int depth = 0)
@@ -79,12 +68,10 @@ QByteArray plantedIn(QByteArrayView text, int depth = 0)
         QList<QByteArrayView> words;
     };
     QList<Command> commands;
-    for (qsizetype at = 0; at < text.size();) {
-        const qsizetype end = commandEnd(text, at);
-        const QByteArrayView command = text.sliced(at, end - at);
-        if (QList<QByteArrayView> words = consoleWords(command); !words.isEmpty())
-            commands.append({command.trimmed(), words});
-        at = end + 1;
+    ConsoleLexer lexer(text);
+    for (ScriptCommand command; lexer.next(&command);) {
+        if (QList<QByteArrayView> words = consoleWords(command.text); !words.isEmpty())
+            commands.append({command.text.trimmed(), words});
     }
     for (qsizetype i = 0; i < commands.size(); ++i) {
         const QList<QByteArrayView> &words = commands[i].words;
@@ -99,8 +86,8 @@ QByteArray plantedIn(QByteArrayView text, int depth = 0)
                 return inner;
             continue;
         }
-        if (name == "connect" || name == "retry" || name == "rcon" || name == "exec" ||
-            name == "writecfg" || name == "motdfile")
+        if (const auto always = std::begin(kPlantedNames) + kPlantedAlways;
+            std::find(std::begin(kPlantedNames), always, name) != always)
             return shown();
         if (name == "cl_filterstuffcmd" && words.size() > 1 && words[1].trimmed() == "0")
             return shown();
@@ -240,32 +227,20 @@ QList<Finding> ScriptChecker::finish()
 QList<Finding> checkScript(QByteArrayView script)
 {
     ScriptChecker checker;
-    int line = 1;
+    ConsoleLexer lexer(script);
     int lastCutLine = 0;
-    qsizetype readable = script.size();
-    if (const qsizetype nul = script.indexOf('\0'); nul >= 0)
-        readable = nul;
-    qsizetype at = 0;
-    while (at < readable) {
-        // No further than one byte past what the console keeps: a long line costs one pass.
-        qsizetype end = commandEnd(script.first(qMin(readable, at + kCommandLimit + 1)), at);
-        if (end - at > kCommandLimit) {
-            if (lastCutLine != line)
-                checker.add(line, Severity::Error,
-                            QStringLiteral("command over %1 bytes: the console cuts it there, "
-                                           "drops the next byte and runs the rest as a new "
-                                           "command")
-                                .arg(kCommandLimit));
-            lastCutLine = line;
-            end = at + kCommandLimit; // the byte at the cut is lost
+    for (ScriptCommand command; lexer.next(&command);) {
+        if (command.cutLoses && lastCutLine != command.line) {
+            checker.add(command.line, Severity::Error,
+                        QStringLiteral("command over %1 bytes: the console cuts it there, drops "
+                                       "the next byte and runs the rest as a new command")
+                            .arg(kConsoleCommandLimit));
+            lastCutLine = command.line;
         }
-        checker.command(script.sliced(at, end - at), line);
-        if (end < readable && script[end] == '\n')
-            ++line;
-        at = end + 1;
+        checker.command(command.text, command.line);
     }
-    if (readable < script.size())
-        checker.add(line, Severity::Error,
+    if (lexer.endsAtNul())
+        checker.add(lexer.line(), Severity::Error,
                     QStringLiteral("NUL byte: the game stops reading the file here"));
     return checker.finish();
 }
@@ -277,24 +252,31 @@ QByteArray plantedCommand(QByteArrayView line)
 
 QList<QStringView> plantedLines(QStringView text)
 {
-    // Every planted command names one of these, so the other lines, nearly all of a config.cfg,
-    // are passed over without being encoded and read.
-    static const QLatin1StringView kWords[] = {
-        QLatin1StringView("connect"),
-        QLatin1StringView("retry"),
-        QLatin1StringView("rcon"),
-        QLatin1StringView("exec"),
-        QLatin1StringView("writecfg"),
-        QLatin1StringView("motdfile"),
-        QLatin1StringView("cl_filterstuffcmd"),
-        QLatin1StringView("unbindall"),
-    };
+    // Every planted command names one of kPlantedNames, so only the lines that hold one are
+    // encoded and read; the others, nearly all of a config.cfg, are found by a search for each
+    // name through the whole text, its ASCII letters lowered once.
+    QString lowered(text.size(), Qt::Uninitialized);
+    std::transform(text.begin(), text.end(), lowered.begin(), [](QChar c) {
+        return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+    });
+    QList<qsizetype> starts; // of the lines that name one
+    for (const QByteArrayView name : kPlantedNames) {
+        const QLatin1StringView word(name);
+        for (qsizetype at = lowered.indexOf(word); at >= 0;) {
+            const qsizetype start = lowered.lastIndexOf(u'\n', at) + 1;
+            qsizetype end = lowered.indexOf(u'\n', at);
+            end = end < 0 ? lowered.size() : end;
+            starts.append(start);
+            at = lowered.indexOf(word, end);
+        }
+    }
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
     QList<QStringView> lines;
-    for (const QStringView line : QStringTokenizer(text, u'\n')) {
-        const bool mayBePlanted = std::any_of(std::begin(kWords), std::end(kWords), [&](auto w) {
-            return line.contains(w, Qt::CaseInsensitive);
-        });
-        if (mayBePlanted && !plantedCommand(encodeLossless(line)).isEmpty())
+    for (const qsizetype start : std::as_const(starts)) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const QStringView line = text.sliced(start, (end < 0 ? text.size() : end) - start);
+        if (!plantedCommand(encodeLossless(line)).isEmpty())
             lines.append(line);
     }
     return lines;
