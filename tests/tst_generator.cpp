@@ -40,7 +40,7 @@ const QList<Row> &rows()
         {17, {u"cl_lc \"1\""_qs}, {u"cl_lc \"0\""_qs}},
         {18, {u"cl_lw \"1\""_qs}, {u"cl_lw \"0\""_qs}},
         {19, {u"omg itsnewyear"_qs}, {}},
-        {20, {u"omg tronisbock"_qs}, {}},
+        {20, {u"omg tronisback"_qs}, {}},
         {21, {u"mp_footsteps \"1\""_qs}, {u"mp_footsteps \"0\""_qs}},
         {22, {u"sv_contact \"player@example.org\""_qs}, {}},
         {23, {u"voice_loopback \"1\""_qs}, {}},

@@ -150,10 +150,6 @@
 <context>
     <name>GameCommands</name>
     <message>
-        <source>Выше %1 действует только вместе с %2 1 (в нынешних сборках игры).</source>
-        <translation>Above %1 it takes effect only with %2 1 (in the game&apos;s current builds).</translation>
-    </message>
-    <message>
         <source>Игра ограничивает значение %1 пределами %2–%3.</source>
         <translation>The game keeps the value of %1 within %2–%3.</translation>
     </message>
@@ -168,6 +164,14 @@
     <message>
         <source>Игра не сохраняет %1 в своём config.cfg, поэтому значение держится только благодаря autoexec.cfg.</source>
         <translation>The game does not keep %1 in its config.cfg, so the value holds only thanks to autoexec.cfg.</translation>
+    </message>
+    <message>
+        <source>Выше %1 действует только вместе с %2 1 (без него игра делает не больше %3 кадра в секунду), а в сетевой игре значение ниже %4 игра поднимает до %4.</source>
+        <translation>Above %1 it takes effect only with %2 1 (without it the game makes at most %3 frames a second), and in multiplayer the game raises a value below %4 to %4.</translation>
+    </message>
+    <message>
+        <source>%1 — переключатель, а не переменная. Каждый запуск строки меняет состояние на обратное, и игра его не сохраняет.</source>
+        <translation>%1 is a toggle, not a variable. Each run of the line flips it, and the game does not keep it.</translation>
     </message>
 </context>
 <context>
@@ -289,10 +293,6 @@
     <message>
         <source>Максимальное FPS</source>
         <translation>Maximum FPS</translation>
-    </message>
-    <message>
-        <source>Выше 100 действует только вместе с fps_override 1 (в нынешних сборках игры).</source>
-        <translation>Above 100 it takes effect only with fps_override 1 (in the game&apos;s current builds).</translation>
     </message>
     <message>
         <source>Скорость движения вперёд</source>
@@ -459,10 +459,6 @@
         <translation>Hold the weapon in the right hand</translation>
     </message>
     <message>
-        <source>Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0.</source>
-        <translation>The game holds the weapon in the right hand with cl_righthand 1 and in the left with 0.</translation>
-    </message>
-    <message>
         <source>Меню без рисунков и указателя мыши (текстовое)</source>
         <translation>Menus without pictures or mouse pointer (text)</translation>
     </message>
@@ -545,6 +541,18 @@
     <message>
         <source>Приколы</source>
         <translation>Fun</translation>
+    </message>
+    <message>
+        <source>Игра хранит rate не в config.cfg, а в hl.conf, общем для всех игр на движке Half-Life, и читает его уже после файлов настроек, так что значение оттуда может заменить строку rate.</source>
+        <translation>The game keeps rate not in config.cfg but in hl.conf, shared by every game on the Half-Life engine, and reads it after the config files, so the value from there may replace the rate line.</translation>
+    </message>
+    <message>
+        <source>Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0. Строка setinfo lefthand ни на что не влияет (этот ключ никто не читает), но игра с тех пор хранит его в config.cfg.</source>
+        <translation>The game holds the weapon in the right hand with cl_righthand 1 and in the left with 0. The line setinfo lefthand changes nothing (no one reads that key), but from then on the game keeps it in config.cfg.</translation>
+    </message>
+    <message>
+        <source>В юбилейной сборке место gl_overbright занял gl_use_shaders, который сервер может запретить (sv_allow_shaders). Какое его значение даёт картинку темнее, не подтверждено, поэтому Velmora его не пишет.</source>
+        <translation>In the anniversary build gl_use_shaders took the place of gl_overbright, and a server may forbid it (sv_allow_shaders). Which of its values gives the darker picture is not confirmed, so Velmora does not write it.</translation>
     </message>
 </context>
 <context>

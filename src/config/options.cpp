@@ -85,7 +85,8 @@ constexpr CheckLine kOff43[] = {bare("-mlook")};
 constexpr CheckLine kOn6[] = {bare("omg itstoodark")};
 constexpr CheckLine kOn13[] = {bare("gunsmoke")};
 constexpr CheckLine kOn19[] = {bare("omg itsnewyear")};
-constexpr CheckLine kOn20[] = {bare("omg tronisbock")};
+// POD-Bot's own word for its fun mode that lights terrorists red and counter-terrorists blue.
+constexpr CheckLine kOn20[] = {bare("omg tronisback")};
 constexpr CheckLine kOn22[] = {valuedFromField("sv_contact ", kContact)};
 constexpr CheckLine kOn23[] = {valued("voice_loopback ", "1")};
 constexpr CheckLine kOn24[] = {valued("voice_overdrive ", "2"),
@@ -99,13 +100,14 @@ constexpr std::span<const CheckLine> kNothing;
 
 enum class Entry { Free, Digits };
 
-constexpr OptionInfo combo(const char *name, const char *caption)
+constexpr OptionInfo combo(const char *name, const char *caption, const char *tipNote)
 {
     return {.name = name,
             .kind = OptionKind::Combo,
             .number = 1,
             .caption = caption,
-            .defaultText = ""};
+            .defaultText = "",
+            .tipNote = tipNote};
 }
 constexpr OptionInfo text(const char *name, int n, const char *caption, const char *value,
                           Entry entry, int maxLength, qsizetype byteCap,
@@ -157,7 +159,11 @@ constexpr auto kAsTyped = ValueSource::Text;
 
 // Every start shows these values: nothing of the option state is stored between runs.
 constexpr OptionInfo kInventory[] = {
-    combo("Combo1", QT_TRANSLATE_NOOP("Options", "Тип соединения:")),
+    combo("Combo1", QT_TRANSLATE_NOOP("Options", "Тип соединения:"),
+          QT_TRANSLATE_NOOP("Options",
+                            "Игра хранит rate не в config.cfg, а в hl.conf, общем для всех игр на "
+                            "движке Half-Life, и читает его уже после файлов настроек, так что "
+                            "значение оттуда может заменить строку rate.")),
     // name, number, the label before it, start-up text, what the field lets through, its length
     // limit, its byte cap, the line every run writes with it
     text("Text1", kLowestPing, QT_TRANSLATE_NOOP("Options", "Пинг от"), "", kDigits, 0, 0,
@@ -182,10 +188,8 @@ constexpr OptionInfo kInventory[] = {
          "volume ", ValueSource::Volume),
     slider("Slider1", 1, QT_TRANSLATE_NOOP("Options", "Чуствительность голоса"), 1, 1, 10,
            "voice_scale "),
-    slider("Slider2", 2, QT_TRANSLATE_NOOP("Options", "Максимальное FPS"), 72, 1, 200, "fps_max ",
-           QT_TRANSLATE_NOOP(
-               "Options",
-               "Выше 100 действует только вместе с fps_override 1 (в нынешних сборках игры).")),
+    // The game's own limits on fps_max come with the command table's note.
+    slider("Slider2", 2, QT_TRANSLATE_NOOP("Options", "Максимальное FPS"), 72, 1, 200, "fps_max "),
     slider("Slider3", 3, QT_TRANSLATE_NOOP("Options", "Скорость движения вперёд"), 400, 1, 500,
            "cl_forwardspeed "),
     slider("Slider4", 4, QT_TRANSLATE_NOOP("Options", "Скорость движения назад"), 400, 1, 500,
@@ -251,8 +255,10 @@ constexpr OptionInfo kInventory[] = {
           kOff36),
     check("Check37", 37, QT_TRANSLATE_NOOP("Options", "Показывать оружие в правой руке"), kOn37,
           kOff37,
-          QT_TRANSLATE_NOOP(
-              "Options", "Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0.")),
+          QT_TRANSLATE_NOOP("Options",
+                            "Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0. "
+                            "Строка setinfo lefthand ни на что не влияет (этот ключ никто не "
+                            "читает), но игра с тех пор хранит его в config.cfg.")),
     check("Check38", 38,
           QT_TRANSLATE_NOOP("Options", "Меню без рисунков и указателя мыши (текстовое)"), kOn38,
           kOff38),
@@ -261,7 +267,11 @@ constexpr OptionInfo kInventory[] = {
           kOff39),
     check("Check40", 40, QT_TRANSLATE_NOOP("Options", "Показать прицел"), kOn40, kOff40),
     check("Check41", 41, QT_TRANSLATE_NOOP("Options", "Темнее изображение (типо сумерки)"), kOn41,
-          kOff41),
+          kOff41,
+          QT_TRANSLATE_NOOP("Options",
+                            "В юбилейной сборке место gl_overbright занял gl_use_shaders, который "
+                            "сервер может запретить (sv_allow_shaders). Какое его значение даёт "
+                            "картинку темнее, не подтверждено, поэтому Velmora его не пишет.")),
     check("Check42", 42, QT_TRANSLATE_NOOP("Options", "Показывать хунды"), kOn42, kOff42),
     check("Check43", 43, QT_TRANSLATE_NOOP("Options", "Обзор мышкой"), kOn43, kOff43),
     check("pod", 0, QT_TRANSLATE_NOOP("Options", "Я играю с POD BOT 2.5"), kNothing, kNothing),

@@ -125,7 +125,14 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
             said += tipText(QT_TRANSLATE_NOOP("OptionTip", " (тип соединения не из списка)"));
         statements.append(said);
     }
-    statements += limitNotes(written);
+    // The control's own note, even where no command of its own is written (the connection type's
+    // lines come from its preset).
+    if (option.tipNote)
+        statements.append(optionText(option.tipNote));
+    for (const QString &note : limitNotes(written)) {
+        if (!statements.contains(note))
+            statements.append(note);
+    }
     // What the current game build does with each command, where it does not simply work.
     for (const QString &line : std::as_const(written)) {
         const QString note = gameStatusNote(line.section(u' ', 0, 0));

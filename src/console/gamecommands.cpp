@@ -18,41 +18,59 @@ constexpr GameCommand works(const char *name)
     return {name, Works};
 }
 
-// Where a fact comes from, in the comments below:
+// Where a fact comes from, in the comments below. Each names its kind of evidence, strongest
+// first:
+//   Valve:       an employee's answer or the changelog, quoted in the thread named beside it
+//   player:      a player's report in that thread
+//   rebuilt:     Valve's code as rebuilt in ReHLDS (engine, server side), ReGameDLL_CS (the game
+//                DLL) or cs16-client (the Counter-Strike client), by file or function
+//   independent: Xash3D FWGS, an engine written anew (the weakest)
+// and the threads:
 //   [hl#N]  the game's public issue tracker, github.com/ValveSoftware/halflife/issues/N
 //   [sfl#N] its older home, github.com/ValveSoftware/steam-for-linux/issues/N
-//   [log]   the game's changelog, as quoted in the issue named beside it
-//   [rehlds], [xash]  the engine code of the open reimplementations ReHLDS and Xash3D FWGS
 // A row without a source is a command that the engine or the Counter-Strike client still
-// registers and that no change is known to have touched; "unconfirmed" marks what we could not
-// check.
+// registers and that no change is known to have touched; "not confirmed" marks a row that nothing
+// we could read supports.
 constexpr GameCommand kRows[] = {
-    // Network. rate: "Increased maximum allowed rate setting to 100,000" [log, hl#1799]; the
-    // minimum is 1000 (Valve's answer in hl#1799). cl_updaterate: the server holds it between
-    // sv_minupdaterate (10 by default) and sv_maxupdaterate, 102 in Steam's build [rehlds
-    // SV_CheckUpdateRate, rehlds issue #928], and the client itself resets it to 20 below 10 and
-    // to 102 above [hw CL_ComputeClientInterpolationAmount]. cl_cmdrate: the client raises it to
-    // 10, no upper limit confirmed. ex_interp is not an archived variable, so config.cfg never
-    // keeps it [hl#395]; the client forces it between 1/cl_updaterate and 0.1 (0.2 for a
-    // spectator) every frame [hw, same function], so only the upper bound is checked here.
-    // cl_filterstuffcmd is not archived either [hl#1351].
-    // [hw]: the engine's client code as rebuilt in open reimplementations of the engine.
+    // Network. rate: Valve, [hl#1799] quoting the changelog ("Increased maximum allowed rate
+    // setting to 100,000"); rebuilt, ReHLDS SV_ExtractFromUserinfo holds the server's rate for the
+    // player between 1000 and 100000. The game keeps rate in hl.conf, not config.cfg, and applied
+    // it
+    // after the config files (Valve, [hl#2237], 2019-05-23).
     {"rate", Clamped, 1000, 100000},
+    // cl_updaterate: 102 is the client's own cap (independent, Xash3D MAX_UPDATERATE in
+    // CL_ComputeClientInterpolationAmount, which also resets a value below 10; player, [hl#3067]
+    // "cl_updaterate has a max value of 102"). The server then holds the player between its
+    // sv_minupdaterate and sv_maxupdaterate, 10 and 30 by default, and reads below 10 as 10
+    // (rebuilt, ReHLDS SV_ExtractFromUserinfo and SV_CheckUpdateRate, which has no 102).
     {"cl_updaterate", Clamped, 10, 102},
+    // cl_cmdrate: no limit confirmed for Valve's client (Xash3D holds it within 10..100).
     works("cl_cmdrate"),
+    // ex_interp: not archived, config.cfg never keeps it (player, [hl#395] asks Valve to "set
+    // ex_interp to archive"); the client forces it between 1/cl_updaterate and 0.1, 0.2 for a
+    // spectator, every frame (independent, Xash3D CL_ComputeClientInterpolationAmount).
     {"ex_interp", NotSaved, 0, 0.1},
-    {"cl_filterstuffcmd", NotSaved},
-    works("cl_lc"), // read from the player's info by the server [xash sv_client.c]
+    // Archived: "cl_filterstuffcmd is already an archived cvar" (Valve, [hl#2237], 2019-05-21;
+    // [hl#1351] was a 2013 report on build 6153).
+    works("cl_filterstuffcmd"),
+    works("cl_lc"), // read from the player's info by the server (rebuilt, ReHLDS
+                    // SV_ExtractFromUserinfo)
     works("cl_lw"), // likewise
     works("cl_dlmax"),
     works("cl_nopred"),
     works("cl_smoothtime"),
     works("cl_vsmoothing"),
+    // The client's clock adjustment, 7.5 ms by default (player, [hl#762]; independent, Xash3D).
+    works("cl_fixtimerate"),
+    // A command, not a variable: "Client to server transmission rate" (player, [sfl#1623]); not
+    // confirmed that it changes anything.
+    works("cl_rate"),
     works("hpk_maxsize"),
     works("cl_cmdbackup"),
     works("cl_timeout"),
     works("cl_resend"),
-    works("cl_latency"), // unconfirmed: no reimplementation registers it; left as the tool wrote it
+    works(
+        "cl_latency"), // not confirmed: no reimplementation registers it; left as the tool wrote it
     works("cl_allowdownload"),
     works("cl_allowupload"),
     works("cl_download_ingame"),
@@ -62,13 +80,19 @@ constexpr GameCommand kRows[] = {
     works("net_scale"),
 
     // Frame rate: "Re-enabled a fps cap of 100. You can override this behavior if you want to run
-    // faster by setting fps_override to 1" [log, sfl#1785, hl#452]. No lower bound confirmed.
-    {"fps_max", Clamped, 0, 100, "fps_override"},
+    // faster by setting fps_override to 1" (Valve, the changelog quoted in [hl#452]). The cap is
+    // 100.5 frames a second in fact (player, [hl#452], [hl#2072]): the engine waits 1/(fps_max +
+    // 0.5) between frames, raises a value below 20 to 20 in multiplayer, and with gl_vsync 1 and
+    // fps_override 0 aims at 100 whatever fps_max says (rebuilt, ReHLDS Host_FilterTime).
+    {"fps_max", Clamped, 20, 100, "fps_override"},
     works("fps_override"),
-    works("gl_vsync"), // [hl#287]
+    works("gl_vsync"), // player, [hl#287], [hl#2902]
+    // A leftover of the old engine's fps_single/fps_lan/fps_modem: the frame limit reads fps_max
+    // alone (rebuilt, ReHLDS Host_FilterTime); not confirmed that the name is still registered.
+    {"fps_modem", Ignored},
 
-    // Dead variables: declared, read by nothing [hl#391, from sfl#1143]. A3D and EAX went with
-    // the 2013 sound code [hl#38, sfl#995, hl#1305].
+    // Dead variables: declared, read by nothing (player, [hl#391], from [sfl#1143]). A3D and EAX
+    // went with the 2013 sound code (player, [hl#38], [sfl#995], [hl#1305]).
     {"r_mmx", Ignored},
     {"console", Ignored},
     {"scr_conspeed", Ignored},
@@ -87,16 +111,25 @@ constexpr GameCommand kRows[] = {
     {"r_bmodelhighfrac", Ignored},
     {"mp_ghostfrequency", Ignored},
     {"mp_mirrordamage", Ignored},
-    // Unconfirmed: no engine or client code we searched registers a command of this name.
-    {"gunsmoke", Ignored},
+    // No code reads a "lefthand" key of the player's info (rebuilt: ReHLDS, ReGameDLL_CS,
+    // cs16-client; independent: Xash3D), and the engine writes every such key back into
+    // config.cfg as a setinfo line (rebuilt, ReHLDS Info_WriteVars, called by
+    // Host_WriteConfiguration). The hand is cl_righthand's.
+    {"setinfo lefthand", Ignored},
+    // gunsmoke is a command that flips gun smoke on or off, not a variable, so no config keeps it
+    // (player, [hl#788], [hl#2369]; rebuilt, cs16-client hud.cpp __CmdFunc_GunSmoke).
+    {"gunsmoke", Toggle},
 
     // Server variables act on the server that runs the map: on a server the player joins they do
     // nothing, on one the player hosts they set the game (they are the engine's sv_ and the game
-    // DLL's mp_ variables [rehlds, xash]). The POD-bot commands, "omg" among them, belong to a
-    // server plugin (unconfirmed: the name is not in the plugin code we could find).
+    // DLL's mp_ variables; rebuilt, ReHLDS and ReGameDLL_CS). sv_allow_shaders lets a server forbid
+    // gl_use_shaders (player, IntriguingTiles/HLFixes issue 7).
     {"mp_", HostOnly},
     {"sv_", HostOnly},
     {"bot_", HostOnly},
+    // POD-Bot's fun modes: the plugin answers "omg" only from the player who hosts a listen
+    // server, with the words imsober, tronisback, itsnewyear, imhaunted, itstoodark, stonedagain,
+    // imonmars (POD-Bot 2.6's own source, dll.cpp ClientCommand).
     {"omg", HostOnly},
     {"motdfile", HostOnly},
     {"map", HostOnly},
@@ -107,9 +140,12 @@ constexpr GameCommand kRows[] = {
     {"pausable", HostOnly},
     {"decalfrequency", HostOnly},
 
-    // The picture. gl_overbright came back with the 25th-anniversary update ("the long-lost GL
-    // Overbright support", quoted in hl#3424).
-    works("gl_overbright"),
+    // The picture. The 25th-anniversary update promised "the long-lost GL Overbright support",
+    // but toggling gl_overbright changes nothing (player, [hl#3424]); gl_use_shaders took its
+    // place (player, [hl#3555]), and a server may forbid it with sv_allow_shaders. Which value of
+    // gl_use_shaders makes the picture darker in Counter-Strike is not confirmed.
+    {"gl_overbright", Ignored},
+    works("gl_use_shaders"),
     works("r_decals"),
     works("r_drawviewmodel"),
     works("r_dynamic"),
@@ -125,8 +161,11 @@ constexpr GameCommand kRows[] = {
     works("cl_himodels"),
     works("cl_minmodels"),
     works("cl_shadows"),
-    works("cl_corpsestay"), // the Counter-Strike client's own variable
-    works("cl_righthand"),  // "1" right hand, "0" left [hl#2777]
+    works("cl_corpsestay"), // the Counter-Strike client's own variable (rebuilt, cs16-client)
+    works("cl_righthand"),  // "1" right hand, "0" left (rebuilt, cs16-client; player, [hl#2777])
+    // The spray logo's file and colour (independent, Xash3D registers both; player, [hl#588]).
+    works("cl_logofile"),
+    works("cl_logocolor"),
     works("crosshair"),
     works("cl_crosshair_"),
     works("cl_dynamiccrosshair"),
@@ -136,6 +175,12 @@ constexpr GameCommand kRows[] = {
     works("hideradar"),
     works("cl_radartype"),
     works("hud_"),
+    // The anniversary client's large HUD sprites; 0 brings the small ones back (player,
+    // FWGS/xash3d-fwgs issue 2623, "It's Half-Life 25-th anniversary feature"); not confirmed for
+    // the Counter-Strike client.
+    works("hud_allow_hd"),
+    // Not confirmed: only Xash3D's engine registers it; nothing of it found in Valve's build.
+    {"hud_scale", Ignored},
     works("spec_"),
     works("cl_showfps"),
     works("r_detailtextures"),
@@ -152,6 +197,8 @@ constexpr GameCommand kRows[] = {
     works("suitvolume"),
     works("_snd_mixahead"),
     works("voice_"),
+    // 0 silences speak and spk, not play (player, [hl#674], [hl#511]).
+    works("speak_enabled"),
 
     // Mouse, keys and movement.
     works("sensitivity"),
@@ -181,7 +228,12 @@ constexpr GameCommand kRows[] = {
     works("cl_bob"),
     works("cl_bobcycle"),
     works("cl_bobup"),
-    works("cl_autowepswitch"),
+    works("cl_autowepswitch"), // Half-Life's (Valve, [hl#169])
+    // Counter-Strike's own: the game DLL reads both from the player's info, weapon switching on
+    // pickup and the hints (rebuilt, ReGameDLL_CS CBasePlayer::SetPrefsFromUserinfo; player,
+    // [hl#2789]).
+    works("_cl_autowepswitch"),
+    works("_ah"),
     works("+attack"),
     works("+attack2"),
     works("+jump"),
@@ -340,10 +392,13 @@ QString gameStatusNote(QStringView command)
         return {};
     case Clamped:
         if (row->unless)
-            return QCoreApplication::translate("GameCommands",
-                                               "Выше %1 действует только вместе с %2 1 (в "
-                                               "нынешних сборках игры).")
-                .arg(boundText(row->max), QLatin1StringView(row->unless));
+            return QCoreApplication::translate(
+                       "GameCommands",
+                       "Выше %1 действует только вместе с %2 1 (без него игра делает не больше "
+                       "%3 кадра в секунду), а в сетевой игре значение ниже %4 игра поднимает "
+                       "до %4.")
+                .arg(boundText(row->max), QLatin1StringView(row->unless), boundText(row->max + 0.5),
+                     boundText(row->min));
         return QCoreApplication::translate("GameCommands",
                                            "Игра ограничивает значение %1 пределами %2–%3.")
             .arg(name, boundText(row->min), boundText(row->max));
@@ -360,6 +415,12 @@ QString gameStatusNote(QStringView command)
         return QCoreApplication::translate("GameCommands",
                                            "Игра не сохраняет %1 в своём config.cfg, поэтому "
                                            "значение держится только благодаря autoexec.cfg.")
+            .arg(name);
+    case Toggle:
+        return QCoreApplication::translate("GameCommands",
+                                           "%1 — переключатель, а не переменная. Каждый запуск "
+                                           "строки меняет состояние на обратное, и игра его не "
+                                           "сохраняет.")
             .arg(name);
     }
     return {};

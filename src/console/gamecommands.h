@@ -15,6 +15,7 @@ enum class GameStatus {
     Ignored,  ///< removed, or still declared but read by nothing
     HostOnly, ///< acts only on a server the player hosts (a listen server)
     NotSaved, ///< works, but the game's own config.cfg does not keep it: it belongs in autoexec.cfg
+    Toggle,   ///< a command that flips a setting each time it runs; nothing of it is saved
 };
 
 /// One row of the table of console commands. A name ending in '_' stands for every command that
@@ -28,7 +29,7 @@ struct GameCommand
     double min = 0;
     double max = 0;
     /// Clamped: the upper limit holds only while this other command is 0 (fps_max and
-    /// fps_override); null when the limit always holds.
+    /// fps_override); null when the limit always holds. The lower limit always holds.
     const char *unless = nullptr;
 };
 
@@ -36,7 +37,8 @@ struct GameCommand
 std::span<const GameCommand> gameCommands();
 
 /// The row of a command word, in any letter case: its own row first, else the longest pattern
-/// that it begins with. Null when the table does not know it.
+/// that it begins with. Null when the table does not know it. A row may name a command with its
+/// first argument ("setinfo lefthand"): look that up with the two words joined by one blank.
 const GameCommand *findGameCommand(QByteArrayView word);
 
 /// One Russian sentence, naming the command, on what the current build does with it, for the

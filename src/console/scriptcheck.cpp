@@ -158,6 +158,15 @@ void ScriptChecker::command(QByteArrayView text, int line)
     }
 
     const GameCommand *row = findGameCommand(words[0]);
+    QString rowName = shownName;
+    // A setinfo key the table knows by name ("setinfo lefthand") has a row of its own.
+    if (name == "setinfo" && words.size() > 1) {
+        const QByteArray keyed = name + ' ' + lowered(words[1]);
+        if (const GameCommand *keyRow = findGameCommand(keyed); keyRow && keyed == keyRow->name) {
+            row = keyRow;
+            rowName = QString::fromLatin1(keyed);
+        }
+    }
     if (!row) {
         if (!m_aliases.contains(name))
             add(line, Severity::Note,
@@ -169,7 +178,13 @@ void ScriptChecker::command(QByteArrayView text, int line)
     switch (row->status) {
     case GameStatus::Ignored:
         add(line, Severity::Note,
-            QStringLiteral("%1 does nothing in the current game build").arg(shownName));
+            QStringLiteral("%1 does nothing in the current game build").arg(rowName));
+        break;
+    case GameStatus::Toggle:
+        add(line, Severity::Note,
+            QStringLiteral("%1 is a toggle, not a variable: each run flips it, and the game does "
+                           "not keep it between runs")
+                .arg(shownName));
         break;
     case GameStatus::HostOnly:
         add(line, Severity::Note,
@@ -195,19 +210,29 @@ void ScriptChecker::checkValue(const GameCommand &row, const QByteArray &name, Q
     const QString shownName = QString::fromLatin1(name);
     const QString shownValue =
         decodeLossless(value.trimmed().first(qMin(value.trimmed().size(), kShownBytes)));
+    // A row whose upper limit another command lifts is the frame limit's: the engine holds it
+    // there unless fps_override is 1, and raises it to its floor only in multiplayer.
     if (row.unless && number > row.max) {
         m_deferred.append(
             {{line, Severity::Warning,
-              QStringLiteral("%1 %2 is above %3, which the game ignores unless %4 "
-                             "is 1")
+              QStringLiteral("%1 %2 is above %3: the game holds it at %3 unless %4 is 1")
                   .arg(shownName, shownValue, boundText(row.max), QLatin1StringView(row.unless))},
              QByteArray(row.unless)});
         return;
     }
-    if (number < row.min || (!row.unless && number > row.max))
+    if (row.unless && number < row.min) {
         add(line, Severity::Warning,
-            QStringLiteral("%1 %2 is outside the range the game accepts, %3 to %4")
-                .arg(shownName, shownValue, boundText(row.min), boundText(row.max)));
+            QStringLiteral("%1 %2 is below %3: raised to %3 in multiplayer")
+                .arg(shownName, shownValue, boundText(row.min)));
+        return;
+    }
+    const bool low = number < row.min;
+    if (low || number > row.max)
+        add(line, Severity::Warning,
+            QStringLiteral("%1 %2 is outside the range the game accepts, %3 to %4: %5 to %6")
+                .arg(shownName, shownValue, boundText(row.min), boundText(row.max),
+                     low ? QStringLiteral("raised") : QStringLiteral("clamped"),
+                     boundText(low ? row.min : row.max)));
 }
 
 QList<Finding> ScriptChecker::finish()
