@@ -1,5 +1,6 @@
 #include "gamefiles/scriptcheck.h"
 
+#include "config/crosshair.h"
 #include "config/gamecommands.h"
 #include "gamefiles/consolescript.h"
 #include "gamefiles/textcodec.h"
@@ -170,6 +171,10 @@ void ScriptChecker::command(QByteArrayView text, int line)
         m_nonZero.insert(name, isNumber && value != 0);
     }
 
+    const QString value = words.size() > 1 ? decodeLossless(words[1]) : QString();
+    if (QString why = crosshairValueWarning(decodeLossless(words[0]), value, words.size() - 1);
+        !why.isEmpty())
+        add(line, Severity::Warning, why);
     const GameCommand *row = findGameCommand(words[0]);
     if (!row) {
         if (!m_aliases.contains(name))
