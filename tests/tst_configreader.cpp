@@ -224,12 +224,6 @@ private Q_SLOTS:
             << CrosshairSettings{{0, 255, 7}, CrosshairSize::Small, false, false}
             << u"cl_crosshair_color \"0 255 7\"\r\ncl_crosshair_size \"small\"\r\n"
                "cl_crosshair_translucent \"0\"\r\ncl_dynamiccrosshair \"0\"\r\n"_qs;
-        for (CrosshairSize size : {CrosshairSize::Medium, CrosshairSize::Large})
-            QTest::newRow(qPrintable(crosshairSizeName(size)))
-                << CrosshairSettings{{250, 250, 50}, size, true, false}
-                << u"cl_crosshair_color \"250 250 50\"\r\ncl_crosshair_size \""_qs +
-                       crosshairSizeName(size) +
-                       u"\"\r\ncl_crosshair_translucent \"1\"\r\ncl_dynamiccrosshair \"0\"\r\n"_qs;
     }
     void crosshairLinesComeBack()
     {
@@ -262,7 +256,6 @@ private Q_SLOTS:
              0},
             {"a name alone prints the value", "cl_crosshair_size", "", 0},
             {"size by number", "cl_crosshair_size 1", "cl_crosshair_size=small", 0},
-            {"size 0 is auto", "cl_crosshair_size 0", "cl_crosshair_size=auto", 0},
             {"size 3 is large", "cl_crosshair_size 3", "cl_crosshair_size=large", 0},
             {"size 4 is refused", "cl_crosshair_size 4", "", 1},
             {"size -1 is refused", "cl_crosshair_size -1", "", 1},

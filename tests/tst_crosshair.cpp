@@ -32,9 +32,6 @@ private Q_SLOTS:
         QTest::addColumn<CrosshairSize>("size");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("base");
-        QTest::newRow("small") << CrosshairSize::Small << 1920 << 1024;
-        QTest::newRow("medium") << CrosshairSize::Medium << 640 << 800;
-        QTest::newRow("large") << CrosshairSize::Large << 1024 << 640;
         QTest::newRow("auto at 640") << CrosshairSize::Auto << 640 << 640;
         QTest::newRow("auto at 641") << CrosshairSize::Auto << 641 << 800;
         QTest::newRow("auto at 1023") << CrosshairSize::Auto << 1023 << 800;
@@ -127,29 +124,10 @@ private Q_SLOTS:
         CrosshairSpread spread(true);
         for (int i = 0; i < 3; ++i)
             spread.frame(Stance::Firing, true);
-        float before = spread.distance();
-        for (int frame = 0; frame < 300; ++frame) {
+        for (int frame = 0; frame < 300; ++frame)
             spread.frame(Stance::Standing, false);
-            QVERIFY(spread.distance() <= before);
-            before = spread.distance();
-        }
         QCOMPARE(spread.distance(), 4.f);
         QCOMPARE(spread.alpha(), 255);
-    }
-
-    void motionLoop()
-    {
-        int shots = 0;
-        QList<Stance> order;
-        for (int frame = 0; frame < CrosshairMotion::kFrames; ++frame) {
-            shots += CrosshairMotion::shotAt(frame) ? 1 : 0;
-            if (order.isEmpty() || order.last() != CrosshairMotion::stanceAt(frame))
-                order << CrosshairMotion::stanceAt(frame);
-        }
-        QCOMPARE(shots, 5);
-        QCOMPARE(order, (QList<Stance>{Stance::Standing, Stance::Running, Stance::Jumping,
-                                       Stance::Standing, Stance::Firing, Stance::Standing}));
-        QCOMPARE(CrosshairMotion::stanceAt(CrosshairMotion::kFrames + 150), Stance::Running);
     }
 };
 

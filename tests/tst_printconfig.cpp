@@ -113,8 +113,6 @@ private Q_SLOTS:
         QTest::newRow("other option") << u"--verbose"_qs;
         QTest::newRow("crosshair size by number") << u"cl_crosshair_size=2"_qs;
         QTest::newRow("crosshair colour over 255") << u"cl_crosshair_color=256 0 0"_qs;
-        QTest::newRow("crosshair colour of two numbers") << u"cl_crosshair_color=255 0"_qs;
-        QTest::newRow("translucency 2") << u"cl_crosshair_translucent=2"_qs;
     }
 
     void refusedArguments()

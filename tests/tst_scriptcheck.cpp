@@ -61,7 +61,6 @@ private Q_SLOTS:
             {"crosshair colour over 255", "cl_crosshair_color \"300 0 0\"", "1:w", "0 to 255"},
             {"crosshair colour unquoted", "\ncl_crosshair_color 255 0 0", "2:w", "first word"},
             {"crosshair size unknown", "cl_crosshair_size tiny", "1:w", "usage"},
-            {"translucency 2", "cl_crosshair_translucent 2", "1:w", "sets it to 1"},
             {"rate over its range", "rate 200000", "1:w", "1000 to 100000"},
             {"update rate over 102", "\ncl_updaterate \"150\"", "2:w", "102"},
             {"fps above 100", "fps_max 250", "1:w", "fps_override"},
