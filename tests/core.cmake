@@ -20,3 +20,5 @@ velmora_add_test(tst_scriptcheck SOURCES tst_scriptcheck.cpp LIBS velmora_core)
 target_compile_definitions(tst_scriptcheck PRIVATE VELMORA_README="${PROJECT_SOURCE_DIR}/README.md")
 velmora_add_test(tst_linediff SOURCES tst_linediff.cpp LIBS velmora_core)
 velmora_add_test(tst_configreader SOURCES tst_configreader.cpp LIBS velmora_core)
+# The crosshair preview's geometry and spread, as the game's client draws them.
+velmora_add_test(tst_crosshair SOURCES tst_crosshair.cpp LIBS velmora_core)

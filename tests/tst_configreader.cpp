@@ -2,6 +2,7 @@
 // bytes, and hand-written configs put into the controls only what their lines say.
 #include "config/configreader.h"
 #include "config/consolevalue.h"
+#include "console/crosshair.h"
 #include "config/generator.h"
 #include "config/linetable.h"
 
@@ -10,6 +11,8 @@
 #include <QTest>
 
 using namespace velmora;
+
+Q_DECLARE_METATYPE(velmora::CrosshairSettings)
 
 namespace {
 
@@ -188,6 +191,130 @@ private Q_SLOTS:
         QCOMPARE(all.size() - assignments.size(), grayed);
         QCOMPARE(reading.otherLines, otherLines);
         QCOMPARE(reading.intoControls, intoControls);
+    }
+
+    // --- The crosshair's four settings -------------------------------------------------------
+
+    void crosshairLinesComeBack_data()
+    {
+        QTest::addColumn<CrosshairSettings>("settings");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("the game's start values")
+            << CrosshairSettings{}
+            << u"cl_crosshair_color \"50 250 50\"\r\ncl_crosshair_size \"auto\"\r\n"
+               "cl_crosshair_translucent \"1\"\r\ncl_dynamiccrosshair \"1\"\r\n"_qs;
+        QTest::newRow("every setting changed")
+            << CrosshairSettings{{0, 255, 7}, CrosshairSize::Small, false, false}
+            << u"cl_crosshair_color \"0 255 7\"\r\ncl_crosshair_size \"small\"\r\n"
+               "cl_crosshair_translucent \"0\"\r\ncl_dynamiccrosshair \"0\"\r\n"_qs;
+    }
+    void crosshairLinesComeBack()
+    {
+        QFETCH(CrosshairSettings, settings);
+        QFETCH(QString, lines);
+        QCOMPARE(crosshairLines(settings), lines);
+        const CrosshairReading reading = readCrosshair(lines);
+        QVERIFY(reading.settings == settings);
+        QCOMPARE(reading.set, (std::array<bool, 4>{true, true, true, true}));
+        QCOMPARE(reading.problems, QStringList());
+        // The other settings' lines are no concern of the crosshair's, nor its of theirs.
+        QCOMPARE(readConfig(lines).intoControls, 0);
+    }
+
+    // Values as the game's client takes them; `problems` counts the ones it takes otherwise than
+    // written.
+    void crosshairValuesAsTheGameReadsThem_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("assignments"); ///< crosshairAssignments joined by '|'
+        QTest::addColumn<int>("problems");
+        const struct
+        {
+            const char *name, *script, *assignments;
+            int problems;
+        } rows[] = {
+            {"nothing set", "crosshair 1\nbind c \"cl_crosshair_size large\"", "", 0},
+            {"names in any case, the last wins",
+             "CL_CROSSHAIR_SIZE Large\ncl_crosshair_size \"medium\"", "cl_crosshair_size=medium",
+             0},
+            {"a name alone prints the value", "cl_crosshair_size", "", 0},
+            {"size by number", "cl_crosshair_size 1", "cl_crosshair_size=small", 0},
+            {"size 3 is large", "cl_crosshair_size 3", "cl_crosshair_size=large", 0},
+            {"size 4 is refused", "cl_crosshair_size 4", "", 1},
+            {"size -1 is refused", "cl_crosshair_size -1", "", 1},
+            {"another negative draws large", "cl_crosshair_size -2", "cl_crosshair_size=large", 1},
+            {"an unknown name is refused", "cl_crosshair_size tiny", "", 1},
+            {"colour at its ends", "cl_crosshair_color \"0 255 0\"", "cl_crosshair_color=0 255 0",
+             0},
+            {"colour held within 0 to 255", "cl_crosshair_color \"256 -1 9\"",
+             "cl_crosshair_color=255 0 9", 1},
+            {"colour unquoted takes its first word", "cl_crosshair_color 255 0 0",
+             "cl_crosshair_color=255 250 50", 2},
+            {"colour with commas", "cl_crosshair_color \"10,20,30\"",
+             "cl_crosshair_color=10 250 50", 1},
+            {"colour with no number", "cl_crosshair_color red", "", 1},
+            {"colour of two numbers", "cl_crosshair_color \"255 0\"", "cl_crosshair_color=255 0 50",
+             1},
+            {"a second word is no part of the value", "cl_crosshair_size small 1",
+             "cl_crosshair_size=small", 1},
+            {"translucency 0 and 1", "cl_crosshair_translucent 0", "cl_crosshair_translucent=0", 0},
+            {"translucency 2 set back to 1", "cl_crosshair_translucent 2",
+             "cl_crosshair_translucent=1", 1},
+            {"translucency as a word reads 0", "cl_crosshair_translucent on",
+             "cl_crosshair_translucent=0", 1},
+            {"dynamic 0.0 is off", "cl_dynamiccrosshair 0.0", "cl_dynamiccrosshair=0", 0},
+            {"dynamic 5 is on", "cl_dynamiccrosshair 5", "cl_dynamiccrosshair=1", 1},
+            {"all four, ; and a comment",
+             "cl_dynamiccrosshair 0; cl_crosshair_translucent 0 // solid\n"
+             "cl_crosshair_color \"50 50 250\"; cl_crosshair_size small",
+             "cl_crosshair_color=50 50 250|cl_crosshair_size=small|cl_crosshair_translucent=0|"
+             "cl_dynamiccrosshair=0",
+             0},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.script)
+                                    << QString::fromLatin1(row.assignments) << row.problems;
+    }
+    void crosshairValuesAsTheGameReadsThem()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, assignments);
+        QFETCH(int, problems);
+        const CrosshairReading reading = readCrosshair(script);
+        QCOMPARE(crosshairAssignments(reading).join(u'|'), assignments);
+        QCOMPARE(reading.problems.size(), problems);
+    }
+
+    void crosshairLinesReplaceTheEarlierOnes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("after"); ///< "#" stands for the four lines
+        QTest::newRow("empty box") << QString() << u"#"_qs;
+        QTest::newRow("appended after a last line without a line feed")
+            << u"bind a b"_qs << u"bind a b\n#"_qs;
+        QTest::newRow("in place of the first, the others gone")
+            << u"bind a b\ncl_crosshair_size small\nfps_max 99\nCL_DYNAMICCROSSHAIR 0\nr_mmx 1\n"_qs
+            << u"bind a b\n#fps_max 99\nr_mmx 1\n"_qs;
+        QTest::newRow("a line's other commands stay")
+            << u"fps_max 99; cl_crosshair_color \"1 2 3\"; sensitivity 2\n"_qs
+            << u"fps_max 99; sensitivity 2\n#"_qs;
+        QTest::newRow("binds that set them are no settings")
+            << u"bind c \"cl_crosshair_size large\"\n"_qs
+            << u"bind c \"cl_crosshair_size large\"\n#"_qs;
+        QTest::newRow("a last line without a line feed stays so")
+            << u"cl_crosshair_size small\nbind a b"_qs << u"#bind a b"_qs;
+    }
+    void crosshairLinesReplaceTheEarlierOnes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, after);
+        const CrosshairSettings settings{{1, 2, 3}, CrosshairSize::Medium, false, true};
+        const QString lines = crosshairLines(settings).replace(u"\r\n"_qs, u"\n"_qs);
+        const QString replaced = replaceCrosshairLines(box, settings);
+        QCOMPARE(replaced, QString(after).replace(u'#', lines));
+        // Each setting stands once, and the box reads back as written.
+        QCOMPARE(replaced.count(u"cl_crosshair_size"_qs), 1 + box.count(u"bind c"_qs));
+        QVERIFY(readCrosshair(replaced).settings == settings);
     }
 };
 

@@ -503,7 +503,8 @@ private Q_SLOTS:
                               QStringLiteral("popMenu1Clear=Очистить"), QStringLiteral("="),
                               QStringLiteral("popMenu1Open=Открыть..."),
                               QStringLiteral("popMenu1Restore=Восстановить прежний autoexec.cfg"),
-                              QStringLiteral("popMenu1SaveAs=Сохранить как...")}));
+                              QStringLiteral("popMenu1SaveAs=Сохранить как..."),
+                              QStringLiteral("="), QStringLiteral("popMenu1Crosshair=Прицел...")}));
         QCOMPARE(names(bar[3]->menu()),
                  (QStringList{QStringLiteral("popMenu3Program=О программе"),
                               QStringLiteral("popMenu3Tex=Тех. поддержка")}));

@@ -3,13 +3,18 @@
 
 #include "windowfixture.h"
 
+#include "console/crosshair.h"
 #include "config/generator.h"
 #include "ui/tabcontrol.h"
+#include "windows/crosshairdialog.h"
+#include "windows/crosshairpreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -557,6 +562,68 @@ private Q_SLOTS:
         QCOMPARE(file, "bind \"w\" \"+forward\"\r\nbind \"MOUSE1\" \"+attack\"\r\n"
                        "bind \",\" \"say hi, all\"\r\n" +
                            velmora::generateText(velmora::OptionSnapshot()).toUtf8() + "\r\n");
+    }
+
+    // --- Crosshair --------------------------------------------------------------------------
+
+    void crosshairDialogReadsTheBoxAndWritesOnOkOnly_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("after");
+        const QString box = u"bind a b\ncl_crosshair_size small\ncl_crosshair_color \"250 50 50\"\n"
+                            "fps_max 99\n"_qs;
+        QTest::newRow("OK") << u"Command2"_qs
+                            << u"bind a b\ncl_crosshair_color \"250 50 50\"\n"
+                               "cl_crosshair_size \"large\"\ncl_crosshair_translucent \"1\"\n"
+                               "cl_dynamiccrosshair \"0\"\nfps_max 99\n"_qs;
+        QTest::newRow("Cancel") << u"Command3"_qs << box;
+    }
+    void crosshairDialogReadsTheBoxAndWritesOnOkOnly()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, after);
+        GameFolders folders;
+        const auto window = loadedWindow(folders);
+        const QString box = u"bind a b\ncl_crosshair_size small\ncl_crosshair_color \"250 50 50\"\n"
+                            "fps_max 99\n"_qs;
+        configBox(window.get())->setPlainText(box);
+        bool worked = false;
+        whenCrosshairOpens(
+            [&](QDialog *dialog) {
+                // What the box says, in the controls.
+                QCOMPARE(dialog->findChild<QComboBox *>(u"Combo1"_qs)->currentIndex(), 1);
+                QCOMPARE(dialog->findChild<QSpinBox *>(u"Spin1"_qs)->value(), 250);
+                QCOMPARE(dialog->findChild<QComboBox *>(u"Combo2"_qs)->currentIndex(), 1);
+                QVERIFY(dialog->findChild<QCheckBox *>(u"Check2"_qs)->isChecked());
+                QVERIFY(!dialog->findChild<QLabel *>(u"Label8"_qs)->isVisibleTo(dialog));
+                dialog->findChild<QComboBox *>(u"Combo2"_qs)->setCurrentIndex(3);
+                dialog->findChild<QCheckBox *>(u"Check2"_qs)->setChecked(false);
+                worked = true;
+            },
+            button.toLatin1().constData());
+        trigger(window.get(), "popMenu1Crosshair");
+        QVERIFY(worked);
+        QCOMPARE(window->configText(), after);
+        if (after != box) { // one edit: one undo brings the box back
+            configBox(window.get())->document()->undo();
+            QCOMPARE(window->configText(), box);
+        }
+    }
+
+    void crosshairPreviewMovesOnlyWhileShown()
+    {
+        velmora::CrosshairDialog dialog(velmora::CrosshairSettings{}, true);
+        auto *moving = dialog.findChild<velmora::CrosshairPreview *>(u"Picture2"_qs);
+        auto *still = dialog.findChild<velmora::CrosshairPreview *>(u"Picture1"_qs);
+        QVERIFY(!moving->timer().isActive());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.findChild<QLabel *>(u"Label8"_qs)->isVisible()); // misread values said
+        QVERIFY(moving->timer().isActive());
+        QVERIFY(!still->timer().isActive());
+        QTRY_VERIFY(moving->frame() > 0);
+        dialog.hide();
+        QVERIFY(!moving->timer().isActive());
     }
 };
 

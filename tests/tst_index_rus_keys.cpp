@@ -338,6 +338,25 @@ private Q_SLOTS:
         QVERIFY2(russian != english && russian.contains(QRegularExpression(u"[а-яА-Я]"_qs)),
                  qPrintable(russian));
     }
+
+    void crosshairEntryOnTheKeyboard()
+    {
+        ShownWindow w;
+        const QString before = w.box();
+        w.focus(configBox(w.window.get()));
+        w.press(Qt::Key_F10);
+        for (int i = 0; i < 6; ++i) // past "Сохранить как...", over the separator
+            w.press(Qt::Key_Down);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->activeAction()->objectName(), u"popMenu1Crosshair"_qs);
+        QString opened;
+        whenCrosshairOpens([&](QDialog *dialog) { opened = dialog->windowTitle(); }, nullptr);
+        w.press(Qt::Key_Return);
+        QCOMPARE(opened, u"Прицел"_qs);
+        QCOMPARE(w.box(), before); // Escape is Cancel
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 };
 
 QTEST_MAIN(TestIndexRusKeys)

@@ -79,6 +79,16 @@ private Q_SLOTS:
         QCOMPARE(run.out.count("\r\n"), 3 + 12 + 32);
     }
 
+    void crosshairLinesAfterTheRun()
+    {
+        const Run run = runVelmora({u"--print-config"_qs, u"cl_crosshair_size=small"_qs});
+        QCOMPARE(run.exitCode, 0);
+        // The named setting and the game's start values of the other three, after the run.
+        QCOMPARE(run.out, generateText(OptionSnapshot()).toUtf8() +
+                              "cl_crosshair_color \"50 250 50\"\r\ncl_crosshair_size \"small\"\r\n"
+                              "cl_crosshair_translucent \"1\"\r\ncl_dynamiccrosshair \"1\"\r\n");
+    }
+
     void latencyPointUnderARussianLocale()
     {
         QProcess process;
@@ -101,6 +111,8 @@ private Q_SLOTS:
         QTest::newRow("unknown name") << u"Check44=1"_qs;
         QTest::newRow("no =") << u"Text1"_qs;
         QTest::newRow("other option") << u"--verbose"_qs;
+        QTest::newRow("crosshair size by number") << u"cl_crosshair_size=2"_qs;
+        QTest::newRow("crosshair colour over 255") << u"cl_crosshair_color=256 0 0"_qs;
     }
 
     void refusedArguments()
@@ -259,6 +271,9 @@ private Q_SLOTS:
                                                                       u"Text4="_qs,
                                                                       u"Check37=1"_qs,
                                                                       u"Slider2=200"_qs};
+        QTest::newRow("crosshair") << QStringList{
+            u"Check40=1"_qs, u"cl_crosshair_color=0 255 255"_qs, u"cl_crosshair_size=large"_qs,
+            u"cl_crosshair_translucent=0"_qs, u"cl_dynamiccrosshair=0"_qs};
     }
 
     void readConfigGivesTheFileBack()

@@ -117,7 +117,14 @@ private Q_SLOTS:
              "_ah 0\ncl_logocolor orange\nspeak_enabled 0\ncl_fixtimerate 7.5\n",
              "", ""},
             {"a setinfo key without a row of its own", "setinfo _vgui_menus 0", "", ""},
+            {"crosshair values the game takes",
+             "cl_crosshair_color \"255 0 0\"\ncl_crosshair_size small\ncl_crosshair_translucent 0\n"
+             "cl_dynamiccrosshair \"1\"\n",
+             "", ""},
             // Warnings.
+            {"crosshair colour over 255", "cl_crosshair_color \"300 0 0\"", "1:w", "0 to 255"},
+            {"crosshair colour unquoted", "\ncl_crosshair_color 255 0 0", "2:w", "first word"},
+            {"crosshair size unknown", "cl_crosshair_size tiny", "1:w", "usage"},
             {"rate over its range", "rate 200000", "1:w", "1000 to 100000: clamped to 100000"},
             {"rate under its range", "rate 999", "1:w", "raised to 1000"},
             {"update rate over 102", "\ncl_updaterate \"150\"", "2:w", "clamped to 102"},

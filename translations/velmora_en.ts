@@ -37,6 +37,29 @@
     </message>
 </context>
 <context>
+    <name>CrosshairDialog</name>
+    <message>
+        <source>Зелёный</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Красный</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Синий</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Жёлтый</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Голубой</source>
+        <translation>Cyan</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>Файл или каталог не существует</source>
@@ -599,6 +622,109 @@
     </message>
 </context>
 <context>
+    <name>velmora::CrosshairDialog</name>
+    <message>
+        <source>Прицел</source>
+        <translation>Crosshair</translation>
+    </message>
+    <message>
+        <source>Настройки прицела</source>
+        <translation>Crosshair settings</translation>
+    </message>
+    <message>
+        <source>Свой</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Цвет:</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Выбрать...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Красный, зелёный, синий:</source>
+        <translation>Red, green, blue:</translation>
+    </message>
+    <message>
+        <source>Авто</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Маленький</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>Средний</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Большой</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>Размер:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Полупрозрачный (цвет прибавляется к картинке)</source>
+        <translation>Translucent (its colour is added to the picture)</translation>
+    </message>
+    <message>
+        <source>Динамический (расходится, когда игрок бежит или прыгает)</source>
+        <translation>Dynamic (spreads while the player runs or jumps)</translation>
+    </message>
+    <message>
+        <source>Разрешение в игре:</source>
+        <translation>Resolution in the game:</translation>
+    </message>
+    <message>
+        <source>Так прицел выглядит в игре</source>
+        <translation>The crosshair as the game draws it</translation>
+    </message>
+    <message>
+        <source>Стоя, оружие в покое (AK-47):</source>
+        <translation>Standing, weapon at rest (AK-47):</translation>
+    </message>
+    <message>
+        <source>Один пиксель игры здесь равен одному пикселю экрана.</source>
+        <translation>One pixel of the game is one pixel of the screen here.</translation>
+    </message>
+    <message>
+        <source>Некоторые значения прицела в конфиге игра читает не так, как они записаны; здесь показано, что она из них делает.</source>
+        <translation>The game reads some of the crosshair values in the config otherwise than written; shown here is what it makes of them.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Цвет</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>В движении (AK-47): стоит</source>
+        <translation>Moving (AK-47): standing</translation>
+    </message>
+    <message>
+        <source>В движении (AK-47): бежит</source>
+        <translation>Moving (AK-47): running</translation>
+    </message>
+    <message>
+        <source>В движении (AK-47): прыгает</source>
+        <translation>Moving (AK-47): jumping</translation>
+    </message>
+    <message>
+        <source>В движении (AK-47): стреляет</source>
+        <translation>Moving (AK-47): firing</translation>
+    </message>
+</context>
+<context>
     <name>velmora::Dir</name>
     <message>
         <source>Выберите директорию с Half-Life</source>
@@ -772,6 +898,10 @@ The present autoexec.cfg will become the backup autoexec.cfg.bak.</translation>
     <message>
         <source>В файле есть нулевой символ: игра перестаёт читать файл на нём, поэтому строки после него не перенесены (файл на диске не изменён).</source>
         <translation>The file holds a NUL character: the game stops reading the file there, so the lines after it were not brought in (the file on disk is unchanged).</translation>
+    </message>
+    <message>
+        <source>Прицел...</source>
+        <translation>Crosshair...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "base/textcodec.h"
 #include "console/consolelexer.h"
+#include "console/crosshair.h"
 #include "console/gamecommands.h"
 
 #include <QHash>
@@ -157,6 +158,10 @@ void ScriptChecker::command(QByteArrayView text, int line)
         m_nonZero.insert(name, isNumber && value != 0);
     }
 
+    const QString value = words.size() > 1 ? decodeLossless(words[1]) : QString();
+    if (QString why = crosshairValueWarning(decodeLossless(words[0]), value, words.size() - 1);
+        !why.isEmpty())
+        add(line, Severity::Warning, why);
     const GameCommand *row = findGameCommand(words[0]);
     QString rowName = shownName;
     // A setinfo key the table knows by name ("setinfo lefthand") has a row of its own.

@@ -10,6 +10,7 @@
 #include "ui/pagekeys.h"
 #include "ui/twips.h"
 #include "windows/appicon.h"
+#include "windows/crosshairdialog.h"
 #include "windows/optionpages.h"
 
 #include <QCloseEvent>
@@ -100,6 +101,9 @@ void IndexRus::buildMenu()
     QAction *restore = action("popMenu1Restore", tr("Восстановить прежний autoexec.cfg"));
     QAction *saveAs = action("popMenu1SaveAs", tr("Сохранить как..."));
     configMenu->addActions({open, restore, saveAs});
+    configMenu->addSeparator();
+    QAction *crosshair = action("popMenu1Crosshair", tr("Прицел..."));
+    configMenu->addAction(crosshair);
 
     QAction *reset = action("new", tr("Обновить путь к папке с Half-Life"));
     QAction *exit = action("popMenu2Exit", tr("Выход"));
@@ -118,6 +122,7 @@ void IndexRus::buildMenu()
     connect(open, &QAction::triggered, this, &IndexRus::openConfig);
     connect(restore, &QAction::triggered, this, &IndexRus::restoreConfig);
     connect(saveAs, &QAction::triggered, this, &IndexRus::saveConfigAs);
+    connect(crosshair, &QAction::triggered, this, [this] { editCrosshair(this); });
     connect(reset, &QAction::triggered, this, &IndexRus::resetGameFolder);
     connect(exit, &QAction::triggered, this, &IndexRus::exitProgram);
     connect(about, &QAction::triggered, this, &IndexRus::aboutRequested);

@@ -8,6 +8,7 @@
 #include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"
+#include "console/crosshair.h"
 #include "console/scriptcheck.h"
 #include "gamefiles/configfiles.h"
 #include "gamefiles/regularfile.h"
@@ -32,7 +33,10 @@ constexpr const char *kUsage =
     "                                write to standard output the lines that one \"Показать\" run\n"
     "                                appends to an empty box, every control at its start-up value\n"
     "                                except those named (Combo1, Text1..Text11, Slider1..Slider5,\n"
-    "                                Check1..Check43 as 0, 1 or 2, pod)\n"
+    "                                Check1..Check43 as 0, 1 or 2, pod); the crosshair's\n"
+    "                                cl_crosshair_color=\"R G B\", cl_crosshair_size=auto|small|\n"
+    "                                medium|large, cl_crosshair_translucent=0|1 and\n"
+    "                                cl_dynamiccrosshair=0|1 add their four lines at the end\n"
     "  velmora --check FILE          read FILE as the game's console does and print one line per\n"
     "                                finding, FILE:LINE: error|warning|note: message; the exit\n"
     "                                status is 1 when there is an error or a warning, else 0\n"
@@ -115,9 +119,11 @@ int writeOut(std::string_view text)
 int printConfig(int first, int argc, char **argv)
 {
     velmora::OptionSnapshot options;
+    velmora::CrosshairArguments crosshair;
     for (int i = first; i < argc; ++i) {
         const QString argument = velmora::decodeLossless(QByteArrayView(argv[i]));
-        const QString why = velmora::applyAssignment(options, argument);
+        const QString why = crosshair.names(argument) ? crosshair.take(argument)
+                                                      : velmora::applyAssignment(options, argument);
         if (!why.isEmpty()) {
             std::fprintf(stderr, "velmora: %s: %s\n", argv[i], why.toUtf8().constData());
             return 2;
@@ -128,7 +134,8 @@ int printConfig(int first, int argc, char **argv)
         std::fprintf(stderr, "velmora: %s\n", why.toUtf8().constData());
         return 2;
     }
-    const QByteArray bytes = velmora::encodeLossless(velmora::generateText(options));
+    const QByteArray bytes =
+        velmora::encodeLossless(QString(velmora::generateText(options) + crosshair.lines()));
     return writeOut(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
@@ -193,8 +200,11 @@ int readConfigFile(const char *path)
         return unreadable(file.error);
     const velmora::OptionSnapshot options =
         velmora::readConfigOptions(file.bytes, velmora::ReadRules::CommandLine);
+    const velmora::CrosshairReading crosshair =
+        velmora::readCrosshair(velmora::decodeLossless(file.bytes));
     QString lines;
-    for (const QString &argument : velmora::assignmentsFor(options))
+    for (const QString &argument :
+         velmora::assignmentsFor(options) + velmora::crosshairAssignments(crosshair))
         lines += argument + u'\n';
     const QByteArray out = velmora::encodeLossless(lines);
     return writeOut(std::string_view(out.constData(), size_t(out.size())));

@@ -11,6 +11,7 @@
 #include "windows/index_rus.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 /// A program folder and a game folder in a temporary folder of their own. The game's
@@ -54,3 +56,8 @@ void resetSeams();
 std::unique_ptr<velmora::IndexRus> loadedWindow(const GameFolders &folders);
 
 QPlainTextEdit *configBox(const QWidget *window);
+
+/// Works the crosshair dialog as a player does once it has opened (the menu entry's handler
+/// waits in it): `work` gets it, then the button named `button` ("Command2" OK, "Command3"
+/// Cancel) is clicked, or Escape pressed when there is none.
+void whenCrosshairOpens(std::function<void(QDialog *)> work, const char *button);
