@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace velmora {
 
@@ -59,8 +60,13 @@ SavePreview previewAutoexecSave(const QString &gameFolder, QByteArrayView bytes,
     // The lines both begin with are passed over whole: a box saved before and changed a little
     // is nearly all such lines.
     const qsizetype shorter = std::min(old.size(), bytes.size());
-    const qsizetype same =
-        std::mismatch(old.begin(), old.begin() + shorter, bytes.begin()).first - old.begin();
+    qsizetype same = 0;
+    for (constexpr qsizetype block = 4096;
+         shorter - same >= block &&
+         std::memcmp(old.data() + same, bytes.data() + same, block) == 0;)
+        same += block;
+    while (same < shorter && old[same] == bytes[same])
+        ++same;
     const qsizetype start = old.first(same).lastIndexOf('\n') + 1;
     LineDiff diff = lineDiff(old.sliced(start), bytes.sliced(start), mostLines);
     return {true, std::move(diff.lines), diff.unlisted, {}};

@@ -342,7 +342,7 @@ QString SaveCommit::add(const SaveTarget &target, QByteArrayView bytes, const Fi
     }
     // Every byte on the disk before any name moves: a disk that fails to store them fails here,
     // while the old files are still whole.
-    if (::fsync(file.get()) != 0)
+    if (::fdatasync(file.get()) != 0)
         return fileError(path, errno);
     return {};
 }
@@ -367,8 +367,12 @@ QString SaveCommit::finish()
             0)
             return fileError(pending.path, errno);
         pending.temporary.clear();
-        // The new name on the disk too; a folder that cannot be synced still holds it.
-        const FileDescriptor sync(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    }
+    // The new names on the disk too, once for the folder of the last file (Save's two files share
+    // cstrike); a folder that cannot be synced still holds them.
+    if (!m_pending.empty()) {
+        const FileDescriptor sync(
+            ::openat(m_pending.back().folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (sync.isOpen())
             ::fsync(sync.get());
     }
