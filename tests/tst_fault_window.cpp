@@ -10,6 +10,7 @@
 #endif
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace velmora;
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void cleanup();
     void carriedThroughTheBox_data();
     void carriedThroughTheBox();
+    void noNulReachesTheScript();
 #ifdef Q_OS_UNIX
     void fifoRefusedInABox_data();
     void fifoRefusedInABox();
@@ -92,6 +94,35 @@ void FaultWindow::carriedThroughTheBox()
     for (const MessageBox::Record &box : boxes)
         QVERIFY2(box.style != int(ui::MessageStyle::Error), qPrintable(box.text));
     QCOMPARE(readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
+}
+
+void FaultWindow::noNulReachesTheScript()
+{
+    // Open brings a file in up to its first NUL, where the game stops reading, and says so; Show
+    // and Save then write no NUL.
+    GameFolders folders;
+    folders.writeConfig("bind a b\r\n");
+    const QString opened = folders.gameFolder() + QStringLiteral("/cstrike/nul.cfg");
+    writeBytes(opened, bytes("bind \"c\" \"d\0e\"\r\nfps_max \"99\"\r\n"));
+    IndexRus window(folders.store());
+    window.load();
+    window.openConfigFile(opened);
+    QVERIFY2(MessageBox::history().last().text.contains(QStringLiteral("нулевой символ")),
+             qPrintable(MessageBox::history().last().text));
+    QCOMPARE(window.configText(), QStringLiteral("bind \"c\" \"d\n"));
+    window.saveConfig();
+    const QByteArray saved = readBytes(folders.autoexecCfg());
+    QVERIFY(saved.startsWith("bind \"c\" \"d\r\n") && !saved.contains('\0'));
+
+    // A NUL put into the box by hand (a paste) is refused before the question, naming its line.
+    QPlainTextEdit *box = window.findChild<QPlainTextEdit *>(QStringLiteral("config"));
+    box->appendPlainText(QStringLiteral("echo x") + QChar(0));
+    MessageBox::clearHistory();
+    window.saveConfig();
+    QCOMPARE(MessageBox::history().size(), 1);
+    QCOMPARE(MessageBox::history().first().style, int(ui::MessageStyle::Error));
+    QVERIFY(MessageBox::history().first().text.startsWith(QStringLiteral("В строке 3 ")));
+    QCOMPARE(readBytes(folders.autoexecCfg()), saved);
 }
 
 #ifdef Q_OS_UNIX
