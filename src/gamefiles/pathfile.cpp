@@ -12,6 +12,8 @@
 
 #include <cerrno>
 
+#include <unistd.h>
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -83,11 +85,10 @@ QString writePathFile(const QString &folder, const QString &gameFolder)
 
 QString deletePathFile(const QString &folder)
 {
-    QFile file(pathFileLocation(folder));
-    if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
-        return {};
-    if (!file.remove())
-        return fileErrorText(errorReasonOf(file.errorString(), errno), file.fileName());
+    // The name goes, whatever it names: a link is removed, never what it leads to.
+    const QString path = pathFileLocation(folder);
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        return fileError(path, errno);
     return {};
 }
 
