@@ -111,7 +111,9 @@ private Q_SLOTS:
     void symbolicLinkFollowed();
     void linksAsRootOrPlayer_data();
     void linksAsRootOrPlayer();
-    void linkSwappedInWhileWriting();
+    void placeTakenWhileWriting_data();
+    void placeTakenWhileWriting();
+    void chainPastTheLinkLimit();
     void modesAndOwnersKept_data();
     void modesAndOwnersKept();
     void folderInItsPlace();
@@ -590,33 +592,64 @@ void FaultSave::linksAsRootOrPlayer()
     QCOMPARE(readBytes(target) == theirs, refused || file == u"autoexec.cfg.bak");
 }
 
-void FaultSave::linkSwappedInWhileWriting()
+void FaultSave::placeTakenWhileWriting_data()
 {
-    // The check is done, the bytes are being written, and a link to a file elsewhere takes
-    // autoexec.cfg's place: the save is refused, and the file elsewhere is not written through.
+    QTest::addColumn<bool>("hadFile"); ///< autoexec.cfg was there: a link takes its place
+    QTest::newRow("a link swapped in") << true;
+    QTest::newRow("a file made meanwhile") << false;
+}
+
+void FaultSave::placeTakenWhileWriting()
+{
+    QFETCH(bool, hadFile);
+    // The check is done, the bytes are being written, and something else takes autoexec.cfg's
+    // place: the save is refused, and a link to a file elsewhere is not written through.
     QTemporaryDir elsewhere(m_dir->path() + u"-XXXXXX"_qs);
     const QString target = elsewhere.path() + u"/target.cfg"_qs;
     QVERIFY(writeFile(target, "theirs"));
-    const QByteArray old = "bind \"w\" \"+forward\"\r\n";
-    QVERIFY(writeFile(autoexec(), old));
+    if (hadFile)
+        QVERIFY(writeFile(autoexec(), "bind \"w\" \"+forward\"\r\n"));
     SaveSystem system = SaveSystem::real();
     system.asRoot = true;
     const auto plain = system.write;
-    bool swapped = false;
+    bool taken = false;
     system.write = [&](const QString &path, int fd, QByteArrayView bytes) {
-        if (!swapped && path == autoexec()) {
-            swapped = QFile::remove(autoexec()) && QFile::link(target, autoexec());
+        if (!taken && path == autoexec()) {
+            taken = hadFile ? QFile::remove(autoexec()) && QFile::link(target, autoexec())
+                            : writeFile(autoexec(), "mine");
         }
         return plain(path, fd, bytes);
     };
     const QString error =
         saveAutoexec(m_dir->path(), autoexecBytes(boxText(5, 'n')), nullptr, system);
-    QVERIFY(swapped);
+    QVERIFY(taken);
     QVERIFY2(error.endsWith(QDir::toNativeSeparators(autoexec())), qPrintable(error));
     QCOMPARE(readBytes(target), QByteArray("theirs"));
-    QVERIFY(QFileInfo(autoexec()).isSymLink());
-    QVERIFY(!QFile::exists(backup()));
+    QCOMPARE(QFileInfo(autoexec()).isSymLink(), hadFile);
+    if (!hadFile)
+        QCOMPARE(readBytes(autoexec()), QByteArray("mine"));
     QCOMPARE(cstrikeEntries(), QStringList{u"autoexec.cfg"_qs});
+}
+
+void FaultSave::chainPastTheLinkLimit()
+{
+    // 41 links, all in the game folder, to the player's own file: past the 40 a look-up follows,
+    // for root and player alike, as the system's own open() would say.
+    const QString target = cstrike() + u"/target.cfg"_qs;
+    QVERIFY(writeFile(target, "mine"));
+    QVERIFY(QDir(cstrike()).mkdir(u"chain"_qs));
+    QVERIFY(QFile::link(cstrike() + u"/chain/1"_qs, autoexec()));
+    for (int i = 1; i <= 40; ++i) {
+        QVERIFY(QFile::link(i == 40 ? target : cstrike() + u"/chain/"_qs + QString::number(i + 1),
+                            cstrike() + u"/chain/"_qs + QString::number(i)));
+    }
+    for (bool root : {true, false}) {
+        SaveSystem system = SaveSystem::real();
+        system.asRoot = root;
+        QCOMPARE(saveAutoexec(m_dir->path(), autoexecBytes(boxText(5, 'n')), nullptr, system),
+                 fileError(autoexec(), ELOOP));
+        QCOMPARE(readBytes(target), QByteArray("mine"));
+    }
 }
 
 void FaultSave::modesAndOwnersKept_data()
@@ -683,6 +716,8 @@ void FaultSave::nothingTheGameWouldMisread_data()
     const QString nul = u"В строке 2 конфига есть нулевой символ"_qs;
     QTest::newRow("save, a NUL") << u"save"_qs << QString() << QByteArray("a\r\nb\0c\r\n", 9)
                                  << nul;
+    QTest::newRow("save, a NUL first")
+        << u"save"_qs << QString() << QByteArray("\0a\r\n", 4) << u"В строке 1 конфига"_qs;
     QTest::newRow("save as, a NUL")
         << u"save as"_qs << u"p.cfg"_qs << QByteArray("a\r\nb\0c\r\n", 9) << nul;
     QTest::newRow("save as, a line feed in the name")

@@ -349,16 +349,18 @@ QString SaveCommit::add(const SaveTarget &target, QByteArrayView bytes, const Fi
 
 QString SaveCommit::finish()
 {
-    // The places are looked at again: whatever was put there since the check is refused, and
-    // since a rename replaces the name itself, a link swapped in later is replaced, not followed.
+    // The places are looked at again: whatever was put there since the check is refused (an empty
+    // place has no inode to match), and since a rename replaces the name itself, a link swapped in
+    // later is replaced, not followed. A file removed meanwhile is simply written anew.
     for (const Pending &pending : m_pending) {
         struct stat now;
-        const bool taken = ::fstatat(pending.folder.get(), pending.name.constData(), &now,
-                                     AT_SYMLINK_NOFOLLOW) == 0;
-        if (!taken && errno != ENOENT)
+        if (::fstatat(pending.folder.get(), pending.name.constData(), &now, AT_SYMLINK_NOFOLLOW) !=
+            0) {
+            if (errno == ENOENT)
+                continue;
             return fileError(pending.path, errno);
-        if (taken != pending.placeTaken ||
-            (taken && (now.st_dev != pending.device || now.st_ino != pending.inode)))
+        }
+        if (!pending.placeTaken || now.st_dev != pending.device || now.st_ino != pending.inode)
             return changedMeanwhile(pending.path);
     }
     for (Pending &pending : m_pending) {
