@@ -5,9 +5,7 @@
 #include "literalbytes.h"
 #include "windowfixture.h"
 
-#ifdef Q_OS_UNIX
 #include "nonregularfiles.h"
-#endif
 
 #include <QApplication>
 #include <QTest>
@@ -24,17 +22,15 @@ private Q_SLOTS:
     void cleanup();
     void carriedThroughTheBox_data();
     void carriedThroughTheBox();
-#ifdef Q_OS_UNIX
     void fifoRefusedInABox_data();
     void fifoRefusedInABox();
-#endif
 };
 
 void FaultWindow::init()
 {
     MessageBox::clearHistory();
     MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == int(ui::MessageStyle::Question) ? ui::Answer::Yes : ui::Answer::Ok;
+        return box.style == ui::MessageStyle::Question ? ui::Answer::Yes : ui::Answer::Ok;
     });
 }
 
@@ -90,11 +86,10 @@ void FaultWindow::carriedThroughTheBox()
     QVERIFY2(boxes.first().text.startsWith(QStringLiteral("Найдено ")),
              qPrintable(boxes.first().text));
     for (const MessageBox::Record &box : boxes)
-        QVERIFY2(box.style != int(ui::MessageStyle::Error), qPrintable(box.text));
+        QVERIFY2(box.style != ui::MessageStyle::Error, qPrintable(box.text));
     QCOMPARE(readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
 }
 
-#ifdef Q_OS_UNIX
 void FaultWindow::fifoRefusedInABox_data()
 {
     QTest::addColumn<QString>("file");
@@ -124,13 +119,12 @@ void FaultWindow::fifoRefusedInABox()
     window.saveConfig();
     QStringList errors;
     for (const MessageBox::Record &box : MessageBox::history()) {
-        if (box.style == int(ui::MessageStyle::Error))
+        if (box.style == ui::MessageStyle::Error)
             errors << box.text;
     }
     QCOMPARE(errors, QStringList(refusals, QStringLiteral("Это не обычный файл: ") + path));
     QVERIFY(S_ISFIFO(Standing::at(path).mode));
 }
-#endif
 
 QTEST_MAIN(FaultWindow)
 

@@ -8,10 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 using namespace velmora;
 
@@ -135,7 +133,6 @@ private Q_SLOTS:
 
     void writeFailureSaysWhy()
     {
-#ifdef Q_OS_UNIX
         QFETCH(bool, closed);
         QFETCH(int, error);
         QProcess process;
@@ -149,9 +146,6 @@ private Q_SLOTS:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(process.readAllStandardError(),
                  QByteArray("velmora: write error: ") + std::strerror(error) + '\n');
-#else
-        QSKIP("/dev/full and closing a child's standard output are POSIX things");
-#endif
     }
 
     // Values the console would split or cut are refused; at their caps they are written, and the
@@ -300,11 +294,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QStringList paths{dir.filePath(u"missing.cfg"_qs), dir.path()};
-#ifdef Q_OS_UNIX
         // A FIFO is refused at once: nothing waits for a writer.
         paths << dir.filePath(u"fifo.cfg"_qs);
         QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
-#endif
         // Past the largest script the game runs: refused unread (a sparse file holds no data).
         paths << dir.filePath(u"huge.cfg"_qs);
         QFile huge(paths.last());
