@@ -329,7 +329,7 @@ private Q_SLOTS:
     void withoutADisplay_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("refused"); ///< the argument named on standard error, if any
+        QTest::addColumn<QString>("refused"); ///< what standard error says of the argument, if any
         QTest::newRow("version") << QStringList{u"--version"_qs} << QString();
         QTest::newRow("version after Qt's options")
             << QStringList{u"-platform"_qs, u"offscreen"_qs, u"-reverse"_qs, u"--version"_qs}
@@ -341,13 +341,15 @@ private Q_SLOTS:
             << QStringList{u"--version=2"_qs} << u"'--version=2'"_qs;
         QTest::newRow("help misspelt") << QStringList{u"--hlep"_qs, u"--help"_qs} << u"'--hlep'"_qs;
         QTest::newRow("Qt option lacking its value")
-            << QStringList{u"-platform"_qs} << u"'-platform'"_qs;
+            << QStringList{u"-platform"_qs} << u"missing value for option '-platform'"_qs;
         QTest::newRow("Qt flag given a value")
-            << QStringList{u"-reverse=1"_qs} << u"'-reverse=1'"_qs;
+            << QStringList{u"-reverse=1"_qs} << u"unknown option '-reverse=1'"_qs;
         QTest::newRow("after Qt's options")
             << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--reverse"_qs, u"--bogus"_qs}
             << u"'--bogus'"_qs;
         QTest::newRow("not an option") << QStringList{u"autoexec.cfg"_qs} << u"'autoexec.cfg'"_qs;
+        QTest::newRow("end of options") << QStringList{u"--"_qs} << u"'--'"_qs;
+        QTest::newRow("lone dash") << QStringList{u"-"_qs, u"--version"_qs} << u"'-'"_qs;
     }
 
     void withoutADisplay()
