@@ -68,7 +68,7 @@ void answerEveryBox()
 {
     using ui::MessageBox;
     MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == int(ui::MessageStyle::Question) ? ui::Answer::Yes : ui::Answer::Ok;
+        return box.style == ui::MessageStyle::Question ? ui::Answer::Yes : ui::Answer::Ok;
     });
 }
 

@@ -70,7 +70,7 @@ private Q_SLOTS:
         writeBytes(cstrike + QStringLiteral("mine.cfg"), "rate \"8500\"\r\ncl_updaterate \"30\"\r\n"
                                                          "cl_cmdrate \"40\"\r\n");
         MessageBox::setResponder([](const MessageBox::Record &box) {
-            return box.style == int(velmora::ui::MessageStyle::Question) ? Answer::No : Answer::Ok;
+            return box.style == velmora::ui::MessageStyle::Question ? Answer::No : Answer::Ok;
         });
         velmora::IndexRus window(folders.store());
         window.load();

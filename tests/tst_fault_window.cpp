@@ -5,9 +5,7 @@
 #include "literalbytes.h"
 #include "windowfixture.h"
 
-#ifdef Q_OS_UNIX
 #include "nonregularfiles.h"
-#endif
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -26,17 +24,15 @@ private Q_SLOTS:
     void carriedThroughTheBox_data();
     void carriedThroughTheBox();
     void noNulReachesTheScript();
-#ifdef Q_OS_UNIX
     void fifoRefusedInABox_data();
     void fifoRefusedInABox();
-#endif
 };
 
 void FaultWindow::init()
 {
     MessageBox::clearHistory();
     MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == int(ui::MessageStyle::Question) ? ui::Answer::Yes : ui::Answer::Ok;
+        return box.style == ui::MessageStyle::Question ? ui::Answer::Yes : ui::Answer::Ok;
     });
 }
 
@@ -92,7 +88,7 @@ void FaultWindow::carriedThroughTheBox()
     QVERIFY2(boxes.first().text.startsWith(QStringLiteral("Найдено ")),
              qPrintable(boxes.first().text));
     for (const MessageBox::Record &box : boxes)
-        QVERIFY2(box.style != int(ui::MessageStyle::Error), qPrintable(box.text));
+        QVERIFY2(box.style != ui::MessageStyle::Error, qPrintable(box.text));
     QCOMPARE(readBytes(folders.autoexecCfg()).toHex(' '), autoexec.toHex(' '));
 }
 
@@ -120,12 +116,11 @@ void FaultWindow::noNulReachesTheScript()
     MessageBox::clearHistory();
     window.saveConfig();
     QCOMPARE(MessageBox::history().size(), 1);
-    QCOMPARE(MessageBox::history().first().style, int(ui::MessageStyle::Error));
+    QCOMPARE(MessageBox::history().first().style, ui::MessageStyle::Error);
     QVERIFY(MessageBox::history().first().text.startsWith(QStringLiteral("В строке 3 ")));
     QCOMPARE(readBytes(folders.autoexecCfg()), saved);
 }
 
-#ifdef Q_OS_UNIX
 void FaultWindow::fifoRefusedInABox_data()
 {
     QTest::addColumn<QString>("file");
@@ -155,13 +150,12 @@ void FaultWindow::fifoRefusedInABox()
     window.saveConfig();
     QStringList errors;
     for (const MessageBox::Record &box : MessageBox::history()) {
-        if (box.style == int(ui::MessageStyle::Error))
+        if (box.style == ui::MessageStyle::Error)
             errors << box.text;
     }
     QCOMPARE(errors, QStringList(refusals, QStringLiteral("Это не обычный файл: ") + path));
     QVERIFY(S_ISFIFO(Standing::at(path).mode));
 }
-#endif
 
 QTEST_MAIN(FaultWindow)
 

@@ -25,6 +25,7 @@
 
 using velmora::IndexRus;
 using velmora::ui::MessageBox;
+using velmora::ui::MessageStyle;
 using velmora::ui::TabControl;
 
 namespace {
@@ -654,7 +655,7 @@ private Q_SLOTS:
         QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
         QCOMPARE(ok.titles, QStringList{QStringLiteral("Velmora")});
         QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history()[0].style, 64);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Information);
         QCOMPARE(window.configText(), QStringLiteral("bind \"w\" \"+forward\"\nBIND \",\" \"say a, "
                                                      "b\"\nAlias go \"+jump\"\n"));
         QCOMPARE(window.gameFolder(), folders.gameFolder());
@@ -694,7 +695,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history()[0].text, QStringLiteral("Найдено 7 bind(s) и alias"));
         const MessageBox::Record question = MessageBox::history()[1];
-        QCOMPARE(question.style, 52);
+        QCOMPARE(question.style, MessageStyle::Question);
         QVERIFY2(question.text.contains(u"\r\nbind f0 \"connect 10.0.0.0\"\r\n"_qs) &&
                      question.text.contains(u"bind f2 \"connect 10.0.0.2\""_qs) &&
                      !question.text.contains(u"bind f3"_qs) &&
@@ -714,7 +715,7 @@ private Q_SLOTS:
         window.load();
         QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
         QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history()[0].style, 16);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Error);
         QVERIFY(!MessageBox::history()[0].text.isEmpty());
         QVERIFY(!MessageBox::history()[0].text.contains(QStringLiteral("Найдено")));
         QCOMPARE(window.configText(), QString());
@@ -733,7 +734,7 @@ private Q_SLOTS:
         window.load();
         // One box: the reason the file could not be read. No import is tried.
         QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history()[0].style, 16);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Error);
         QVERIFY(!MessageBox::history()[0].text.isEmpty());
         QCOMPARE(window.gameFolder(), QString());
         QCOMPARE(window.configText(), QString());
@@ -750,7 +751,7 @@ private Q_SLOTS:
         window.load();
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, QStringLiteral("В файле не указан путь!"));
-        QCOMPARE(MessageBox::history()[0].style, 16);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Error);
         QCOMPARE(window.configText(), QString());
     }
 

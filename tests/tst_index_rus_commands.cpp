@@ -3,8 +3,8 @@
 
 #include "windowfixture.h"
 
-#include "console/crosshair.h"
 #include "config/generator.h"
+#include "console/crosshair.h"
 #include "ui/tabcontrol.h"
 #include "windows/crosshairdialog.h"
 #include "windows/crosshairpreview.h"
@@ -22,6 +22,7 @@
 using velmora::IndexRus;
 using velmora::ui::Answer;
 using velmora::ui::MessageBox;
+using velmora::ui::MessageStyle;
 
 namespace {
 
@@ -77,7 +78,7 @@ private Q_SLOTS:
             QCOMPARE(no.texts, QStringList{kShowQuestion});
             QCOMPARE(no.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
         }
-        QCOMPARE(MessageBox::history()[0].style, 52);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Question);
         QCOMPARE(window->configText(), QStringLiteral("bind a b\n"));
         QCOMPARE(tabs->currentIndex(), 0);
     }
@@ -257,7 +258,7 @@ private Q_SLOTS:
             QCOMPARE(ok.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
         }
         QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history()[0].style, 16);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Error);
         QVERIFY(MessageBox::history()[0].text != kSaveQuestion);
         QVERIFY(!QFile::exists(folders.autoexecCfg()));
     }
@@ -274,7 +275,7 @@ private Q_SLOTS:
         trigger(window.get(), "popMenu1Save");
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history()[0].text, kSaveQuestion);
-        QCOMPARE(MessageBox::history()[1].style, 16);
+        QCOMPARE(MessageBox::history()[1].style, MessageStyle::Error);
         QVERIFY(!MessageBox::history()[1].text.isEmpty());
         QVERIFY(!QFileInfo::exists(other + QStringLiteral("/cstrike")));
     }
@@ -290,7 +291,7 @@ private Q_SLOTS:
         // The moved folder's userconfig.cfg does not run autoexec.cfg: its offer answered No.
         MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::No});
         trigger(window.get(), "popMenu1Save");
-        QCOMPARE(MessageBox::history().last().style, 52);
+        QCOMPARE(MessageBox::history().last().style, MessageStyle::Question);
         QVERIFY(!QFile::exists(moved + QStringLiteral("/cstrike/userconfig.cfg")));
         QCOMPARE(readBytes(moved + QStringLiteral("/cstrike/autoexec.cfg")),
                  QByteArray("bind a b\r\n\r\n"));
@@ -323,7 +324,7 @@ private Q_SLOTS:
         trigger(&window, "popMenu1Save");
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, QStringLiteral("В файле не указан путь!"));
-        QCOMPARE(MessageBox::history()[0].style, 16);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Error);
     }
 
     void saveOverAReadOnlyFileIsRefused()
@@ -337,7 +338,7 @@ private Q_SLOTS:
         MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Ok});
         trigger(window.get(), "popMenu1Save");
         QCOMPARE(MessageBox::history().size(), 2);
-        QCOMPARE(MessageBox::history()[1].style, 16);
+        QCOMPARE(MessageBox::history()[1].style, MessageStyle::Error);
         QCOMPARE(readBytes(folders.autoexecCfg()), QByteArray("old\r\n"));
         QFile::setPermissions(folders.autoexecCfg(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -481,7 +482,7 @@ private Q_SLOTS:
             QCOMPARE(press.texts, QStringList{question});
             QCOMPARE(press.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
         }
-        QCOMPARE(MessageBox::history()[0].style, 52);
+        QCOMPARE(MessageBox::history()[0].style, MessageStyle::Question);
         QCOMPARE(quit.count(), ends);
         // Only the reset removes the path file, and only on Yes.
         QCOMPARE(QFile::exists(folders.pathFile()), command != "new" || ends == 0);
@@ -503,7 +504,7 @@ private Q_SLOTS:
         MessageBox::setNextAnswers({velmora::ui::Answer::Yes, velmora::ui::Answer::Ok});
         trigger(window.get(), "new");
         QCOMPARE(MessageBox::history().size(), 2);
-        QCOMPARE(MessageBox::history()[1].style, 16);
+        QCOMPARE(MessageBox::history()[1].style, MessageStyle::Error);
         QVERIFY(!MessageBox::history()[1].text.isEmpty());
         QCOMPARE(quit.count(), 1);
     }

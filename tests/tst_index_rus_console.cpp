@@ -16,6 +16,7 @@
 
 using velmora::ui::Answer;
 using velmora::ui::MessageBox;
+using velmora::ui::MessageStyle;
 using velmora::ui::Tone;
 
 namespace {
@@ -54,9 +55,9 @@ void typeText(QWidget *field, const QString &text)
 }
 
 /// Styles of the boxes since the last save began, the save's own question left out.
-QList<int> stylesAfterTheQuestion()
+QList<MessageStyle> stylesAfterTheQuestion()
 {
-    QList<int> styles;
+    QList<MessageStyle> styles;
     const QList<MessageBox::Record> boxes = MessageBox::history();
     for (qsizetype i = 1; i < boxes.size(); ++i)
         styles << boxes[i].style;
@@ -76,24 +77,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("userconfig"); ///< "<missing>": no file
         QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("typed");         ///< added to the box before the save
-        QTest::addColumn<QList<Answer>>("answers"); ///< the save's question first
-        QTest::addColumn<QList<int>>("styles");     ///< the boxes that follow the question
-        QTest::addColumn<QByteArray>("after");      ///< userconfig.cfg after the save
+        QTest::addColumn<QString>("typed");              ///< added to the box before the save
+        QTest::addColumn<QList<Answer>>("answers");      ///< the save's question first
+        QTest::addColumn<QList<MessageStyle>>("styles"); ///< the boxes that follow the question
+        QTest::addColumn<QByteArray>("after");           ///< userconfig.cfg after the save
         const QByteArray none = "<missing>";
         const QByteArray chained = "Exec \"AUTOEXEC.CFG\"\n";
         const QByteArray bind = "bind x y\r\n";
-        QTest::newRow("missing, Yes") << none << false << QString()
-                                      << QList{Answer::Yes, Answer::Yes} << QList{52} << kChained;
-        QTest::newRow("missing, No")
-            << none << false << QString() << QList{Answer::Yes, Answer::No} << QList{52} << none;
+        QTest::newRow("missing, Yes")
+            << none << false << QString() << QList{Answer::Yes, Answer::Yes}
+            << QList{MessageStyle::Question} << kChained;
+        QTest::newRow("missing, No") << none << false << QString() << QList{Answer::Yes, Answer::No}
+                                     << QList{MessageStyle::Question} << none;
         QTest::newRow("chained") << chained << false << QString() << QList{Answer::Yes}
-                                 << QList<int>{} << chained;
+                                 << QList<MessageStyle>{} << chained;
         QTest::newRow("loop") << bind << false << u"exec userconfig.cfg\n"_qs
-                              << QList{Answer::Yes, Answer::Ok} << QList{64} << bind;
+                              << QList{Answer::Yes, Answer::Ok} << QList{MessageStyle::Information}
+                              << bind;
         QTest::newRow("read-only")
             << bind << true << QString() << QList{Answer::Yes, Answer::Yes, Answer::Ok}
-            << QList{52, 16} << bind;
+            << QList{MessageStyle::Question, MessageStyle::Error} << bind;
     }
     void chainOffer()
     {
@@ -101,7 +104,7 @@ private Q_SLOTS:
         QFETCH(bool, readOnly);
         QFETCH(QString, typed);
         QFETCH(QList<Answer>, answers);
-        QFETCH(QList<int>, styles);
+        QFETCH(QList<MessageStyle>, styles);
         QFETCH(QByteArray, after);
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
@@ -116,9 +119,9 @@ private Q_SLOTS:
         save(window.get(), answers);
         QCOMPARE(MessageBox::history().value(0).text, kSaveQuestion);
         QCOMPARE(stylesAfterTheQuestion(), styles);
-        if (styles.value(0) == 52)
+        if (styles.value(0) == MessageStyle::Question)
             QCOMPARE(MessageBox::history()[1].text, kChainQuestion);
-        if (styles == QList<int>{64})
+        if (styles == QList{MessageStyle::Information})
             QVERIFY(MessageBox::history()[1].text.contains(u"\"exec userconfig.cfg\""_qs));
         if (readOnly)
             QCOMPARE(MessageBox::history()[2].text,
@@ -140,11 +143,11 @@ private Q_SLOTS:
         const QString bak = folders.autoexecCfg() + QStringLiteral(".bak");
 
         save(window.get(), {Answer::Yes, Answer::No}); // the offer declined
-        QCOMPARE(stylesAfterTheQuestion(), QList<int>{52});
+        QCOMPARE(stylesAfterTheQuestion(), QList{MessageStyle::Question});
         QVERIFY(!QFile::exists(bak));
         // The same box again: autoexec.cfg already holds it, nothing is written or asked.
         save(window.get(), {Answer::Yes});
-        QCOMPARE(stylesAfterTheQuestion(), QList<int>{});
+        QCOMPARE(stylesAfterTheQuestion(), QList<MessageStyle>{});
         QVERIFY(!QFile::exists(bak));
         QVERIFY(!QFile::exists(folders.userconfigCfg()));
     }

@@ -5,7 +5,6 @@
 
 #include "gamefiles/keyvalues.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,10 +95,7 @@ void TestKeyValues::parse()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
-    QElapsedTimer timer;
-    timer.start();
     QCOMPARE(parsed(bytes), expected);
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestKeyValues::filesThatAreNoText()
@@ -114,8 +110,8 @@ void TestKeyValues::filesThatAreNoText()
     QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.vdf")).constData(), 0600), 0);
     QVERIFY(QFile::link(path("full.vdf"), path("link.vdf")));
 
-    QElapsedTimer timer;
-    timer.start();
+    // A read that waited (the FIFO) or never ended (/dev/zero) would hang here until the test's
+    // watchdog fails it.
     const std::pair<QString, bool> files[] = {
         {path("full.vdf"), true},
         {path("link.vdf"), true},
@@ -127,7 +123,6 @@ void TestKeyValues::filesThatAreNoText()
     };
     for (const auto &[file, readable] : files)
         QVERIFY2(velmora::readKeyValuesFile(file).has_value() == readable, qPrintable(file));
-    QVERIFY(timer.elapsed() < 2000);
 }
 
 QTEST_GUILESS_MAIN(TestKeyValues)

@@ -8,10 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 using namespace velmora;
 
@@ -135,7 +133,6 @@ private Q_SLOTS:
 
     void writeFailureSaysWhy()
     {
-#ifdef Q_OS_UNIX
         QFETCH(bool, closed);
         QFETCH(int, error);
         QProcess process;
@@ -149,9 +146,6 @@ private Q_SLOTS:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(process.readAllStandardError(),
                  QByteArray("velmora: write error: ") + std::strerror(error) + '\n');
-#else
-        QSKIP("/dev/full and closing a child's standard output are POSIX things");
-#endif
     }
 
     // Values the console would split or cut are refused; at their caps they are written, and the
@@ -300,11 +294,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QStringList paths{dir.filePath(u"missing.cfg"_qs), dir.path()};
-#ifdef Q_OS_UNIX
         // A FIFO is refused at once: nothing waits for a writer.
         paths << dir.filePath(u"fifo.cfg"_qs);
         QCOMPARE(::mkfifo(QFile::encodeName(paths.last()).constData(), 0600), 0);
-#endif
         // Past the largest script the game runs: refused unread (a sparse file holds no data).
         paths << dir.filePath(u"huge.cfg"_qs);
         QFile huge(paths.last());
@@ -337,7 +329,7 @@ private Q_SLOTS:
     void withoutADisplay_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("refused"); ///< the argument named on standard error, if any
+        QTest::addColumn<QString>("refused"); ///< what standard error says of the argument, if any
         QTest::newRow("version") << QStringList{u"--version"_qs} << QString();
         QTest::newRow("version after Qt's options")
             << QStringList{u"-platform"_qs, u"offscreen"_qs, u"-reverse"_qs, u"--version"_qs}
@@ -349,13 +341,15 @@ private Q_SLOTS:
             << QStringList{u"--version=2"_qs} << u"'--version=2'"_qs;
         QTest::newRow("help misspelt") << QStringList{u"--hlep"_qs, u"--help"_qs} << u"'--hlep'"_qs;
         QTest::newRow("Qt option lacking its value")
-            << QStringList{u"-platform"_qs} << u"'-platform'"_qs;
+            << QStringList{u"-platform"_qs} << u"missing value for option '-platform'"_qs;
         QTest::newRow("Qt flag given a value")
-            << QStringList{u"-reverse=1"_qs} << u"'-reverse=1'"_qs;
+            << QStringList{u"-reverse=1"_qs} << u"unknown option '-reverse=1'"_qs;
         QTest::newRow("after Qt's options")
             << QStringList{u"-platform"_qs, u"offscreen"_qs, u"--reverse"_qs, u"--bogus"_qs}
             << u"'--bogus'"_qs;
         QTest::newRow("not an option") << QStringList{u"autoexec.cfg"_qs} << u"'autoexec.cfg'"_qs;
+        QTest::newRow("end of options") << QStringList{u"--"_qs} << u"'--'"_qs;
+        QTest::newRow("lone dash") << QStringList{u"-"_qs, u"--version"_qs} << u"'-'"_qs;
     }
 
     void withoutADisplay()

@@ -153,7 +153,7 @@ void TestStartup::startPaths()
     QVERIFY(program.chooser()->isVisible());
     QVERIFY(!program.mainWindow());
     QCOMPARE(MessageBox::history().size(), 1);
-    QCOMPARE(MessageBox::history()[0].style, int(velmora::ui::MessageStyle::Error));
+    QCOMPARE(MessageBox::history()[0].style, velmora::ui::MessageStyle::Error);
     if (fileExists)
         QCOMPARE(MessageBox::history()[0].text, kNoPath);
     else

@@ -1,25 +1,8 @@
 #include "base/textcodec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-#include <QtAlgorithms>
-
-#include <algorithm>
-#include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace velmora {
 
 namespace {
-
-#ifdef Q_OS_WIN
-constexpr bool kSystemIsUtf8 = false; // the ANSI code page
-#else
-constexpr bool kSystemIsUtf8 = true; // Qt 6 takes every Unix system as UTF-8
-#endif
 
 constexpr char16_t kEscapeBase = 0xDC00; // a byte b >= 0x80 that cannot be decoded is U+DC00 + b
 
@@ -73,19 +56,6 @@ qsizetype decodeUtf8Into(QByteArrayView bytes, char16_t *out)
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
-        // A config.cfg is nearly all ASCII: take it eight bytes at a time while it lasts.
-        while (size - i >= 8) {
-            quint64 block;
-            std::memcpy(&block, p + i, 8);
-            if (block & 0x8080808080808080u)
-                break;
-            for (int k = 0; k < 8; ++k)
-                out[k] = p[i + k];
-            out += 8;
-            i += 8;
-        }
-        if (i == size)
-            break;
         if (p[i] < 0x80) {
             *out++ = p[i++];
             continue;
@@ -111,26 +81,6 @@ qsizetype decodeUtf8Into(QByteArrayView bytes, char16_t *out)
     return out - begin;
 }
 
-/// For an 8-bit code page: decode with the system's codec, and escape each byte that does not come
-/// back unchanged through it.
-QString decodeCodePage(QByteArrayView bytes)
-{
-    QString text = QStringDecoder(QStringConverter::System).decode(bytes);
-    if (QByteArray(QStringEncoder(QStringConverter::System).encode(text)) == bytes)
-        return text;
-    text.clear();
-    for (char byte : bytes) {
-        const QByteArrayView one(&byte, 1);
-        const QString decoded = QStringDecoder(QStringConverter::System).decode(one);
-        if (decoded.size() == 1 &&
-            QByteArray(QStringEncoder(QStringConverter::System).encode(decoded)) == one)
-            text.append(decoded);
-        else
-            text.append(QChar(char16_t(kEscapeBase + uchar(byte))));
-    }
-    return text;
-}
-
 bool isLineBreak(char16_t c)
 {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
@@ -149,29 +99,6 @@ char *encodeUtf8Into(QStringView text, char *out, bool crLf)
     const char16_t *const p = text.utf16();
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
-#ifdef __SSE2__
-        // Box text is nearly all ASCII: take it eight units at a time while no unit needs a
-        // look, that is while none is above 0x7F nor, when line breaks are translated, below
-        // 0x0E. Elsewhere the loop below takes every unit on its own.
-        const __m128i lowest = _mm_set1_epi16(crLf ? 0x0E : 0);
-        const __m128i highest = _mm_set1_epi16(0x7F);
-        while (size - i >= 8) {
-            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-            const __m128i outside =
-                _mm_or_si128(_mm_subs_epu16(units, highest), _mm_subs_epu16(lowest, units));
-            const uint plain =
-                uint(_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())));
-            // All eight are stored; past the first unit that needs a look they are overwritten.
-            _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
-            const int taken = plain == 0xFFFF ? 8 : qCountTrailingZeroBits(~plain) / 2;
-            out += taken;
-            i += taken;
-            if (taken < 8)
-                break;
-        }
-#endif
-        if (i == size)
-            break;
         const char16_t c = p[i++];
         if (crLf && isLineBreak(c)) {
             *out++ = '\r';
@@ -200,36 +127,6 @@ char *encodeUtf8Into(QStringView text, char *out, bool crLf)
     return out;
 }
 
-/// For an 8-bit code page: runs of ordinary characters go through the system's encoder; escapes,
-/// lone surrogates and translated line breaks are written between them.
-void encodeCodePage(QStringView text, QByteArray &out, bool crLf)
-{
-    QStringEncoder encoder(QStringConverter::System);
-    qsizetype runStart = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i <= size; ++i) {
-        const char16_t c = i < size ? text[i].unicode() : 0;
-        const bool lineBreak = i < size && crLf && isLineBreak(c);
-        const bool loneSurrogate = i < size && QChar::isSurrogate(c) &&
-                                   !(QChar::isHighSurrogate(c) && i + 1 < size &&
-                                     QChar::isLowSurrogate(text[i + 1].unicode()));
-        if (i < size && !lineBreak && !loneSurrogate) {
-            if (QChar::isSurrogate(c))
-                ++i; // a pair stays in the run
-            continue;
-        }
-        out.append(encoder.encode(text.sliced(runStart, i - runStart)));
-        if (lineBreak) {
-            out.append("\r\n", 2);
-            if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-                ++i;
-        } else if (loneSurrogate) {
-            out.append(escapedByte(c));
-        }
-        runStart = i + 1;
-    }
-}
-
 } // namespace
 
 QString decodeLossless(QByteArrayView bytes)
@@ -243,10 +140,6 @@ QString decodeLossless(QByteArrayView bytes)
 
 void appendDecodedLossless(QByteArrayView bytes, QString &text)
 {
-    if (!kSystemIsUtf8) {
-        text.append(decodeCodePage(bytes));
-        return;
-    }
     // resize() grows the string geometrically, so appending line by line stays linear.
     const qsizetype used = text.size();
     text.resize(used + bytes.size());
@@ -264,45 +157,12 @@ QByteArray encodeLossless(QStringView text)
 
 void appendEncodedLossless(QStringView text, QByteArray &bytes, LineBreaks lineBreaks)
 {
-    bytes.reserve(bytes.size() + text.size() + text.size() / 16);
-    LosslessEncoder encoder(text, lineBreaks);
-    for (QByteArrayView slice = encoder.next(); !slice.isEmpty(); slice = encoder.next())
-        bytes.append(slice);
-}
-
-LosslessEncoder::LosslessEncoder(QStringView text, LineBreaks lineBreaks)
-    : m_text(text)
-    , m_crLf(lineBreaks == LineBreaks::CrLf)
-{
-}
-
-QByteArrayView LosslessEncoder::next()
-{
-    m_bytes.truncate(0); // keeps the allocation for the next slice
-    const qsizetype size = m_text.size();
-    if (m_done >= size)
-        return {};
-    if (!kSystemIsUtf8) {
-        encodeCodePage(m_text, m_bytes, m_crLf);
-        m_done = size;
-        return m_bytes;
-    }
-    // Slices keep the buffer small and warm in the cache, and spare the system handing over fresh
-    // memory for a copy of a large box.
-    constexpr qsizetype kSlice = 1 << 18;
-    qsizetype end = std::min(size, m_done + kSlice);
-    // A CR LF pair or a surrogate pair stays within one slice. The unit taken in (an LF or a low
-    // surrogate) cannot begin a pair of its own, so one step is enough.
-    if (end < size && ((m_text[end - 1] == u'\r' && m_text[end] == u'\n') ||
-                       (m_text[end - 1].isHighSurrogate() && m_text[end].isLowSurrogate())))
-        ++end;
     // No UTF-16 unit takes more than three bytes, a line break included.
-    m_bytes.resize((end - m_done) * 3);
-    const char *const written =
-        encodeUtf8Into(m_text.sliced(m_done, end - m_done), m_bytes.data(), m_crLf);
-    m_bytes.truncate(written - m_bytes.constData());
-    m_done = end;
-    return m_bytes;
+    const qsizetype used = bytes.size();
+    bytes.resize(used + text.size() * 3);
+    const char *const end =
+        encodeUtf8Into(text, bytes.data() + used, lineBreaks == LineBreaks::CrLf);
+    bytes.truncate(end - bytes.constData());
 }
 
 } // namespace velmora

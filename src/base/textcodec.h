@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-/// Decodes bytes of the system's 8-bit encoding without losing any: a byte that is not valid there
+/// Decodes UTF-8 bytes without losing any: a byte that is not part of a well-formed sequence
 /// becomes a lone surrogate U+DC80..U+DCFF, which encodeLossless() turns back into that byte. So a
 /// player's config.cfg reaches autoexec.cfg byte for byte, whatever it holds.
 QString decodeLossless(QByteArrayView bytes);
@@ -15,7 +15,7 @@ QString decodeLossless(QByteArrayView bytes);
 /// decodeLossless() appended to `text`, without a string of its own in between.
 void appendDecodedLossless(QByteArrayView bytes, QString &text);
 
-/// The inverse of decodeLossless(): text in the system encoding, lone surrogates U+DC80..U+DCFF
+/// The inverse of decodeLossless(): text in UTF-8, lone surrogates U+DC80..U+DCFF
 /// written back as the bytes 0x80..0xFF.
 QByteArray encodeLossless(QStringView text);
 
@@ -27,22 +27,5 @@ enum class LineBreaks {
 /// encodeLossless() appended to `bytes`.
 void appendEncodedLossless(QStringView text, QByteArray &bytes,
                            LineBreaks lineBreaks = LineBreaks::Keep);
-
-/// encodeLossless() a slice at a time, so a large text can be written out without a copy of all
-/// its bytes. The text must outlive the encoder.
-class LosslessEncoder
-{
-public:
-    explicit LosslessEncoder(QStringView text, LineBreaks lineBreaks = LineBreaks::Keep);
-
-    /// The bytes of the next slice, valid until the next call; empty once the text is done.
-    QByteArrayView next();
-
-private:
-    QStringView m_text;
-    bool m_crLf;
-    qsizetype m_done = 0;
-    QByteArray m_bytes;
-};
 
 } // namespace velmora

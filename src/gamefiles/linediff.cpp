@@ -18,9 +18,6 @@ namespace {
 /// rest is given as replaced whole: some ten million line comparisons at most.
 constexpr qsizetype kRoundBudget = 4000;
 
-/// Equal bytes are looked for this many at a time, with memcmp, before byte by byte.
-constexpr qsizetype kBlock = 256;
-
 using Lines = std::span<const int>;
 using ByteLines = QList<QByteArrayView>;
 
@@ -208,8 +205,6 @@ qsizetype commonPrefix(QByteArrayView a, QByteArrayView b)
 {
     const qsizetype end = qMin(a.size(), b.size());
     qsizetype n = 0;
-    while (end - n >= kBlock && std::memcmp(a.data() + n, b.data() + n, kBlock) == 0)
-        n += kBlock;
     while (n < end && a[n] == b[n])
         ++n;
     return n;
@@ -219,9 +214,6 @@ qsizetype commonPrefix(QByteArrayView a, QByteArrayView b)
 qsizetype commonSuffix(QByteArrayView a, QByteArrayView b, qsizetype most)
 {
     qsizetype n = 0;
-    while (most - n >= kBlock && std::memcmp(a.data() + a.size() - n - kBlock,
-                                             b.data() + b.size() - n - kBlock, kBlock) == 0)
-        n += kBlock;
     while (n < most && a[a.size() - 1 - n] == b[b.size() - 1 - n])
         ++n;
     return n;

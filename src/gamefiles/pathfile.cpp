@@ -12,11 +12,8 @@
 
 #include <cerrno>
 
-#include <unistd.h>
-
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#endif
+#include <unistd.h>
 
 namespace velmora {
 
@@ -116,14 +113,10 @@ bool isSystemFolder(const QString &folder)
         if (path == system || path.startsWith(system + QLatin1Char('/')))
             return true;
     }
-#ifdef Q_OS_UNIX
     // Anywhere else, a folder of root's that the player does not own is an installation too.
     struct stat info;
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && info.st_uid == 0 &&
            !SaveSystem::real().asRoot;
-#else
-    return false;
-#endif
 }
 
 PathFileStore::PathFileStore(QString programFolder, QString userFolder)

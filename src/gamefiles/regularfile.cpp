@@ -6,15 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace velmora {
 
@@ -26,7 +23,6 @@ QString notRegular(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
-#ifdef Q_OS_UNIX
 /// Why a file of this type is refused, or nothing for a regular file.
 QString refusalFor(mode_t mode, const QString &path)
 {
@@ -56,14 +52,12 @@ QString refusalForOpened(int fd, const QString &path)
         return fileError(path, errno);
     return refusalFor(info.st_mode, path);
 }
-#endif
 
 } // namespace
 
 QString openRegularFile(QFile &file)
 {
     const QString path = file.fileName();
-#ifdef Q_OS_UNIX
     const QByteArray native = QFile::encodeName(path);
     // A look before the open, so a device is not even opened; the open is checked again, since
     // the path may name something else by then.
@@ -87,16 +81,6 @@ QString openRegularFile(QFile &file)
     if (!refusal.isEmpty())
         ::close(fd);
     return refusal;
-#else
-    // No FIFOs or device nodes among the paths of this platform's file system: the type is
-    // looked at, and the file opened as usual.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return info.isDir() ? fileError(path, EISDIR) : notRegular(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fileErrorText(errorReasonOf(file.errorString(), errno), path);
-    return {};
-#endif
 }
 
 FileBytes readRegularFile(const QString &path, qint64 limit)

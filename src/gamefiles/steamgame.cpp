@@ -9,9 +9,7 @@
 #include <QHash>
 #include <QSet>
 
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#endif
 
 namespace velmora {
 
@@ -31,17 +29,12 @@ const char *const kRootsBelowHome[] = {
 /// share; empty when it leads to no folder (missing, a loop of links, a file, not searchable).
 QString folderKey(const QString &path)
 {
-#ifdef Q_OS_UNIX
     // One stat: the device and inode name the folder. Resolving the path instead would read
     // every link on the way, many times the cost of the whole rest of the search.
     struct stat status;
     if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
         return {};
     return QString::number(quint64(status.st_dev)) + u':' + QString::number(quint64(status.st_ino));
-#else
-    const QString real = QFileInfo(path).canonicalFilePath();
-    return !real.isEmpty() && QFileInfo(real).isDir() ? real : QString();
-#endif
 }
 
 /// A library's steamapps folder, whatever the letter case of its name, and its key.

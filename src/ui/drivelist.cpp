@@ -8,21 +8,14 @@ namespace velmora::ui {
 
 namespace {
 
-QString nativeRoot(const QString &path)
-{
-    return QDir::toNativeSeparators(QDir::cleanPath(path));
-}
-
-/// Whether a folder lies on or below a root; both in native form.
+/// Whether a folder lies on or below a root.
 bool isBelow(const QString &folder, const QString &root)
 {
-    const Qt::CaseSensitivity cs =
-        QDir::separator() == u'\\' ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    if (folder.compare(root, cs) == 0)
+    if (folder == root)
         return true;
-    if (!folder.startsWith(root, cs))
+    if (!folder.startsWith(root))
         return false;
-    return root.endsWith(QDir::separator()) || folder.at(root.size()) == QDir::separator();
+    return root.endsWith(u'/') || folder.at(root.size()) == u'/';
 }
 
 } // namespace
@@ -36,13 +29,9 @@ DriveList::DriveList(QWidget *parent)
 QStringList DriveList::systemDrives()
 {
     QStringList roots;
-#ifdef Q_OS_WIN
-    for (const QFileInfo &drive : QDir::drives())
-        roots.append(nativeRoot(drive.absoluteFilePath()));
-#else
     roots.append(QDir::rootPath());
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = nativeRoot(volume.rootPath());
+        const QString root = QDir::cleanPath(volume.rootPath());
         // Bind-mounted single files are no drives, and a folder mounted twice is listed once.
         if (!volume.isValid() || !volume.isReady() || !QFileInfo(root).isDir() ||
             roots.contains(root))
@@ -50,7 +39,6 @@ QStringList DriveList::systemDrives()
         roots.append(root);
     }
     std::sort(roots.begin() + 1, roots.end());
-#endif
     return roots;
 }
 
@@ -66,10 +54,9 @@ QString DriveList::whyNotReady(const QString &root)
 
 QString DriveList::driveOf(const QString &folder) const
 {
-    const QString native = QDir::toNativeSeparators(folder);
     QString best;
     for (const QString &root : drives()) {
-        if (isBelow(native, root) && root.size() > best.size())
+        if (isBelow(folder, root) && root.size() > best.size())
             best = root;
     }
     return best;
@@ -80,12 +67,10 @@ void DriveList::setDrives(const QStringList &roots)
     clear();
     for (const QString &root : roots) {
         QString caption = root;
-#ifndef Q_OS_WIN
         const QStorageInfo volume(root);
         const QString name = volume.isValid() ? volume.name() : QString();
         if (!name.isEmpty() && root != QDir::rootPath())
             caption += QStringLiteral(" [%1]").arg(name);
-#endif
         addItem(caption, root);
     }
 }

@@ -5,9 +5,9 @@
 
 namespace velmora::ui {
 
-/// The drive list of the folder chooser: a drop-down of the machine's drives. On Windows these are
-/// the drive letters; elsewhere the ready mounted volumes, the root "/" first. Each entry's value
-/// is the drive's root folder in native form ("/", "/media/usb", "C:\").
+/// The drive list of the folder chooser: a drop-down of the machine's drives, that is its ready
+/// mounted volumes, the root "/" first. Each entry's value is the volume's root folder ("/",
+/// "/media/usb").
 ///
 /// Only the user's pick is announced (QComboBox::activated); moving the selection from code is
 /// silent.

@@ -34,7 +34,7 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
     box.setText(record.text);
     if (!record.details.isEmpty())
         box.setDetailedText(record.details);
-    if (record.style == int(MessageStyle::Question)) {
+    if (record.style == MessageStyle::Question) {
         box.setIcon(QMessageBox::Warning);
         QPushButton *yes = box.addButton(
             QCoreApplication::translate("velmora::ui::MessageBox", "Да"), QMessageBox::YesRole);
@@ -45,8 +45,8 @@ Answer showReal(QWidget *parent, const MessageBox::Record &record)
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
-    box.setIcon(record.style == int(MessageStyle::Error) ? QMessageBox::Critical
-                                                         : QMessageBox::Information);
+    box.setIcon(record.style == MessageStyle::Error ? QMessageBox::Critical
+                                                    : QMessageBox::Information);
     QPushButton *ok = box.addButton(QCoreApplication::translate("velmora::ui::MessageBox", "OK"),
                                     QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -61,7 +61,7 @@ Answer MessageBox::show(QWidget *parent, const QString &text, MessageStyle style
                         const QString &details)
 {
     SeamState &state = seam();
-    const Record record{text, QString::fromLatin1(kTitle), int(style), details};
+    const Record record{text, QString::fromLatin1(kTitle), style, details};
     state.history.append(record);
     if (!state.nextAnswers.isEmpty())
         return state.nextAnswers.takeFirst();

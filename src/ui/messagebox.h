@@ -9,15 +9,15 @@ class QWidget;
 
 namespace velmora::ui {
 
-/// The message-box styles Velmora uses, by their historical numbers.
-enum class MessageStyle : int {
-    Error = 16,       ///< critical icon, OK
-    Question = 52,    ///< warning icon, Yes (default) and No
-    Information = 64, ///< information icon, OK
+/// The message-box styles Velmora uses.
+enum class MessageStyle {
+    Error,       ///< critical icon, OK
+    Question,    ///< warning icon, Yes (default) and No
+    Information, ///< information icon, OK
 };
 
 /// What the user answered. Only Yes ever runs an action; closing a question in any other way is No.
-enum class Answer : int { Ok = 1, Yes = 6, No = 7 };
+enum class Answer { Ok, Yes, No };
 
 /// Every message box of Velmora is shown through here. The title is always "Velmora" and the
 /// buttons read "Да", "Нет" and "OK".
@@ -31,7 +31,7 @@ public:
     {
         QString text;
         QString title;
-        int style = 0;   ///< the MessageStyle's number
+        MessageStyle style = MessageStyle::Information;
         QString details; ///< the box's details part, shown on request; empty: none
     };
     using Responder = std::function<Answer(const Record &)>;

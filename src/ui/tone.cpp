@@ -6,12 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#if defined(Q_OS_WIN)
-#define NOMINMAX
-#include <windows.h>
-#else
 #include <QLibrary>
-#endif
 
 namespace velmora::ui {
 
@@ -29,7 +24,6 @@ ToneState &state()
     return s;
 }
 
-#ifndef Q_OS_WIN
 using PlayToneFunction = bool (*)(const char *samples, qint64 size, int sampleRate);
 
 /// The audio module's player, loaded once, on the first tone; null where the module is missing.
@@ -49,14 +43,9 @@ PlayToneFunction audioModule()
     }();
     return play;
 }
-#endif
 
 void systemTone(int frequencyHz, int durationMs)
 {
-#if defined(Q_OS_WIN)
-    // Beep waits until the tone has ended; 90 ms is short enough to wait for.
-    ::Beep(DWORD(frequencyHz), DWORD(durationMs));
-#else
     constexpr int kSampleRate = 44100;
     if (const PlayToneFunction play = audioModule()) {
         const QByteArray samples = Tone::samples(frequencyHz, durationMs, kSampleRate);
@@ -64,7 +53,6 @@ void systemTone(int frequencyHz, int durationMs)
             return;
     }
     QApplication::beep();
-#endif
 }
 
 } // namespace

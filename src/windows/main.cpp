@@ -16,6 +16,7 @@
 #include "ui/language.h"
 #include "windows/program.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -58,46 +59,28 @@ constexpr const char *kUsage =
 /// session manager restarting it with `-session` or a user asking for `-platform offscreen` is not
 /// refused. Qt accepts them with one dash or two. `-style` is left out: the windows are laid out
 /// for the Fusion style, which the program sets whatever the command line says.
-struct QtOption
+QList<QCommandLineOption> qtOptions()
 {
-    std::string_view name;
-    bool takesValue;
-};
-constexpr QtOption kQtOptions[] = {
-    {"platform", true},        {"platformpluginpath", true},
-    {"platformtheme", true},   {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},
-    {"qwindowtitle", true},    {"session", true},
-    {"display", true},         {"geometry", true},
-    {"stylesheet", true},      {"reverse", false},
-    {"widgetcount", false},    {"nograb", false},
-    {"dograb", false},         {"sync", false},
-};
-
-/// How many arguments a Qt option at `argument` spans: 1, or 2 with its value; 0 when the argument
-/// is no Qt option, -1 when its value is missing. `-style=fusion` carries its value along.
-int qtOptionSpan(std::string_view argument, bool valueFollows)
-{
-    std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
-    const size_t equals = name.find('=');
-    const bool valueAttached = equals != std::string_view::npos;
-    if (valueAttached)
-        name = name.substr(0, equals);
-    for (const QtOption &option : kQtOptions) {
-        if (option.name != name)
-            continue;
-        if (!option.takesValue)
-            return valueAttached ? 0 : 1;
-        if (valueAttached)
-            return 1;
-        return valueFollows ? 2 : -1;
-    }
-    return 0;
+    QList<QCommandLineOption> options;
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "display", "geometry", "stylesheet"})
+        options.append(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        options.append(QCommandLineOption(QString::fromLatin1(name)));
+    return options;
 }
 
-int refuse(const char *why, const char *argument)
+/// An argument as the command line gave it, byte for byte.
+QByteArray bytesOf(const QString &argument)
 {
-    std::fprintf(stderr, "velmora: %s '%s' (velmora --help shows the usage)\n", why, argument);
+    return velmora::encodeLossless(argument);
+}
+
+int refuse(const char *why, const QString &argument)
+{
+    std::fprintf(stderr, "velmora: %s '%s' (velmora --help shows the usage)\n", why,
+                 bytesOf(argument).constData());
     return 2;
 }
 
@@ -115,17 +98,17 @@ int writeOut(std::string_view text)
     return 0;
 }
 
-/// `--print-config` with its assignments at argv[first]... argv[argc - 1].
-int printConfig(int first, int argc, char **argv)
+/// `--print-config` with its assignments.
+int printConfig(const QStringList &arguments)
 {
     velmora::OptionSnapshot options;
     velmora::CrosshairArguments crosshair;
-    for (int i = first; i < argc; ++i) {
-        const QString argument = velmora::decodeLossless(QByteArrayView(argv[i]));
+    for (const QString &argument : arguments) {
         const QString why = crosshair.names(argument) ? crosshair.take(argument)
                                                       : velmora::applyAssignment(options, argument);
         if (!why.isEmpty()) {
-            std::fprintf(stderr, "velmora: %s: %s\n", argv[i], why.toUtf8().constData());
+            std::fprintf(stderr, "velmora: %s: %s\n", bytesOf(argument).constData(),
+                         why.toUtf8().constData());
             return 2;
         }
     }
@@ -165,20 +148,15 @@ int unreadable(const QString &error)
     return 2;
 }
 
-/// `--check FILE` with FILE at argv[first]: the findings on standard output.
-int checkFile(int first, int argc, char **argv)
+/// `--check FILE`: the findings on standard output.
+int checkFile(const QString &name)
 {
-    if (argc - first != 1) {
-        std::fprintf(stderr, "velmora: --check takes one FILE (velmora --help shows the usage)\n");
-        return 2;
-    }
     const CommandLineTexts english;
     // The bytes as the game would meet them: a byte-order mark or a NUL is the checker's to see.
     const velmora::FileBytes file =
-        velmora::readRegularFile(QFile::decodeName(argv[first]), velmora::kScriptMaxBytes);
+        velmora::readRegularFile(QFile::decodeName(bytesOf(name)), velmora::kScriptMaxBytes);
     if (!file.error.isEmpty())
         return unreadable(file.error);
-    const QString name = velmora::decodeLossless(QByteArrayView(argv[first]));
     QByteArray out;
     bool serious = false;
     for (const velmora::Finding &finding : velmora::checkScript(file.bytes)) {
@@ -191,11 +169,11 @@ int checkFile(int first, int argc, char **argv)
 }
 
 /// `--read-config FILE`: the assignments that give the controls what FILE says, one a line.
-int readConfigFile(const char *path)
+int readConfigFile(const QString &path)
 {
     const CommandLineTexts english;
     // Read as Open reads it: what follows a NUL byte never runs, so it sets nothing.
-    const velmora::ConfigFileText file = velmora::readConfigFile(QFile::decodeName(path));
+    const velmora::ConfigFileText file = velmora::readConfigFile(QFile::decodeName(bytesOf(path)));
     if (!file.error.isEmpty())
         return unreadable(file.error);
     const velmora::OptionSnapshot options =
@@ -210,39 +188,99 @@ int readConfigFile(const char *path)
     return writeOut(std::string_view(out.constData(), size_t(out.size())));
 }
 
+/// Says that a command takes one FILE, when it was given none or more.
+int oneFileOnly(const char *command)
+{
+    std::fprintf(stderr, "velmora: %s takes one FILE (velmora --help shows the usage)\n", command);
+    return 2;
+}
+
+enum class Command { Start, PrintConfig, Check, ReadConfig, Help, Version };
+
+struct CommandName
+{
+    Command command;
+    QStringList names;
+};
+
+const CommandName kCommands[] = {
+    {Command::PrintConfig, {QStringLiteral("print-config")}},
+    {Command::Check, {QStringLiteral("check")}},
+    {Command::ReadConfig, {QStringLiteral("read-config")}},
+    {Command::Help, {QStringLiteral("h"), QStringLiteral("help")}},
+    {Command::Version, {QStringLiteral("version")}},
+};
+
+/// What the command line asks for: a command and the arguments after it, which are its own
+/// whatever they look like, or the windows. Qt's options may stand before either.
+struct CommandLine
+{
+    Command command = Command::Start;
+    QStringList arguments;
+    int status = 0; ///< 2 when the command line was refused (said on standard error)
+};
+
+/// Reads the arguments one more at a time until the parser meets a command, so the command's own
+/// arguments never reach the parser; whatever else it meets on the way is refused.
+CommandLine readCommandLine(const QStringList &words)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(qtOptions());
+    for (const CommandName &command : kCommands)
+        parser.addOption(QCommandLineOption(command.names));
+    bool valueMissing = false;
+    for (qsizetype last = 1; last < words.size(); ++last) {
+        // Each prefix before this one was read without a fault, so a fault now is this word's.
+        const QString &word = words[last];
+        if (!parser.parse(words.first(last + 1))) {
+            valueMissing = parser.unknownOptionNames().isEmpty() && !word.contains(u'=');
+            if (valueMissing) // its value may follow
+                continue;
+            return {Command::Start, {}, refuse("unknown option", word)};
+        }
+        valueMissing = false;
+        // The parser takes "--" for the end of the options and "-" for an argument: to Velmora
+        // both are options it does not know.
+        if (word == u"--" || (word == u"-" && !parser.positionalArguments().isEmpty()))
+            return {Command::Start, {}, refuse("unknown option", word)};
+        if (!parser.positionalArguments().isEmpty())
+            return {Command::Start, {}, refuse("unexpected argument", word)};
+        for (const CommandName &command : kCommands) {
+            if (parser.isSet(command.names.first()))
+                return {command.command, words.sliced(last + 1)};
+        }
+    }
+    if (valueMissing)
+        return {Command::Start, {}, refuse("missing value for option", words.last())};
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // The first argument that is not one of Qt's options decides; the windows start only when
-    // every argument is one of Qt's.
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--print-config")
-            return printConfig(i + 1, argc, argv);
-        if (argument == "--check")
-            return checkFile(i + 1, argc, argv);
-        if (argument == "--read-config") {
-            if (argc != i + 2) {
-                std::fprintf(stderr,
-                             "velmora: --read-config takes one FILE (velmora --help shows the "
-                             "usage)\n");
-                return 2;
-            }
-            return readConfigFile(argv[i + 1]);
-        }
-        if (argument == "--help" || argument == "-h")
-            return writeOut(kUsage);
-        if (argument == "--version")
-            return writeOut("velmora " VELMORA_VERSION "\n");
-        if (!argument.starts_with('-'))
-            return refuse("unexpected argument", argv[i]);
-        const int span = qtOptionSpan(argument, i + 1 < argc);
-        if (span < 0)
-            return refuse("missing value for option", argv[i]);
-        if (span == 0)
-            return refuse("unknown option", argv[i]);
-        i += span - 1;
+    QStringList words;
+    for (int i = 0; i < argc; ++i)
+        words.append(velmora::decodeLossless(QByteArrayView(argv[i])));
+    const CommandLine line = readCommandLine(words);
+    if (line.status != 0)
+        return line.status;
+    switch (line.command) {
+    case Command::PrintConfig:
+        return printConfig(line.arguments);
+    case Command::Check:
+        return line.arguments.size() == 1 ? checkFile(line.arguments.first())
+                                          : oneFileOnly("--check");
+    case Command::ReadConfig:
+        return line.arguments.size() == 1 ? readConfigFile(line.arguments.first())
+                                          : oneFileOnly("--read-config");
+    case Command::Help:
+        return writeOut(kUsage);
+    case Command::Version:
+        return writeOut("velmora " VELMORA_VERSION "\n");
+    case Command::Start:
+        break;
     }
     return velmora::startProgram(argc, argv);
 }
