@@ -1,5 +1,11 @@
 #include "base/textcodec.h"
 
+#include <QtAlgorithms>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace velmora {
 
 namespace {
@@ -99,6 +105,29 @@ char *encodeUtf8Into(QStringView text, char *out, bool crLf)
     const char16_t *const p = text.utf16();
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
+#ifdef __SSE2__
+        // A box is nearly all ASCII: it is taken eight units at a time while no unit needs a
+        // look, that is while none is above 0x7F nor, when line breaks are translated, below
+        // 0x0E. Save's figure needs it: the plain loop alone costs four times the instructions.
+        const __m128i lowest = _mm_set1_epi16(crLf ? 0x0E : 0);
+        const __m128i highest = _mm_set1_epi16(0x7F);
+        while (size - i >= 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            const __m128i outside =
+                _mm_or_si128(_mm_subs_epu16(units, highest), _mm_subs_epu16(lowest, units));
+            const uint plain =
+                uint(_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())));
+            // All eight are stored; past the first unit that needs a look they are overwritten.
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+            const int taken = plain == 0xFFFF ? 8 : qCountTrailingZeroBits(~plain) / 2;
+            out += taken;
+            i += taken;
+            if (taken < 8)
+                break;
+        }
+#endif
+        if (i == size)
+            break;
         const char16_t c = p[i++];
         if (crLf && isLineBreak(c)) {
             *out++ = '\r';
