@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -181,7 +182,9 @@ int checkFile(int first, int argc, char **argv)
     const QString name = velmora::decodeLossless(QByteArrayView(argv[first]));
     QByteArray out;
     bool serious = false;
-    for (const velmora::Finding &finding : velmora::checkScript(file.bytes)) {
+    // The file's folder tells a bind's `exec` of the player's own script from a planted one.
+    const QString folder = QFileInfo(QFile::decodeName(argv[first])).absolutePath();
+    for (const velmora::Finding &finding : velmora::checkScript(file.bytes, folder)) {
         out += velmora::encodeLossless(velmora::findingText(name, finding)) + '\n';
         serious = serious || finding.severity != velmora::Severity::Note;
     }
