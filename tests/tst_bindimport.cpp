@@ -70,8 +70,6 @@ private Q_SLOTS:
         // and nothing after it.
         QTest::newRow("NUL inside")
             << QByteArray("bind a \0b\r\nbind c\0\0", 17) << QStringList{u"bind a "_qs};
-        QTest::newRow("NUL between lines")
-            << QByteArray("bind a b\r\n\0\r\nbind c d\r\n", 23) << QStringList{u"bind a b"_qs};
     }
 
     void carried()

@@ -221,7 +221,6 @@ private Q_SLOTS:
             {"script downloaded", "cstrike/buy.cfg cstrike_downloads/", "cstrike_downloads",
              "bind k \"exec buy.cfg\"", ""},
             {"no game folder", "pro/cfg/BUY.RC", "pro", "bind k \"exec cfg/BUY.RC\"", ""},
-            {"no such file", "cstrike/", "cstrike", "bind k \"exec buy.cfg\"", "1:w"},
             {"downloaded only", "cstrike/ cstrike_downloads/buy.cfg", "cstrike",
              "bind k \"exec buy.cfg\"", "1:w"},
             {"a folder", "cstrike/buy.cfg/", "cstrike", "bind k \"exec buy.cfg\"", "1:w"},
