@@ -312,13 +312,15 @@ QList<Finding> checkScript(QByteArrayView script, const QString &scriptFolder)
     if (!scriptFolder.isEmpty())
         ownScript = [scriptFolder](QByteArrayView name) { return isOwnScript(scriptFolder, name); };
     ScriptChecker checker(std::move(ownScript));
-    // The original engine hands the file to the console with its byte-order mark, which then
-    // begins the first command's name; the rest of the file runs as usual.
+    // The original engine hands the file to the console with its byte-order mark. Its tokenizer
+    // reads bytes from 0x80 up as blanks, but a console that reads the file as UTF-8 takes the
+    // mark into the first command's name (the rebuilt engine strips it for that reason), so the
+    // game may not recognise that command. The rest of the file is read as usual.
     if (script.startsWith("\xEF\xBB\xBF")) {
         checker.add(1, Severity::Warning,
-                    QStringLiteral("the file starts with a UTF-8 byte-order mark: the game reads "
-                                   "it as part of the first command, which it may then not "
-                                   "recognise"));
+                    QStringLiteral("the file starts with a UTF-8 byte-order mark: the game may "
+                                   "read it as part of the first command and then not "
+                                   "recognise that command"));
         script = script.sliced(3);
     }
     ConsoleLexer lexer(script);
