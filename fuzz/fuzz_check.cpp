@@ -1,5 +1,6 @@
 // --check on arbitrary file bytes: reading never crashes, every finding names a line of the file
-// and carries a message, and a NUL byte gives exactly one error, on the line where it stands.
+// and carries a message, a NUL byte gives exactly one error, on the line where it stands, and a
+// leading byte-order mark one warning, first.
 
 #include "console/scriptcheck.h"
 
@@ -27,6 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     if (nul >= 0 && findings.last().line != int(file.first(nul).count('\n')) + 1)
         std::abort(); // the NUL is the last thing read, so its error comes last
+    // A byte-order mark is said once, first.
+    const bool bom = file.startsWith("\xEF\xBB\xBF");
+    if (bom != (!findings.isEmpty() && findings.first().message.contains(u"byte-order mark")))
+        std::abort();
     // The import's question reads the same lines: it must not crash either.
     velmora::plantedLines(QString::fromLatin1(file));
     return 0;

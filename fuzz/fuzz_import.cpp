@@ -1,7 +1,7 @@
 // The start-up import on arbitrary config.cfg bytes (up to 1 MiB: scripts/fuzz.sh lets long lines
-// in): it never crashes, it carries exactly the alias/bind lines a plain reference splitter finds,
-// none holds a NUL byte, and every carried line comes back byte for byte through the encoding Save
-// uses and through the bytes Save writes for the box.
+// in): it never crashes, it carries exactly the alias/bind lines before the first NUL byte that a
+// plain reference splitter finds, none holds a NUL byte, and every carried line comes back byte for
+// byte through the encoding Save uses and through the bytes Save writes for the box.
 
 #include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
@@ -63,11 +63,12 @@ bool startsWithNoCase(const QByteArray &line, const char *keyword)
     return true;
 }
 
-/// The rule written out the slow way: CR LF, LF and a lone CR end a line, a leading UTF-8 BOM
-/// is no part of the first line, spaces and tabs at a line's start go, a NUL byte ends what is
-/// carried of a line.
-std::vector<QByteArray> referenceLines(const QByteArray &file)
+/// The rule written out the slow way: the file ends at its first NUL byte, where the game stops
+/// reading a script; CR LF, LF and a lone CR end a line, a leading UTF-8 BOM is no part of the
+/// first line, spaces and tabs at a line's start go.
+std::vector<QByteArray> referenceLines(const QByteArray &whole)
 {
+    const QByteArray file = whole.contains('\0') ? whole.first(whole.indexOf('\0')) : whole;
     std::vector<QByteArray> carried;
     qsizetype i = file.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     QByteArray line;
@@ -76,10 +77,8 @@ std::vector<QByteArray> referenceLines(const QByteArray &file)
         while (k < line.size() && (line[k] == ' ' || line[k] == '\t'))
             ++k;
         const QByteArray candidate = line.mid(k);
-        // Carried up to its first NUL byte, where the game would stop reading autoexec.cfg.
         if (startsWithNoCase(candidate, "alias") || startsWithNoCase(candidate, "bind"))
-            carried.push_back(candidate.first(candidate.contains('\0') ? candidate.indexOf('\0')
-                                                                       : candidate.size()));
+            carried.push_back(candidate);
         line.clear();
     };
     for (; i < file.size(); ++i) {

@@ -66,9 +66,10 @@ private Q_SLOTS:
         QTest::newRow("Cyrillic") << QByteArray("bind k \"say Привет\"\r\n")
                                   << QStringList{u"bind k \"say Привет\""_qs};
         QTest::newRow("empty file") << QByteArray() << QStringList();
-        // The game stops reading autoexec.cfg at a NUL byte: a line is carried up to it.
-        QTest::newRow("NUL inside") << QByteArray("bind a \0b\r\nbind c\0\0", 17)
-                                    << QStringList{u"bind a "_qs, u"bind c"_qs};
+        // The game stops reading a script at its first NUL byte: the line is carried up to it,
+        // and nothing after it.
+        QTest::newRow("NUL inside")
+            << QByteArray("bind a \0b\r\nbind c\0\0", 17) << QStringList{u"bind a "_qs};
     }
 
     void carried()
@@ -96,6 +97,11 @@ private Q_SLOTS:
             file += line + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
             expected << QString::fromLatin1(line);
         }
+        QCOMPARE(importBytes(file).lines(), expected);
+        // A NUL that comes a chunk after its line began still ends the file there.
+        const QByteArray longLine = "bind long " + QByteArray(1 << 20, 'x');
+        file += longLine + '\0' + QByteArray(1 << 20, 'y') + "\r\nbind z y\r\n";
+        expected << QString::fromLatin1(longLine);
         QCOMPARE(importBytes(file).lines(), expected);
     }
 

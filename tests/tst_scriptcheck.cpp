@@ -6,8 +6,10 @@
 #include "console/gamecommands.h"
 #include "literalbytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace velmora;
@@ -112,6 +114,7 @@ private Q_SLOTS:
             {"bound unbindall then binds", "bind u \"unbindall; bind w +forward\"", "", ""},
             {"own alias called", "alias hi \"say hi\"\nhi\n", "", ""},
             {"archived filter", "cl_filterstuffcmd 1", "", ""},
+            {"the password set at start", "rcon_password s3cret", "", ""},
             {"frame floor and shaders",
              "fps_max 20\ngl_use_shaders 1\n_cl_autowepswitch 0\n"
              "_ah 0\ncl_logocolor orange\nspeak_enabled 0\ncl_fixtimerate 7.5\n",
@@ -148,6 +151,14 @@ private Q_SLOTS:
             {"bound filter off", "bind x \"cl_filterstuffcmd 0\"", "1:w", "cl_filterstuffcmd 0"},
             {"bound unbindall alone", "bind u \"bind w +forward; unbindall\"", "1:w", "unbindall"},
             {"alias binding a connect", "alias a \"bind w connect x\"", "1:w", "connect x"},
+            {"connect at start", "say hi\nconnect 1.2.3.4:27015", "2:w",
+             "sends the game to a server"},
+            {"retry at start", "RETRY", "1:w", "last server"},
+            {"bound password", "bind p \"rcon_password s3cret\"", "1:w",
+             "sets the server password"},
+            {"alias showing the password", "alias pw rcon_password", "1:w", "shows"},
+            {"bound exec, the folder unknown", "bind \"F5\" \"exec buy.cfg\"", "1:w",
+             "exec buy.cfg"},
             // Notes.
             {"ignored", "r_mmx 1", "1:n", "does nothing"},
             {"overbright gone", "gl_overbright 0", "1:n", "does nothing"},
@@ -174,6 +185,8 @@ private Q_SLOTS:
         QTest::newRow("a NUL after a setting")
             << bytes("fps_max \"50\"\n\0\nfps_max \"99\"") << u"2:e"_qs << u"NUL"_qs;
         QTest::newRow("NUL byte first") << bytes("\0quit\n") << u"1:e"_qs << u"NUL"_qs;
+        QTest::newRow("byte-order mark, the rest read as usual")
+            << QByteArray("\xEF\xBB\xBFquit\nfps_max 5") << u"1:w 1:w 2:w"_qs << u"byte-order"_qs;
         QTest::newRow("NUL byte ends the reading")
             << bytes("bind a b\nname x\n\0quit\n") << u"3:e"_qs << u"NUL"_qs;
     }
@@ -187,6 +200,58 @@ private Q_SLOTS:
         QCOMPARE(summary(findings), expected.split(u' ', Qt::SkipEmptyParts));
         if (!said.isEmpty())
             QVERIFY2(findings.first().message.contains(said), qPrintable(findings.first().message));
+    }
+
+    // A bind's `exec` of the player's own file, in the cstrike folder the checked script belongs
+    // to (or beside it, outside any game), is ordinary; of a file the player lacks, a downloaded
+    // one or a name `exec` refuses, it stays a warning.
+    void ownScripts_data()
+    {
+        QTest::addColumn<QString>("paths");  ///< made under a temporary folder; "x/" a folder
+        QTest::addColumn<QString>("folder"); ///< of the checked script
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("expected");
+        const struct
+        {
+            const char *name, *paths, *folder, *script, *expected;
+        } rows[] = {
+            {"own file", "cstrike/buy.cfg", "cstrike", "bind \"F5\" \"exec buy.cfg\"", ""},
+            {"by an alias, from cstrike/cfg", "cstrike/buy.cfg", "cstrike/cfg",
+             "alias b \"+jump;exec buy.cfg\"", ""},
+            {"script downloaded", "cstrike/buy.cfg cstrike_downloads/", "cstrike_downloads",
+             "bind k \"exec buy.cfg\"", ""},
+            {"no game folder", "pro/cfg/BUY.RC", "pro", "bind k \"exec cfg/BUY.RC\"", ""},
+            {"downloaded only", "cstrike/ cstrike_downloads/buy.cfg", "cstrike",
+             "bind k \"exec buy.cfg\"", "1:w"},
+            {"a folder", "cstrike/buy.cfg/", "cstrike", "bind k \"exec buy.cfg\"", "1:w"},
+            {"out of the game", "buy.cfg cstrike/", "cstrike", "bind k \"exec ../buy.cfg\"", "1:w"},
+            {"extension from the first dot", "cstrike/b.2.cfg", "cstrike",
+             "bind k \"exec b.2.cfg\"", "1:w"},
+            {"exec takes one name", "cstrike/buy.cfg", "cstrike", "bind k \"exec buy.cfg x\"",
+             "1:w"},
+            {"a planted command beside it", "cstrike/buy.cfg", "cstrike",
+             "bind k \"exec buy.cfg; retry\"", "1:w"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name)
+                << QString::fromLatin1(row.paths) << QString::fromLatin1(row.folder)
+                << QByteArray(row.script) << QString::fromLatin1(row.expected);
+    }
+
+    void ownScripts()
+    {
+        QFETCH(QString, paths);
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, script);
+        QFETCH(QString, expected);
+        QTemporaryDir game;
+        for (const QString &path : paths.split(u' ')) {
+            QVERIFY(QDir().mkpath(game.filePath(path.section(u'/', 0, -2))));
+            QFile file(game.filePath(path));
+            QVERIFY(path.endsWith(u'/') || file.open(QIODevice::WriteOnly));
+        }
+        const QList<Finding> findings = checkScript(script, game.filePath(folder));
+        QCOMPARE(summary(findings), expected.split(u' ', Qt::SkipEmptyParts));
     }
 
     // What Velmora itself writes runs as written: at most notes, at the start-up values and with

@@ -2,6 +2,7 @@
 
 #include "base/textcodec.h"
 #include "console/consolelexer.h"
+#include "console/consolescript.h"
 #include "console/crosshair.h"
 #include "console/gamecommands.h"
 
@@ -9,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 
 namespace velmora {
 
@@ -55,13 +57,20 @@ bool isBindOrAlias(const QByteArray &name)
 
 /// The commands servers used to plant into binds and aliases: the first kPlantedAlways whatever
 /// follows them, the others only as `cl_filterstuffcmd 0` and as an `unbindall` no bind follows.
+/// kPasswordCommand holds "rcon", so a search for these names finds it too.
 const QByteArrayView kPlantedNames[] = {
     "connect", "retry", "rcon", "exec", "writecfg", "motdfile", "cl_filterstuffcmd", "unbindall"};
 constexpr qsizetype kPlantedAlways = 6;
+/// A bind or alias that handles a server's remote-control password is reported whatever it does.
+constexpr QByteArrayView kPasswordCommand = "rcon_password";
+
+/// Whether a name given to `exec` is a file of the player's own; empty when that is not known.
+using OwnScriptTest = std::function<bool(QByteArrayView name)>;
 
 /// The commands servers used to plant into binds and aliases, the console way: each piece of
-/// `text` between command ends, bound text of nested binds and aliases included.
-QByteArray plantedIn(QByteArrayView text, int depth = 0)
+/// `text` between command ends, bound text of nested binds and aliases included. An `exec` of a
+/// file `ownScript` says is the player's own is an ordinary bind ("exec buy.cfg").
+QByteArray plantedIn(QByteArrayView text, const OwnScriptTest &ownScript, int depth = 0)
 {
     struct Command
     {
@@ -83,10 +92,15 @@ QByteArray plantedIn(QByteArrayView text, int depth = 0)
         if (isBindOrAlias(name)) {
             if (depth >= kNestingLimit)
                 continue;
-            if (QByteArray inner = plantedIn(boundCommands(words), depth + 1); !inner.isEmpty())
+            if (QByteArray inner = plantedIn(boundCommands(words), ownScript, depth + 1);
+                !inner.isEmpty())
                 return inner;
             continue;
         }
+        if (name == "exec" && ownScript && words.size() == 2 && ownScript(words[1]))
+            continue;
+        if (name == kPasswordCommand)
+            return shown();
         if (const auto always = std::begin(kPlantedNames) + kPlantedAlways;
             std::find(std::begin(kPlantedNames), always, name) != always)
             return shown();
@@ -108,6 +122,11 @@ QByteArray plantedIn(QByteArrayView text, int depth = 0)
 class ScriptChecker
 {
 public:
+    explicit ScriptChecker(OwnScriptTest ownScript)
+        : m_ownScript(std::move(ownScript))
+    {
+    }
+
     void command(QByteArrayView text, int line);
     QList<Finding> finish();
     void add(int line, Severity severity, const QString &message)
@@ -116,6 +135,7 @@ public:
     }
 
 private:
+    void checkRun(const QList<QByteArrayView> &words, const QByteArray &name, int line);
     void checkValue(const GameCommand &row, const QByteArray &name, QByteArrayView value, int line);
 
     struct Deferred
@@ -123,6 +143,7 @@ private:
         Finding finding;
         QByteArray unless;
     };
+    OwnScriptTest m_ownScript;
     QList<Finding> m_findings;
     QList<Deferred> m_deferred; ///< limits that another command, set anywhere, lifts
     QSet<QByteArray> m_aliases;
@@ -140,18 +161,7 @@ void ScriptChecker::command(QByteArrayView text, int line)
         return;
     const QByteArray name = lowered(words[0]);
     const QString shownName = decodeLossless(words[0].first(qMin(words[0].size(), kShownBytes)));
-
-    if (isBindOrAlias(name)) {
-        if (name == "alias" && words.size() > 1)
-            m_aliases.insert(lowered(words[1]));
-        if (const QByteArray planted = plantedIn(boundCommands(words)); !planted.isEmpty())
-            add(line, Severity::Warning,
-                QStringLiteral("%1 runs \"%2\", as the binds servers used to plant do")
-                    .arg(QString::fromLatin1(name), decodeLossless(planted)));
-    }
-    if (name == "quit" || name == "exit")
-        add(line, Severity::Warning,
-            QStringLiteral("%1 ends the game as soon as this file runs").arg(shownName));
+    checkRun(words, name, line);
     if (words.size() > 1) {
         bool isNumber = false;
         const double value = words[1].trimmed().toDouble(&isNumber);
@@ -205,6 +215,48 @@ void ScriptChecker::command(QByteArrayView text, int line)
         checkValue(*row, name, words[1], line);
 }
 
+/// What a command does the moment the file runs, and what a bind or alias sets up to run later.
+void ScriptChecker::checkRun(const QList<QByteArrayView> &words, const QByteArray &name, int line)
+{
+    const QString shownName = decodeLossless(words[0].first(qMin(words[0].size(), kShownBytes)));
+    if (isBindOrAlias(name)) {
+        if (name == "alias" && words.size() > 1)
+            m_aliases.insert(lowered(words[1]));
+        const QByteArray planted = plantedIn(boundCommands(words), m_ownScript);
+        if (planted.isEmpty())
+            return;
+        const QList<QByteArrayView> plantedWords = consoleWords(planted);
+        const QString what = QString::fromLatin1(name), shown = decodeLossless(planted);
+        if (plantedWords.isEmpty() || lowered(plantedWords[0]) != kPasswordCommand)
+            add(line, Severity::Warning,
+                QStringLiteral("%1 runs \"%2\", as the binds servers used to plant do")
+                    .arg(what, shown));
+        else if (plantedWords.size() > 1)
+            add(line, Severity::Warning,
+                QStringLiteral("%1 runs \"%2\": it sets the server password the game sends with "
+                               "every rcon command, written out for anyone who has this file")
+                    .arg(what, shown));
+        else
+            add(line, Severity::Warning,
+                QStringLiteral("%1 runs \"%2\": it shows the server password the game sends "
+                               "with every rcon command in the console")
+                    .arg(what, shown));
+        return;
+    }
+    if (name == "quit" || name == "exit")
+        add(line, Severity::Warning,
+            QStringLiteral("%1 ends the game as soon as this file runs").arg(shownName));
+    else if (name == "connect")
+        add(line, Severity::Warning,
+            QStringLiteral("%1 sends the game to a server as soon as this file runs")
+                .arg(shownName));
+    else if (name == "retry")
+        add(line, Severity::Warning,
+            QStringLiteral("%1 connects the game again to the last server it joined as soon as "
+                           "this file runs")
+                .arg(shownName));
+}
+
 void ScriptChecker::checkValue(const GameCommand &row, const QByteArray &name, QByteArrayView value,
                                int line)
 {
@@ -254,9 +306,23 @@ QList<Finding> ScriptChecker::finish()
 
 } // namespace
 
-QList<Finding> checkScript(QByteArrayView script)
+QList<Finding> checkScript(QByteArrayView script, const QString &scriptFolder)
 {
-    ScriptChecker checker;
+    OwnScriptTest ownScript;
+    if (!scriptFolder.isEmpty())
+        ownScript = [scriptFolder](QByteArrayView name) { return isOwnScript(scriptFolder, name); };
+    ScriptChecker checker(std::move(ownScript));
+    // The original engine hands the file to the console with its byte-order mark. Its tokenizer
+    // reads bytes from 0x80 up as blanks, but a console that reads the file as UTF-8 takes the
+    // mark into the first command's name (the rebuilt engine strips it for that reason), so the
+    // game may not recognise that command. The rest of the file is read as usual.
+    if (script.startsWith("\xEF\xBB\xBF")) {
+        checker.add(1, Severity::Warning,
+                    QStringLiteral("the file starts with a UTF-8 byte-order mark: the game may "
+                                   "read it as part of the first command and then not "
+                                   "recognise that command"));
+        script = script.sliced(3);
+    }
     ConsoleLexer lexer(script);
     int lastCutLine = 0;
     for (ScriptCommand command; lexer.next(&command);) {
@@ -277,7 +343,7 @@ QList<Finding> checkScript(QByteArrayView script)
 
 QByteArray plantedCommand(QByteArrayView line)
 {
-    return plantedIn(line);
+    return plantedIn(line, {});
 }
 
 QList<QStringView> plantedLines(QStringView text)

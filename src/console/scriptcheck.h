@@ -24,12 +24,15 @@ struct Finding
 /// Reads a script the way the game's console runs it (a NUL byte ends it; a line feed, and a `;`
 /// outside double quotes, end a command; `//` hides the rest of a command; a command over 1023
 /// bytes is cut) and says, command by command, what the current game build makes of it, using
-/// the table of game commands. Findings come in line order.
-QList<Finding> checkScript(QByteArrayView script);
+/// the table of game commands. Findings come in line order. `scriptFolder` is the folder the
+/// script lies in: a bind or alias that runs `exec` of a file the player has there (see
+/// isOwnScript()) is an ordinary one. Without it, every such `exec` is reported.
+QList<Finding> checkScript(QByteArrayView script, const QString &scriptFolder = QString());
 
 /// When a line of config.cfg holds a bind or an alias that does what servers used to plant
-/// (connect, retry, rcon, exec, writecfg, motdfile, cl_filterstuffcmd 0, unbindall with no bind
-/// after it), or such a command itself, the planted command as written; otherwise empty.
+/// (connect, retry, rcon, rcon_password, exec, writecfg, motdfile, cl_filterstuffcmd 0,
+/// unbindall with no bind after it), or such a command itself, the planted command as written;
+/// otherwise empty.
 QByteArray plantedCommand(QByteArrayView line);
 
 /// The lines of a text (separated by line feeds, as the import carries them) in which

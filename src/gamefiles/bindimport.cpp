@@ -1,6 +1,7 @@
 #include "gamefiles/bindimport.h"
 
 #include "base/textcodec.h"
+#include "console/consolelexer.h"
 #include "gamefiles/fileerror.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
@@ -80,12 +81,8 @@ private:
     qsizetype m_nextLf = -1;
 };
 
-/// Carries a line up to its first NUL byte: the game stops reading a script there, so a NUL in
-/// autoexec.cfg would hide every line after it (a crash can leave a bind followed by zeros).
 void carry(QByteArrayView candidate, ImportResult &result)
 {
-    if (const qsizetype nul = candidate.indexOf('\0'); nul >= 0)
-        candidate.truncate(nul);
     appendDecodedLossless(candidate, result.plainText);
     result.plainText.append(u'\n');
     ++result.carried;
@@ -122,8 +119,9 @@ void reserveText(QString &text, qint64 bytes)
 
 /// The import's pass over config.cfg, a chunk at a time. The scan goes over every byte once: the
 /// search for a line's end goes on from where the previous chunk stopped, and a line that its
-/// first bytes show is not carried is not kept at all, so an endless line of NUL bytes (a
-/// crash-damaged file, a link to /dev/zero) costs neither time nor memory beyond its reading.
+/// first bytes show is not carried is not kept at all, so an endless line costs neither time nor
+/// memory beyond its reading. The file ends where the game's console stops reading it, at its
+/// first NUL byte (a crash can leave a bind followed by zeros): nothing after it is read.
 class ImportScanner
 {
 public:
@@ -132,8 +130,11 @@ public:
     {
     }
 
-    /// Appends the next chunk of the device to what is kept; the bytes read, 0 at the end, or -1.
+    /// Appends the next chunk of the device to what is kept, up to the script's end; the bytes
+    /// read, 0 at the end, or -1.
     qint64 readChunk(QIODevice &device);
+    /// Whether the script ended at a NUL byte: nothing more is to be read.
+    bool endedAtNul() const { return m_endedAtNul; }
     /// Carries the lines the bytes read complete, then keeps what is needed of the unfinished one.
     void scan(bool atEnd);
 
@@ -151,6 +152,7 @@ private:
     Open m_open = Open::Undecided;
     bool m_atFileStart = true;
     bool m_afterCr = false; ///< the last chunk ended with a line's CR: an LF next is its pair
+    bool m_endedAtNul = false;
 };
 
 qint64 ImportScanner::readChunk(QIODevice &device)
@@ -163,6 +165,12 @@ qint64 ImportScanner::readChunk(QIODevice &device)
     m_buffer.resize(kept + kChunkSize);
     const qint64 read = device.read(m_buffer.data() + kept, kChunkSize);
     m_buffer.resize(kept + std::max<qint64>(read, 0));
+    // Bytes kept from earlier chunks held no NUL, so the new ones alone tell where the script
+    // ends, as the console reads it.
+    if (const ConsoleLexer script(QByteArrayView(m_buffer).sliced(kept)); script.endsAtNul()) {
+        m_buffer.truncate(kept + script.readable().size());
+        m_endedAtNul = true;
+    }
     return read;
 }
 
@@ -240,17 +248,6 @@ qsizetype ImportScanner::settleOpenLine(qsizetype start)
         else if (!couldBecomeKeyword(candidate))
             m_open = Open::Skipped;
     }
-    if (m_open == Open::Carried) {
-        // A carried line ends at a NUL byte: what stands before it is carried at once, the rest
-        // of the line skipped. Bytes kept from earlier chunks were looked at then.
-        const qsizetype from = std::max(start, m_scanFrom);
-        const char *nul = static_cast<const char *>(
-            std::memchr(m_buffer.constData() + from, 0, size_t(m_buffer.size() - from)));
-        if (nul) {
-            carry(QByteArrayView(m_buffer.constData() + start, nul), m_result);
-            m_open = Open::Skipped;
-        }
-    }
     // A carried line is kept whole, however long; of any other, nothing but a few first bytes.
     return m_open == Open::Skipped ? m_buffer.size() : start;
 }
@@ -290,8 +287,9 @@ ImportResult importBinds(QIODevice &device)
             result.error = device.errorString();
             return result;
         }
-        scanner.scan(read == 0);
-        if (read == 0)
+        const bool atEnd = read == 0 || scanner.endedAtNul();
+        scanner.scan(atEnd);
+        if (atEnd)
             break;
     }
     result.plainText.squeeze();

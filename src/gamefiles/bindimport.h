@@ -29,9 +29,10 @@ struct ImportResult
 /// True when a line, leading spaces and tabs dropped, begins with "alias" or "bind" in any case.
 bool isCarriedLine(QByteArrayView line);
 
-/// Carries the alias and bind lines of an open config file, each up to its first NUL byte (the
-/// game would stop reading autoexec.cfg there). Lines end with CR LF, LF or a lone CR; a UTF-8
-/// byte-order mark before the first line is dropped.
+/// Carries the alias and bind lines of an open config file up to its first NUL byte, where the
+/// game's console stops reading a script (ConsoleLexer): nothing after it is read or carried.
+/// Lines end with CR LF, LF or a lone CR; a UTF-8 byte-order mark before the first line is
+/// dropped.
 ImportResult importBinds(QIODevice &device);
 
 /// Reads <gameFolder>/cstrike/config.cfg; anything but a regular file there is refused unread.

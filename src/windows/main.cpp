@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -159,7 +160,9 @@ int checkFile(const QString &name)
         return unreadable(file.error);
     QByteArray out;
     bool serious = false;
-    for (const velmora::Finding &finding : velmora::checkScript(file.bytes)) {
+    // The file's folder tells a bind's `exec` of the player's own script from a planted one.
+    const QString folder = QFileInfo(QFile::decodeName(bytesOf(name))).absolutePath();
+    for (const velmora::Finding &finding : velmora::checkScript(file.bytes, folder)) {
         out += velmora::encodeLossless(velmora::findingText(name, finding)) + '\n';
         serious = serious || finding.severity != velmora::Severity::Note;
     }
