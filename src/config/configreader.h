@@ -17,9 +17,12 @@ struct ConfigReading
     OptionSnapshot options;
     /// The file's lines no control takes, in their order (binds, aliases, comments, commands no
     /// control writes, values no control can hold), without line ends. A line whose commands
-    /// went into the controls only in part keeps its other commands, joined by "; ".
+    /// went into the controls only in part keeps its other commands, joined by "; ", and a line
+    /// that went in whole keeps its `//` comment, if any. An empty last line (the line break
+    /// Save writes after the box) is not among them.
     QStringList otherLines;
-    /// How many of the file's lines had a command go into the controls.
+    /// How many of the file's lines went into the controls whole: a line is counted here or in
+    /// `otherLines`, never in both.
     int intoControls = 0;
 };
 
@@ -46,6 +49,11 @@ enum class ReadRules {
 /// Only the options of readConfig(): the script is read once, and nothing of it is kept but the
 /// last value of each name the controls write.
 [[nodiscard]] OptionSnapshot readConfigOptions(QByteArrayView script, ReadRules rules);
+
+/// The name among the controls' lines that a command with these words sets, in lower case
+/// (`setinfo lefthand` for a key, the words of a bare command), as the game runs it; empty when
+/// it sets none of them.
+[[nodiscard]] QByteArray settingKey(const QList<QByteArrayView> &words);
 
 /// The `NAME=VALUE` arguments of `velmora --print-config` that give `options`: one for each
 /// control whose value differs from its start-up value, in the order of optionInventory().

@@ -262,14 +262,168 @@ bool beginningRunsIntoEnd(const ByteLines &a, const ByteLines &b, QByteArrayView
     return (a.size() > b.size() ? a : b)[shorter] == firstLine(end);
 }
 
+/// How many lines `bytes` holds when it ends with a line break: CR LF, LF and a lone CR end one.
+qsizetype countLines(QByteArrayView bytes)
+{
+    const auto lf = std::count(bytes.begin(), bytes.end(), '\n');
+    const auto cr = std::count(bytes.begin(), bytes.end(), '\r');
+    return qsizetype(lf + cr) - bytes.count("\r\n");
+}
+
+/// The last `most` lines of `bytes`, which end with a line break.
+ByteLines lastLines(QByteArrayView bytes, qsizetype most)
+{
+    qsizetype from = bytes.size();
+    for (qsizetype i = 0; i <= most && from > 0; ++i)
+        from = bytes.first(from - 1).lastIndexOf('\n') + 1;
+    ByteLines lines = byteLines(bytes.sliced(from));
+    return lines.mid(qMax(qsizetype(0), lines.size() - most));
+}
+
+/// The first `most` lines of `bytes`.
+ByteLines firstLines(QByteArrayView bytes, qsizetype most)
+{
+    qsizetype to = 0;
+    for (qsizetype i = 0; i < most && to < bytes.size(); ++i) {
+        const qsizetype lf = bytes.indexOf('\n', to);
+        to = lf < 0 ? bytes.size() : lf + 1;
+    }
+    ByteLines lines = byteLines(bytes.first(to));
+    lines.resize(qMin(most, lines.size()));
+    return lines;
+}
+
+/// Lays the edits out as hunks: each run of changes with up to `context` shared lines around it
+/// (runs closer than twice that share one hunk), a line that leaves just above the line that
+/// comes in its place.
+class HunkWriter
+{
+public:
+    HunkWriter(const ByteLines &a, const ByteLines &b, qsizetype firstNumber, int context,
+               qsizetype mostLines, LineDiff &out)
+        : m_a(a)
+        , m_b(b)
+        , m_first(firstNumber)
+        , m_context(context)
+        , m_most(mostLines)
+        , m_out(out)
+    {
+    }
+
+    void write(const std::vector<std::pair<bool, qsizetype>> &edits)
+    {
+        std::vector<bool> leaves(std::size_t(m_a.size()), false);
+        std::vector<bool> comes(std::size_t(m_b.size()), false);
+        for (const auto &[left, index] : edits)
+            (left ? leaves : comes)[std::size_t(index)] = true;
+        qsizetype i = 0, j = 0;
+        while (i < m_a.size() || j < m_b.size()) {
+            if ((i < m_a.size() && leaves[std::size_t(i)]) ||
+                (j < m_b.size() && comes[std::size_t(j)])) {
+                Change change{i, j, 0, 0};
+                while (i < m_a.size() && leaves[std::size_t(i)])
+                    ++i, ++change.leaving;
+                while (j < m_b.size() && comes[std::size_t(j)])
+                    ++j, ++change.coming;
+                m_changes.push_back(change);
+            } else {
+                ++i, ++j;
+            }
+        }
+        for (std::size_t c = 0; c < m_changes.size();) {
+            std::size_t last = c;
+            while (last + 1 < m_changes.size() &&
+                   m_changes[last + 1].a - (m_changes[last].a + m_changes[last].leaving) <=
+                       2 * m_context)
+                ++last;
+            writeHunk(c, last);
+            c = last + 1;
+        }
+    }
+
+private:
+    struct Change
+    {
+        qsizetype a, b, leaving, coming;
+    };
+
+    void add(QChar mark, QByteArrayView line)
+    {
+        QString text = decodeLossless(line);
+        text.prepend(mark);
+        m_out.lines.append(text);
+    }
+
+    /// Adds a changed line while the list has room; counts it as unlisted otherwise.
+    void change(QChar mark, QByteArrayView line)
+    {
+        if (m_listed < m_most) {
+            add(mark, line);
+            ++m_listed;
+        } else {
+            ++m_out.unlisted;
+        }
+    }
+
+    void writeHunk(std::size_t from, std::size_t to)
+    {
+        const Change &first = m_changes[from];
+        const Change &last = m_changes[to];
+        const qsizetype before = qMin(qsizetype(m_context), qMin(first.a, first.b));
+        const qsizetype after = qMin(qsizetype(m_context), qMin(m_a.size() - last.a - last.leaving,
+                                                                m_b.size() - last.b - last.coming));
+        const qsizetype a0 = first.a - before;
+        const qsizetype b0 = first.b - before;
+        const qsizetype aLines = last.a + last.leaving + after - a0;
+        const qsizetype bLines = last.b + last.coming + after - b0;
+        if (m_listed >= m_most) {
+            for (std::size_t c = from; c <= to; ++c)
+                m_out.unlisted += m_changes[c].leaving + m_changes[c].coming;
+            return;
+        }
+        if (m_context > 0) {
+            m_out.lines.append(QStringLiteral("@@ -%1,%2 +%3,%4 @@")
+                                   .arg(m_first + a0)
+                                   .arg(aLines)
+                                   .arg(m_first + b0)
+                                   .arg(bLines));
+        }
+        qsizetype shared = first.a - before;
+        for (std::size_t c = from; c <= to; ++c) {
+            const Change &ch = m_changes[c];
+            for (; shared < ch.a; ++shared)
+                add(u' ', m_a[shared]);
+            for (qsizetype k = 0; k < qMax(ch.leaving, ch.coming); ++k) {
+                if (k < ch.leaving)
+                    change(u'-', m_a[ch.a + k]);
+                if (k < ch.coming)
+                    change(u'+', m_b[ch.b + k]);
+            }
+            shared = ch.a + ch.leaving;
+        }
+        for (; shared < last.a + last.leaving + after; ++shared)
+            add(u' ', m_a[shared]);
+    }
+
+    const ByteLines &m_a;
+    const ByteLines &m_b;
+    qsizetype m_first;
+    int m_context;
+    qsizetype m_most;
+    LineDiff &m_out;
+    qsizetype m_listed = 0;
+    std::vector<Change> m_changes;
+};
+
 } // namespace
 
-LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines)
+LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines, int context)
 {
     // Whole lines the bytes both begin with are passed over: up to the last LF among the equal
     // bytes (a CR there may yet be followed by an LF on one side only).
     const qsizetype same = commonPrefix(before, after);
     const qsizetype start = before.first(same).lastIndexOf('\n') + 1;
+    const QByteArrayView passed = before.first(start);
     before = before.sliced(start);
     after = after.sliced(start);
     const qsizetype tail = sharedEnd(before, after, same - start);
@@ -278,23 +432,28 @@ LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLin
     // Where line ends differ, the lines both begin with may run on past the equal bytes into the
     // end passed over, and the list would pick other (if as few) lines than a comparison of the
     // lines does. The rest is then compared whole, so the list is always that of the lines.
+    ByteLines ending;
     if (tail > 0 && beginningRunsIntoEnd(a, b, before.last(tail))) {
         a = byteLines(before);
         b = byteLines(after);
+    } else if (context > 0) {
+        ending = firstLines(before.last(tail), context);
     }
 
-    // Only the lines listed are decoded into text.
-    const std::vector<std::pair<bool, qsizetype>> edits = Differ(a, b).run();
-    LineDiff out;
-    const qsizetype listed = qMin(qsizetype(edits.size()), qMax(mostLines, qsizetype(0)));
-    out.lines.reserve(listed);
-    for (qsizetype i = 0; i < listed; ++i) {
-        const auto &[leaves, index] = edits[std::size_t(i)];
-        QString line = decodeLossless((leaves ? a : b)[index]);
-        line.prepend(leaves ? u'-' : u'+');
-        out.lines.append(line);
+    std::vector<std::pair<bool, qsizetype>> edits = Differ(a, b).run();
+    // The hunks' shared lines around the part compared: a few of those passed over.
+    const ByteLines opening = context > 0 ? lastLines(passed, context) : ByteLines();
+    if (!opening.isEmpty() || !ending.isEmpty()) {
+        a = opening + a + ending;
+        b = opening + b + ending;
+        for (auto &edit : edits)
+            edit.second += opening.size();
     }
-    out.unlisted = qsizetype(edits.size()) - listed;
+    LineDiff out;
+    // Only the lines listed are decoded into text.
+    HunkWriter(a, b, countLines(passed) - opening.size() + 1, context,
+               qMax(mostLines, qsizetype(0)), out)
+        .write(edits);
     return out;
 }
 
