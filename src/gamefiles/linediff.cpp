@@ -382,16 +382,17 @@ private:
             return;
         }
         if (m_context > 0) {
+            // An empty side is numbered by the line before it, as diff does.
             m_out.lines.append(QStringLiteral("@@ -%1,%2 +%3,%4 @@")
-                                   .arg(m_first + a0)
+                                   .arg(m_first + a0 - (aLines == 0))
                                    .arg(aLines)
-                                   .arg(m_first + b0)
+                                   .arg(m_first + b0 - (bLines == 0))
                                    .arg(bLines));
         }
         qsizetype shared = first.a - before;
         for (std::size_t c = from; c <= to; ++c) {
             const Change &ch = m_changes[c];
-            for (; shared < ch.a; ++shared)
+            for (; shared < ch.a && m_out.unlisted == 0; ++shared)
                 add(u' ', m_a[shared]);
             for (qsizetype k = 0; k < qMax(ch.leaving, ch.coming); ++k) {
                 if (k < ch.leaving)
@@ -401,6 +402,8 @@ private:
             }
             shared = ch.a + ch.leaving;
         }
+        if (m_out.unlisted > 0)
+            return; // the list ends here
         for (; shared < last.a + last.leaving + after; ++shared)
             add(u' ', m_a[shared]);
     }
