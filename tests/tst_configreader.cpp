@@ -40,10 +40,13 @@ OptionSnapshot randomOptions(QRandomGenerator &random, bool wild)
         options.combo1 = randomText(random, anything, 8);
     const int limits[] = {12, 12, 12, 40, 15, 6, 1, 1, 3, 1, 3};
     for (int n = 1; n <= kTextCount; ++n) {
-        const bool free = n == 4 || n == 5 || n == 10 || (wild && n != 11);
+        const bool free = n == 4 || n == 5 || (wild && n != 11);
         options.text(n) = randomText(random, free ? anything : digits, wild ? 20 : limits[n - 1]);
     }
-    options.text(11) = randomText(random, u"0123456789.,"_qs, 3);
+    options.text(11) = randomText(random, digits, 2); // and a point or a comma, or none
+    if (const int at = random.bounded(int(options.text(11).size()) + 2);
+        at <= options.text(11).size())
+        options.text(11).insert(at, at % 2 ? u'.' : u',');
     if (wild && random.bounded(2))
         options.text(1) = u"-"_qs + options.text(1) + u".5e2"_qs;
     for (int n = 1; n <= kSliderCount; ++n)
@@ -180,8 +183,8 @@ private Q_SLOTS:
             << 32 << QStringList{u"bind a b"_qs} << 1;
         QTest::newRow("volume and NetGraph position take numbers only")
             << u"net_graphpos x\nvolume \"a;b\"\nnet_graphpos 2 // left\n"_qs << window
-            << QStringList{u"Text10=2"_qs} << 32
-            << QStringList{u"net_graphpos x"_qs, u"volume \"a;b\""_qs, u"// left"_qs} << 0;
+            << QStringList{u"Text10=2"_qs} << 32 << QStringList{u"volume \"a;b\""_qs, u"// left"_qs}
+            << 1;
     }
 
     void handWritten()

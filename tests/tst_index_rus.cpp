@@ -769,6 +769,7 @@ private Q_SLOTS:
         QCOMPARE(window.gameFolder(), QString());
         QCOMPARE(window.configText(), QString());
         auto *roundTime = window.findChild<QLineEdit *>(QStringLiteral("Text7"));
+        roundTime->clear();
         roundTime->insert(QStringLiteral("12"));
         QCOMPARE(roundTime->text(), QStringLiteral("1"));
     }
