@@ -1,5 +1,6 @@
 // Reading a config back into the controls: generating from what was read must give the same
 // bytes, and hand-written configs put into the controls only what their lines say.
+#include "config/assignments.h"
 #include "config/configreader.h"
 #include "config/consolevalue.h"
 #include "config/generator.h"

@@ -603,7 +603,6 @@ private Q_SLOTS:
         QTest::newRow("NetGraph position") << u"Text10"_qs << u"x2"_qs << u"2"_qs << 1;
         QTest::newRow("start money, letters inside")
             << u"Text6"_qs << u"12abc34"_qs << u"1234"_qs << 1;
-        QTest::newRow("round time, cut after") << u"Text7"_qs << u"a12"_qs << u"1"_qs << 1;
     }
     void numberFieldsTakeNumbers()
     {

@@ -72,9 +72,6 @@ private Q_SLOTS:
             << u"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n"_qs
             << u"X\n2\n3\nY\n5\n6\n7\n8\n9\n10\n11\nZ\n"_qs
             << u"@@ -1,6 +1,6 @@|-1|+X| 2| 3|-4|+Y| 5| 6|@@ -10,3 +10,3 @@| 10| 11|-12|+Z"_qs;
-        QTest::newRow("a changed run: old and new line by line")
-            << u"k\na\nb\n"_qs << u"k\nA\nB\nC\n"_qs << u"@@ -1,3 +1,4 @@| k|-a|+A|-b|+B|+C"_qs;
-        QTest::newRow("into an empty file") << QString() << u"x\n"_qs << u"@@ -0,0 +1,1 @@|+x"_qs;
     }
     void hunks()
     {

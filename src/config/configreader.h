@@ -55,8 +55,4 @@ enum class ReadRules {
 /// it sets none of them.
 [[nodiscard]] QByteArray settingKey(const QList<QByteArrayView> &words);
 
-/// The `NAME=VALUE` arguments of `velmora --print-config` that give `options`: one for each
-/// control whose value differs from its start-up value, in the order of optionInventory().
-QStringList assignmentsFor(const OptionSnapshot &options);
-
 } // namespace velmora
