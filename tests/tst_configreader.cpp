@@ -1,10 +1,11 @@
 // Reading a config back into the controls: generating from what was read must give the same
 // bytes, and hand-written configs put into the controls only what their lines say.
+#include "config/assignments.h"
 #include "config/configreader.h"
 #include "config/consolevalue.h"
-#include "console/crosshair.h"
 #include "config/generator.h"
 #include "config/linetable.h"
+#include "console/crosshair.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -40,10 +41,13 @@ OptionSnapshot randomOptions(QRandomGenerator &random, bool wild)
         options.combo1 = randomText(random, anything, 8);
     const int limits[] = {12, 12, 12, 40, 15, 6, 1, 1, 3, 1, 3};
     for (int n = 1; n <= kTextCount; ++n) {
-        const bool free = n == 4 || n == 5 || n == 10 || (wild && n != 11);
+        const bool free = n == 4 || n == 5 || (wild && n != 11);
         options.text(n) = randomText(random, free ? anything : digits, wild ? 20 : limits[n - 1]);
     }
-    options.text(11) = randomText(random, u"0123456789.,"_qs, 3);
+    options.text(11) = randomText(random, digits, 2); // and a point or a comma, or none
+    if (const int at = random.bounded(int(options.text(11).size()) + 2);
+        at <= options.text(11).size())
+        options.text(11).insert(at, at % 2 ? u'.' : u',');
     if (wild && random.bounded(2))
         options.text(1) = u"-"_qs + options.text(1) + u".5e2"_qs;
     for (int n = 1; n <= kSliderCount; ++n)
@@ -110,7 +114,7 @@ private Q_SLOTS:
         QTest::newRow("comments, semicolons, letter case, unquoted values")
             << u"// mine\r\nR_MMX 1 // on\r\nFps_Max 100; bind w +forward\r\n\r\nname \"A B\""_qs
             << window << QStringList{u"Text5=A B"_qs, u"Slider2=100"_qs, u"Check1=1"_qs} << 31
-            << QStringList{u"// mine"_qs, u"bind w +forward"_qs, QString()} << 3;
+            << QStringList{u"// mine"_qs, u"// on"_qs, u"bind w +forward"_qs, QString()} << 1;
         QTest::newRow("the last setting wins; a number in another form")
             << u"hud_draw 1\nHUD_DRAW \"0\"\nsensitivity 3.0\nsensitivity 4\n"_qs << window
             << QStringList{u"Slider5=4"_qs} << 31 << QStringList() << 4;
@@ -174,7 +178,14 @@ private Q_SLOTS:
         QTest::newRow("a line taken in part")
             << u"r_mmx 1; bind q quit\ngunsmoke;omg itsnewyear"_qs << window
             << QStringList{u"Check1=1"_qs, u"Check13=1"_qs, u"Check19=1"_qs} << 31
-            << QStringList{u"bind q quit"_qs} << 2;
+            << QStringList{u"bind q quit"_qs} << 1;
+        QTest::newRow("the line break Save writes after the box")
+            << u"bind a b\r\nfps_max 100\r\n\r\n"_qs << window << QStringList{u"Slider2=100"_qs}
+            << 32 << QStringList{u"bind a b"_qs} << 1;
+        QTest::newRow("volume and NetGraph position take numbers only")
+            << u"net_graphpos x\nvolume \"a;b\"\nnet_graphpos 2 // left\n"_qs << window
+            << QStringList{u"Text10=2"_qs} << 32 << QStringList{u"volume \"a;b\""_qs, u"// left"_qs}
+            << 1;
     }
 
     void handWritten()

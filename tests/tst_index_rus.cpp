@@ -590,6 +590,37 @@ private Q_SLOTS:
         QCOMPARE(velmora::ui::Tone::count(), 4);
     }
 
+    // The volume and the NetGraph position take what the game reads as a number there; a paste
+    // loses its letters before the field's length cuts it.
+    void numberFieldsTakeNumbers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("put");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("tones");
+        QTest::newRow("volume with a comma") << u"Text11"_qs << u"0,5"_qs << u"0,5"_qs << 0;
+        QTest::newRow("volume, a second point") << u"Text11"_qs << u"1.."_qs << u"1."_qs << 1;
+        QTest::newRow("volume, letters") << u"Text11"_qs << u"a;b"_qs << QString() << 1;
+        QTest::newRow("NetGraph position") << u"Text10"_qs << u"x2"_qs << u"2"_qs << 1;
+        QTest::newRow("start money, letters inside")
+            << u"Text6"_qs << u"12abc34"_qs << u"1234"_qs << 1;
+    }
+    void numberFieldsTakeNumbers()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, put);
+        QFETCH(QString, kept);
+        QFETCH(int, tones);
+        GameFolders folders;
+        folders.writeConfig({});
+        const auto window = loadedWindow(folders);
+        auto *edit = window->findChild<QLineEdit *>(name);
+        edit->clear();
+        edit->insert(put); // as the context menu's Paste, a middle click and a drop put it in
+        QCOMPARE(edit->text(), kept);
+        QCOMPARE(velmora::ui::Tone::count(), tones);
+    }
+
     void otherFieldsTakeAnyKey_data()
     {
         QTest::addColumn<QString>("name");
@@ -599,7 +630,7 @@ private Q_SLOTS:
         QTest::newRow("Text5") << "Text5"
                                << "Nick-1";
         QTest::newRow("Text10") << "Text10"
-                                << "x";
+                                << "2";
         QTest::newRow("Text11") << "Text11"
                                 << "0.5";
     }
@@ -636,7 +667,6 @@ private Q_SLOTS:
         folders.writeConfig({});
         const auto window = loadedWindow(folders);
         auto *edit = window->findChild<QLineEdit *>(name);
-        QCOMPARE(edit->maxLength(), limit);
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("0123456789"));
         QCOMPARE(edit->text(), QStringLiteral("0123456789").left(limit));
@@ -738,7 +768,10 @@ private Q_SLOTS:
         QVERIFY(!MessageBox::history()[0].text.isEmpty());
         QCOMPARE(window.gameFolder(), QString());
         QCOMPARE(window.configText(), QString());
-        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("Text7"))->maxLength(), 1);
+        auto *roundTime = window.findChild<QLineEdit *>(QStringLiteral("Text7"));
+        roundTime->clear();
+        roundTime->insert(QStringLiteral("12"));
+        QCOMPARE(roundTime->text(), QStringLiteral("1"));
     }
 
     void loadWithAnEmptyPathFileSaysSo()

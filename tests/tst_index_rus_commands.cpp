@@ -3,6 +3,7 @@
 
 #include "windowfixture.h"
 
+#include "config/configreader.h"
 #include "config/generator.h"
 #include "console/crosshair.h"
 #include "ui/tabcontrol.h"
@@ -13,7 +14,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -349,18 +352,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("before"); ///< autoexec.cfg; empty: none
         QTest::addColumn<QString>("details");
         const QString list = u"Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком "
-                             u"\"+\" придут в него.\n\n"_qs;
-        QTest::newRow("no file") << QByteArray() << list + u"+bind a b\n+"_qs;
+                             u"\"+\" придут в него; строки без знака останутся, \"@@\" даёт "
+                             u"номера строк.\n\n"_qs;
+        QTest::newRow("no file") << QByteArray() << list + u"@@ -0,0 +1,2 @@\n+bind a b\n+"_qs;
         QTest::newRow("same bytes") << QByteArray("bind a b\r\n\r\n")
                                     << u"Файл autoexec.cfg не изменится: в нём уже этот конфиг."_qs;
-        QTest::newRow("changed") << QByteArray("bind a c\r\nold\r\n\r\n")
-                                 << list + u"-bind a c\n-old\n+bind a b"_qs;
+        QTest::newRow("changed, in place")
+            << QByteArray("bind a c\r\nold\r\n\r\n")
+            << list + u"@@ -1,3 +1,2 @@\n-bind a c\n+bind a b\n-old\n "_qs;
         // A list of thousands of lines is cut short, saying how many more there are.
         QTest::newRow("long") << "bind a b\r\n" + QByteArray("old\r\n").repeated(1002) + "\r\n"
-                              << list + u"-old\n"_qs.repeated(1000) +
+                              << list + u"@@ -1,1004 +1,2 @@\n bind a b\n"_qs +
+                                     u"-old\n"_qs.repeated(1000) +
                                      u"... и ещё изменённых строк: 2"_qs;
         QTest::newRow("more after the same start")
-            << QByteArray("bind a b\r\n\r\nold\r\n") << list + u"-old"_qs;
+            << QByteArray("bind a b\r\n\r\nold\r\n")
+            << list + u"@@ -1,3 +1,2 @@\n bind a b\n \n-old"_qs;
+        QTest::newRow("line ends besides")
+            << QByteArray("bind a c\n\n")
+            << list.chopped(2) + u" Кроме того, изменятся концы строк.\n\n"
+                                 u"@@ -1,2 +1,2 @@\n-bind a c\n+bind a b\n "_qs;
     }
     void saveQuestionShowsWhatChanges()
     {
@@ -420,6 +431,102 @@ private Q_SLOTS:
         QVERIFY(names.contains(u"bind \"mouse1\" \"+attack\""_qs));
         const QByteArray saved = readBytes(folders.autoexecCfg());
         QVERIFY(saved.contains("\r\nsensitivity \"5\"\r\n") && saved.contains("fps_max \"100\""));
+    }
+
+    // A file of settings no control can hold and rates off every preset: Open, Show, Save keeps
+    // every one of them, once; a control moved after Open writes its own value, once.
+    void openShowSaveKeepsTheFileAndTheMovedControl()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        const QByteArray file = "fps_max \"101\"\r\nrate \"25000\"\r\ncl_updaterate \"101\"\r\n"
+                                "cl_cmdrate \"101\"\r\nex_interp \"0.01\"\r\nname \"Tester\"\r\n"
+                                "sensitivity \"2.5\"\r\nvolume \"0.5\"\r\nvoice_scale \"0.75\"\r\n"
+                                "bind \"w\" \"+forward\"; fps_max 101 // mine\r\n";
+        writeBytes(folders.gameFolder() + u"/cstrike/mine.cfg"_qs, file);
+        const auto window = loadedWindow(folders);
+        auto *combo = window->findChild<QComboBox *>(u"Combo1"_qs);
+        combo->setCurrentIndex(1); // a connection type chosen before Open
+        MessageBox::setResponder([](const MessageBox::Record &r) {
+            return r.style == MessageStyle::Question ? Answer::Yes : Answer::Ok;
+        });
+        window->openConfigFile(folders.gameFolder() + u"/cstrike/mine.cfg"_qs);
+        // Ten lines: the split one stays in the box with the comment of its taken part.
+        QCOMPARE(MessageBox::history().last().text,
+                 u"Строк перенесено в настройки: 3\r\nСтрок осталось в конфиге: 7"_qs);
+        QVERIFY(window->configText().endsWith(u"bind \"w\" \"+forward\" // mine\n"_qs));
+        trigger(window.get(), "popMenu1Show");
+        trigger(window.get(), "popMenu1Save");
+        // The game, running the saved script, ends with every value of the file, each set once.
+        const QStringList saved =
+            QString::fromUtf8(readBytes(folders.autoexecCfg())).toLower().split(u"\r\n"_qs);
+        const QStringList settings = QString::fromUtf8(file).toLower().split(u"\r\n"_qs).mid(0, 9);
+        for (const QString &setting : settings) {
+            const QString name = setting.section(u' ', 0, 0) + u' ';
+            QCOMPARE(saved.filter(QRegularExpression(u'^' + name)), QStringList{setting});
+        }
+        // The slider moved: its line comes after the file's, once per Show that follows a move.
+        window->findChild<QSlider *>(u"Slider5"_qs)->setValue(9);
+        const qsizetype before = window->configText().size();
+        trigger(window.get(), "popMenu1Show");
+        trigger(window.get(), "popMenu1Show");
+        QCOMPARE(window->configText().mid(before), u"sensitivity \"9\"\n"_qs);
+    }
+
+    // Velmora's own autoexec.cfg, opened, shown and saved, stays byte for byte, its count too.
+    void ownAutoexecComesBackUnchanged()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        const auto window = loadedWindow(folders);
+        MessageBox::setResponder([](const MessageBox::Record &r) {
+            return r.style == MessageStyle::Question ? Answer::Yes : Answer::Ok;
+        });
+        trigger(window.get(), "popMenu1Show");
+        trigger(window.get(), "popMenu1Save");
+        const QByteArray first = readBytes(folders.autoexecCfg());
+        QStringList counts;
+        for (int round = 0; round < 2; ++round) {
+            window->openConfigFile(folders.autoexecCfg());
+            counts << MessageBox::history().last().text;
+            trigger(window.get(), "popMenu1Show");
+            trigger(window.get(), "popMenu1Save");
+            QCOMPARE(readBytes(folders.autoexecCfg()), first);
+        }
+        QCOMPARE(counts[0], counts[1]);
+    }
+
+    // "Сохранить как..." onto the game's autoexec.cfg asks as Save asks and keeps the backup.
+    void saveAsOntoAutoexecIsSave()
+    {
+        GameFolders folders;
+        folders.writeConfig("bind a b\r\n");
+        writeBytes(folders.autoexecCfg(), "old\r\n");
+        const auto window = loadedWindow(folders);
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({Answer::Yes, Answer::Yes, Answer::No});
+        {
+            FileDialogAnswerer pick(u"autoexec.cfg"_qs);
+            BoxAnswerer replace(u"&Yes"_qs); // the dialog's own question about the file there
+            trigger(window.get(), "popMenu1SaveAs");
+        }
+        QCOMPARE(MessageBox::history().first().text, kSaveQuestion);
+        QVERIFY(MessageBox::history().first().details.contains(u"-old"));
+        QCOMPARE(readBytes(folders.autoexecCfg() + u".bak"_qs), QByteArray("old\r\n"));
+    }
+
+    // Without an autoexec.cfg to keep, the question says the backup is copied and stays.
+    void restoreAsksTheTruth()
+    {
+        GameFolders folders;
+        folders.writeConfig({});
+        writeBytes(folders.autoexecCfg() + u".bak"_qs, "old\r\n");
+        const auto window = loadedWindow(folders);
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswers({Answer::Yes, Answer::Ok});
+        trigger(window.get(), "popMenu1Restore");
+        QVERIFY(MessageBox::history().first().text.contains(u"Файла autoexec.cfg сейчас нет"));
+        QVERIFY(QFile::exists(folders.autoexecCfg() + u".bak"_qs));
     }
 
     // --- Clear ------------------------------------------------------------------------------

@@ -166,9 +166,6 @@ private Q_SLOTS:
         QTest::newRow("Text5") << "Text5"
                                << "x\";quit;\""
                                << "x;quit;" << 2;
-        QTest::newRow("Text10") << "Text10"
-                                << "\"\\2"
-                                << "2" << 2;
         QTest::newRow("Text11") << "Text11"
                                 << "0\\,\"5"
                                 << "0,5" << 2;

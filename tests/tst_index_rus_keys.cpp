@@ -174,6 +174,8 @@ private Q_SLOTS:
         QTest::newRow("Открыть...") << 3 << u"mine.cfg"_qs << u"Строк перенесено в настройки: 1"_qs;
         QTest::newRow("Восстановить") << 4 << QString() << u"Прежнего autoexec.cfg нет"_qs;
         QTest::newRow("Сохранить как...") << 5 << u"new"_qs << QString();
+        QTest::newRow("Сохранить как... autoexec.cfg")
+            << 5 << u"autoexec.cfg"_qs << u"Вы уверены что хотите сохранить конфиг?"_qs;
     }
     void configFileEntriesOnTheKeyboard()
     {

@@ -53,9 +53,11 @@ void TstLanguage::switchesBothWays()
     QVERIFY(velmora::ui::installLanguage(*qApp, Language::English, QString()));
     QCOMPARE(velmora::ui::currentLanguage(), Language::English);
     QCOMPARE(yes(), QStringLiteral("Yes"));
+    QCOMPARE(QLocale().language(), QLocale::English); // the file dialogs' sizes and dates
     velmora::ui::installLanguage(*qApp, Language::Russian, QString());
     QCOMPARE(velmora::ui::currentLanguage(), Language::Russian);
     QCOMPARE(yes(), QStringLiteral("Да"));
+    QCOMPARE(QLocale().language(), QLocale::Russian);
 }
 
 QTEST_MAIN(TstLanguage)

@@ -860,14 +860,6 @@ Add the line &quot;exec autoexec.cfg&quot; to userconfig.cfg, so that your confi
         <translation>... and more changed lines: %1</translation>
     </message>
     <message>
-        <source>Строки со знаком &quot;-&quot; уйдут из autoexec.cfg, строки со знаком &quot;+&quot; придут в него.
-
-</source>
-        <translation>Lines marked &quot;-&quot; will leave autoexec.cfg, lines marked &quot;+&quot; will come into it.
-
-</translation>
-    </message>
-    <message>
         <source>Открыть конфиг</source>
         <translation>Open config</translation>
     </message>
@@ -902,6 +894,20 @@ The present autoexec.cfg will become the backup autoexec.cfg.bak.</translation>
     <message>
         <source>Прицел...</source>
         <translation>Crosshair...</translation>
+    </message>
+    <message>
+        <source>Строки со знаком &quot;-&quot; уйдут из autoexec.cfg, строки со знаком &quot;+&quot; придут в него; строки без знака останутся, &quot;@@&quot; даёт номера строк.</source>
+        <translation>Lines marked &quot;-&quot; will leave autoexec.cfg, lines marked &quot;+&quot; will come into it; unmarked lines stay, &quot;@@&quot; gives the line numbers.</translation>
+    </message>
+    <message>
+        <source>Кроме того, изменятся концы строк.</source>
+        <translation>The line ends will change as well.</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd"/>
+Файла autoexec.cfg сейчас нет, поэтому autoexec.cfg.bak будет скопирован и останется на месте.</source>
+        <translation>Are you sure you want to bring back the previous autoexec.cfg?<byte value="xd"/>
+There is no autoexec.cfg now, so autoexec.cfg.bak will be copied and stay where it is.</translation>
     </message>
 </context>
 <context>

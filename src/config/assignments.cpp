@@ -69,4 +69,34 @@ QString applyAssignment(OptionSnapshot &options, QStringView argument)
     return QStringLiteral("unknown control \"%1\"").arg(name);
 }
 
+QStringList assignmentsFor(const OptionSnapshot &options)
+{
+    const OptionSnapshot startUp;
+    QStringList arguments;
+    for (const OptionInfo &option : optionInventory()) {
+        const QString name = QString::fromLatin1(option.name);
+        switch (option.kind) {
+        case OptionKind::Combo:
+            if (options.combo1 != startUp.combo1)
+                arguments.append(name + u'=' + options.combo1);
+            break;
+        case OptionKind::Text:
+            if (options.text(option.number) != startUp.text(option.number))
+                arguments.append(name + u'=' + options.text(option.number));
+            break;
+        case OptionKind::Slider:
+            if (options.slider(option.number) != startUp.slider(option.number))
+                arguments.append(name + u'=' + QString::number(options.slider(option.number)));
+            break;
+        case OptionKind::Check: {
+            const CheckValue value = option.number ? options.check(option.number) : options.pod;
+            if (value != CheckValue::Unchecked)
+                arguments.append(name + u'=' + QString::number(int(value)));
+            break;
+        }
+        }
+    }
+    return arguments;
+}
+
 } // namespace velmora

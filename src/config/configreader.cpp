@@ -2,6 +2,7 @@
 
 #include "base/textcodec.h"
 #include "config/consolevalue.h"
+#include "config/digitfilter.h"
 #include "config/generator.h"
 #include "config/linetable.h"
 #include "console/consolelexer.h"
@@ -184,6 +185,8 @@ private:
             return true;
         if (field.maxLength > 0 && value.size() > field.maxLength)
             return false;
+        if (!keepsToForm(value, numberForm(number)))
+            return false;
         return !field.digitsOnly || std::all_of(value.begin(), value.end(), [](QChar c) {
             return c.isDigit() && c.unicode() < 128;
         });
@@ -353,6 +356,19 @@ private:
     OptionSnapshot m_options;
 };
 
+/// Where the `//` comment of a command starts, outside double quotes; -1 for none.
+qsizetype commentStart(QByteArrayView command)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i + 1 < command.size(); ++i) {
+        if (command[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && command[i] == '/' && command[i + 1] == '/')
+            return i;
+    }
+    return -1;
+}
+
 void Reader::leftOver(ConfigReading &reading) const
 {
     ConsoleLexer lexer(m_script);
@@ -368,24 +384,37 @@ void Reader::leftOver(ConfigReading &reading) const
         if (line.endsWith('\r'))
             line.chop(1);
         at = end + 1;
+        // An empty last line is the line break Save writes after the box: the box gets it back
+        // as the end of its last line, so the file saved again is the file opened.
+        if (line.isEmpty() && at >= readable.size())
+            break;
         bool taken = false;
         QStringList kept;
+        QString comment; // of a command that went into the controls: it stays in the box
         for (; more && command.line == lineNumber; more = lexer.next(&command)) {
             const QList<QByteArrayView> words = consoleWords(command.text);
-            if (words.isEmpty())
+            if (words.isEmpty()) {
                 continue;
-            if (m_taken.contains(settingOf(words).key))
+            } else if (m_taken.contains(settingOf(words).key)) {
                 taken = true;
-            else
+                if (const qsizetype slash = commentStart(command.text); slash >= 0)
+                    comment = decodeLossless(command.text.sliced(slash).trimmed());
+            } else {
                 kept.append(decodeLossless(command.text.trimmed()));
+            }
         }
         if (!taken) {
             reading.otherLines.append(decodeLossless(line));
             continue;
         }
-        ++reading.intoControls;
-        if (!kept.isEmpty())
-            reading.otherLines.append(kept.join(QStringLiteral("; ")));
+        // A line stands on one side: in the box when anything of it stays there.
+        QString rest = kept.join(QStringLiteral("; "));
+        if (!comment.isEmpty())
+            rest += (rest.isEmpty() ? QString() : QStringLiteral(" ")) + comment;
+        if (rest.isEmpty())
+            ++reading.intoControls;
+        else
+            reading.otherLines.append(rest);
     }
 }
 
@@ -405,39 +434,14 @@ ConfigReading readConfig(QStringView text, ReadRules rules)
     return readConfig(encodeLossless(text), rules);
 }
 
+QByteArray settingKey(const QList<QByteArrayView> &words)
+{
+    return words.isEmpty() ? QByteArray() : settingOf(words).key;
+}
+
 OptionSnapshot readConfigOptions(QByteArrayView script, ReadRules rules)
 {
     return Reader(script, rules).read();
-}
-
-QStringList assignmentsFor(const OptionSnapshot &options)
-{
-    const OptionSnapshot startUp;
-    QStringList arguments;
-    for (const OptionInfo &option : optionInventory()) {
-        const QString name = QString::fromLatin1(option.name);
-        switch (option.kind) {
-        case OptionKind::Combo:
-            if (options.combo1 != startUp.combo1)
-                arguments.append(name + u'=' + options.combo1);
-            break;
-        case OptionKind::Text:
-            if (options.text(option.number) != startUp.text(option.number))
-                arguments.append(name + u'=' + options.text(option.number));
-            break;
-        case OptionKind::Slider:
-            if (options.slider(option.number) != startUp.slider(option.number))
-                arguments.append(name + u'=' + QString::number(options.slider(option.number)));
-            break;
-        case OptionKind::Check: {
-            const CheckValue value = option.number ? options.check(option.number) : options.pod;
-            if (value != CheckValue::Unchecked)
-                arguments.append(name + u'=' + QString::number(int(value)));
-            break;
-        }
-        }
-    }
-    return arguments;
 }
 
 } // namespace velmora

@@ -17,9 +17,12 @@ struct ConfigReading
     OptionSnapshot options;
     /// The file's lines no control takes, in their order (binds, aliases, comments, commands no
     /// control writes, values no control can hold), without line ends. A line whose commands
-    /// went into the controls only in part keeps its other commands, joined by "; ".
+    /// went into the controls only in part keeps its other commands, joined by "; ", and a line
+    /// that went in whole keeps its `//` comment, if any. An empty last line (the line break
+    /// Save writes after the box) is not among them.
     QStringList otherLines;
-    /// How many of the file's lines had a command go into the controls.
+    /// How many of the file's lines went into the controls whole: a line is counted here or in
+    /// `otherLines`, never in both.
     int intoControls = 0;
 };
 
@@ -33,8 +36,8 @@ enum class ReadRules {
 };
 
 /// Reads a config script the way the game's console runs it (see ConsoleLexer: the script ends at
-/// a NUL byte, a command at a line feed or a `;` outside quotes, a command over 1023 bytes is cut;
-/// words as consoleWords() makes them; names in any letter case; a variable takes its first
+/// a NUL byte, a command at a line feed or a `;` outside quotes, a command past the console's limit
+/// is cut; words as consoleWords() makes them; names in any letter case; a variable takes its first
 /// argument; the last setting of a name wins) into the controls whose lines say the same.
 /// Generating from the options gives again every line that went into the controls (numbers may
 /// come back in their usual form, "72.0" as "72").
@@ -47,8 +50,9 @@ enum class ReadRules {
 /// last value of each name the controls write.
 [[nodiscard]] OptionSnapshot readConfigOptions(QByteArrayView script, ReadRules rules);
 
-/// The `NAME=VALUE` arguments of `velmora --print-config` that give `options`: one for each
-/// control whose value differs from its start-up value, in the order of optionInventory().
-QStringList assignmentsFor(const OptionSnapshot &options);
+/// The name among the controls' lines that a command with these words sets, in lower case
+/// (`setinfo lefthand` for a key, the words of a bare command), as the game runs it; empty when
+/// it sets none of them.
+[[nodiscard]] QByteArray settingKey(const QList<QByteArrayView> &words);
 
 } // namespace velmora

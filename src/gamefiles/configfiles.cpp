@@ -46,6 +46,20 @@ bool sameFile(const QString &a, const QString &b)
     return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
+/// The shared lines the Save question shows around each change.
+constexpr int kDiffContext = 2;
+
+/// Whether some line of `bytes` ends otherwise than with CR LF (an LF, a lone CR, or nothing at
+/// the end of the last line).
+bool endsOtherThanCrLf(QByteArrayView bytes)
+{
+    if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
+        return true;
+    const qsizetype crlf = bytes.count("\r\n");
+    return std::count(bytes.begin(), bytes.end(), '\n') != crlf ||
+           std::count(bytes.begin(), bytes.end(), '\r') != crlf;
+}
+
 } // namespace
 
 SavePreview previewAutoexecSave(const QString &gameFolder, QByteArrayView bytes,
@@ -53,23 +67,16 @@ SavePreview previewAutoexecSave(const QString &gameFolder, QByteArrayView bytes,
 {
     const SaveTarget previous(autoexecPath(gameFolder), gameFolder, LinkRule::Follow, system);
     if (!previous.error().isEmpty())
-        return {true, {}, 0, previous.error()};
+        return {true, {}, 0, previous.error(), false};
     const QByteArrayView old(previous.bytes());
     if (previous.exists() && old == bytes)
-        return {false, {}, 0, {}};
-    // The lines both begin with are passed over whole: a box saved before and changed a little
-    // is nearly all such lines.
-    const qsizetype shorter = std::min(old.size(), bytes.size());
-    qsizetype same = 0;
-    for (constexpr qsizetype block = 4096;
-         shorter - same >= block &&
-         std::memcmp(old.data() + same, bytes.data() + same, block) == 0;)
-        same += block;
-    while (same < shorter && old[same] == bytes[same])
-        ++same;
-    const qsizetype start = old.first(same).lastIndexOf('\n') + 1;
-    LineDiff diff = lineDiff(old.sliced(start), bytes.sliced(start), mostLines);
-    return {true, std::move(diff.lines), diff.unlisted, {}};
+        return {false, {}, 0, {}, false};
+    LineDiff diff = lineDiff(old, bytes, mostLines, kDiffContext);
+    return {true,
+            std::move(diff.lines),
+            diff.unlisted,
+            {},
+            endsOtherThanCrLf(old) != endsOtherThanCrLf(bytes)};
 }
 
 ConfigFileText readConfigFile(const QString &path)
@@ -108,9 +115,20 @@ QString saveConfigFile(const QString &gameFolder, const QString &path, QByteArra
         return refusal;
     if (QString refusal = checkScriptBytes(bytes); !refusal.isEmpty())
         return refusal;
-    if (!gameFolder.isEmpty() && sameFile(path, autoexecPath(gameFolder)))
+    if (!gameFolder.isEmpty() && isGameAutoexec(gameFolder, path))
         return saveAutoexec(gameFolder, bytes, nullptr, system);
     return writeFileAtomically(path, bytes, {}, system);
+}
+
+bool isGameAutoexec(const QString &gameFolder, const QString &path)
+{
+    return sameFile(path, autoexecPath(gameFolder));
+}
+
+bool autoexecExists(const QString &gameFolder, const SaveSystem &system)
+{
+    return SaveTarget(autoexecPath(gameFolder), gameFolder, LinkRule::Follow, system, false)
+        .exists();
 }
 
 QString checkAutoexecBackup(const QString &gameFolder, const SaveSystem &system)

@@ -12,12 +12,13 @@ namespace velmora {
 struct SavePreview
 {
     bool changes = true; ///< false when the file already holds exactly the bytes Save writes
-    /// The file's lines that leave ("-") and the lines Save writes that come ("+"), see
-    /// lineDiff(); all "+" when there is no file yet. Empty with `changes` when only the line ends
-    /// differ.
+    /// The hunks of the file's lines that leave ("-") and the lines Save writes that come ("+"),
+    /// with two shared lines around each change (see lineDiff()); all "+" when there is no file
+    /// yet. Empty with `changes` when only the line ends differ.
     QStringList diff;
-    qsizetype unlisted = 0; ///< changed lines beyond the `mostLines` listed in `diff`
-    QString error;          ///< the file is there but cannot be read: Save itself will say why
+    qsizetype unlisted = 0;      ///< changed lines beyond the `mostLines` listed in `diff`
+    QString error;               ///< the file is there but cannot be read: Save itself will say why
+    bool lineEndsChange = false; ///< some line ends differ (LF or a lone CR becoming CR LF)
 };
 
 /// What a Save of `bytes` (see autoexecBytes()) would change, listing `mostLines` changed lines at
@@ -51,6 +52,13 @@ struct ConfigFileText
 [[nodiscard]] QString saveConfigFile(const QString &gameFolder, const QString &path,
                                      QByteArrayView bytes,
                                      const SaveSystem &system = SaveSystem::real());
+
+/// Whether `path` names the game's own <gameFolder>/cstrike/autoexec.cfg, links followed.
+[[nodiscard]] bool isGameAutoexec(const QString &gameFolder, const QString &path);
+
+/// Whether a regular file stands as <gameFolder>/cstrike/autoexec.cfg now, its link followed.
+[[nodiscard]] bool autoexecExists(const QString &gameFolder,
+                                  const SaveSystem &system = SaveSystem::real());
 
 /// Whether <gameFolder>/cstrike/autoexec.cfg.bak is there to bring back: an empty string, or
 /// why not (there is none, or it is not a regular file).

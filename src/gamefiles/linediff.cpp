@@ -1,5 +1,7 @@
 #include "gamefiles/linediff.h"
 
+#include "gamefiles/diffhunks.h"
+
 #include "base/textcodec.h"
 
 #include <QHash>
@@ -254,14 +256,46 @@ bool beginningRunsIntoEnd(const ByteLines &a, const ByteLines &b, QByteArrayView
     return (a.size() > b.size() ? a : b)[shorter] == firstLine(end);
 }
 
+/// How many lines `bytes` holds when it ends with a line break: CR LF, LF and a lone CR end one.
+qsizetype countLines(QByteArrayView bytes)
+{
+    const auto lf = std::count(bytes.begin(), bytes.end(), '\n');
+    const auto cr = std::count(bytes.begin(), bytes.end(), '\r');
+    return qsizetype(lf + cr) - bytes.count("\r\n");
+}
+
+/// The last `most` lines of `bytes`, which end with a line break.
+ByteLines lastLines(QByteArrayView bytes, qsizetype most)
+{
+    qsizetype from = bytes.size();
+    for (qsizetype i = 0; i <= most && from > 0; ++i)
+        from = bytes.first(from - 1).lastIndexOf('\n') + 1;
+    ByteLines lines = byteLines(bytes.sliced(from));
+    return lines.mid(qMax(qsizetype(0), lines.size() - most));
+}
+
+/// The first `most` lines of `bytes`.
+ByteLines firstLines(QByteArrayView bytes, qsizetype most)
+{
+    qsizetype to = 0;
+    for (qsizetype i = 0; i < most && to < bytes.size(); ++i) {
+        const qsizetype lf = bytes.indexOf('\n', to);
+        to = lf < 0 ? bytes.size() : lf + 1;
+    }
+    ByteLines lines = byteLines(bytes.first(to));
+    lines.resize(qMin(most, lines.size()));
+    return lines;
+}
+
 } // namespace
 
-LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines)
+LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines, int context)
 {
     // Whole lines the bytes both begin with are passed over: up to the last LF among the equal
     // bytes (a CR there may yet be followed by an LF on one side only).
     const qsizetype same = commonPrefix(before, after);
     const qsizetype start = before.first(same).lastIndexOf('\n') + 1;
+    const QByteArrayView passed = before.first(start);
     before = before.sliced(start);
     after = after.sliced(start);
     const qsizetype tail = sharedEnd(before, after, same - start);
@@ -270,23 +304,27 @@ LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLin
     // Where line ends differ, the lines both begin with may run on past the equal bytes into the
     // end passed over, and the list would pick other (if as few) lines than a comparison of the
     // lines does. The rest is then compared whole, so the list is always that of the lines.
+    ByteLines ending;
     if (tail > 0 && beginningRunsIntoEnd(a, b, before.last(tail))) {
         a = byteLines(before);
         b = byteLines(after);
+    } else if (context > 0) {
+        ending = firstLines(before.last(tail), context);
     }
 
-    // Only the lines listed are decoded into text.
-    const std::vector<std::pair<bool, qsizetype>> edits = Differ(a, b).run();
-    LineDiff out;
-    const qsizetype listed = qMin(qsizetype(edits.size()), qMax(mostLines, qsizetype(0)));
-    out.lines.reserve(listed);
-    for (qsizetype i = 0; i < listed; ++i) {
-        const auto &[leaves, index] = edits[std::size_t(i)];
-        QString line = decodeLossless((leaves ? a : b)[index]);
-        line.prepend(leaves ? u'-' : u'+');
-        out.lines.append(line);
+    std::vector<std::pair<bool, qsizetype>> edits = Differ(a, b).run();
+    // The hunks' shared lines around the part compared: a few of those passed over.
+    const ByteLines opening = context > 0 ? lastLines(passed, context) : ByteLines();
+    if (!opening.isEmpty() || !ending.isEmpty()) {
+        a = opening + a + ending;
+        b = opening + b + ending;
+        for (auto &edit : edits)
+            edit.second += opening.size();
     }
-    out.unlisted = qsizetype(edits.size()) - listed;
+    LineDiff out;
+    // Only the lines listed are decoded into text.
+    writeHunks(a, b, edits, countLines(passed) - opening.size() + 1, context,
+               qMax(mostLines, qsizetype(0)), out);
     return out;
 }
 

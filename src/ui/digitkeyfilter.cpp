@@ -71,20 +71,37 @@ bool DigitKeyFilter::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-DigitValidator::DigitValidator(qsizetype digitCap, QObject *parent)
+DigitValidator::DigitValidator(qsizetype digitCap, QObject *parent, bool decimal)
     : QValidator(parent)
     , m_digitCap(digitCap)
+    , m_decimal(decimal)
 {
 }
 
 QValidator::State DigitValidator::validate(QString &input, int &pos) const
 {
     // The digits 0 to 9 by character code, as the key filter lets through: no other script's.
-    auto refused = [](QChar c) { return c < u'0' || c > u'9'; };
+    // A decimal keeps its first separator.
+    bool separator = false;
+    auto refused = [&](QChar c) {
+        if (m_decimal && (c == u'.' || c == u',') && !separator)
+            return !(separator = true);
+        return c < u'0' || c > u'9';
+    };
     int cursor = qBound(0, pos, int(input.size()));
     const qsizetype before = input.size();
-    cursor -= int(std::count_if(input.cbegin(), input.cbegin() + cursor, refused));
-    input.removeIf(refused);
+    QString kept;
+    kept.reserve(input.size());
+    int keptBeforeCursor = 0;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (refused(input[i]))
+            continue;
+        kept += input[i];
+        if (i < cursor)
+            ++keptBeforeCursor;
+    }
+    input = kept;
+    cursor = keptBeforeCursor;
     if (input.size() != before)
         Tone::refuse();
     // What was just put in ends at the cursor: its last digits go first.

@@ -33,17 +33,24 @@ protected:
 /// arrives is left out, with one refusal tone for the whole change, so a paste of `1";quit;"`
 /// leaves 1. Digits beyond the cap are cut from the end of what was just put in, silently, as a
 /// length limit would. A cap of 0 leaves the length to the field.
+/// A field whose line the game reads as a number (the volume, the NetGraph position) has one too:
+/// a decimal one lets through one point or comma as well. The cap is the field's length limit:
+/// what arrives loses its refused characters first and is cut to the cap after, so `12abc34`
+/// pasted into a field of six characters leaves 1234.
 class DigitValidator : public QValidator
 {
     Q_OBJECT
 
 public:
-    explicit DigitValidator(qsizetype digitCap, QObject *parent = nullptr);
+    explicit DigitValidator(qsizetype digitCap, QObject *parent = nullptr, bool decimal = false);
 
     State validate(QString &input, int &pos) const override;
 
+    void setDigitCap(qsizetype digitCap) { m_digitCap = digitCap; }
+
 private:
     qsizetype m_digitCap;
+    bool m_decimal;
 };
 
 } // namespace velmora::ui

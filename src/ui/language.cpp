@@ -51,16 +51,29 @@ Language systemLanguage()
     return chooseLanguage(QLocale::system().uiLanguages());
 }
 
+/// Makes Qt's formatting (the file dialogs' sizes, types and dates among it) speak `language`:
+/// the system's own locale where it is of that language, for its country's conventions, the
+/// language's usual one otherwise (the C locale would format in English).
+static void setDefaultLocale(Language language)
+{
+    const QLocale::Language wanted =
+        language == Language::English ? QLocale::English : QLocale::Russian;
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(system.language() == wanted ? system : QLocale(wanted));
+}
+
 bool installLanguage(QCoreApplication &app, Language language, const QString &qtFolder)
 {
     removeTranslator(g_program);
     removeTranslator(g_qt);
     g_current = Language::Russian;
+    setDefaultLocale(language);
     if (language == Language::English) {
         auto *english = new QTranslator(&app);
         if (!english->load(QStringLiteral(":/i18n/velmora_en.qm")) ||
             !QCoreApplication::installTranslator(english)) {
             delete english;
+            setDefaultLocale(Language::Russian);
             g_qt = installQtRussian(app, qtFolder);
             return false;
         }

@@ -1,6 +1,7 @@
 #include "windows/index_rus.h"
 
 #include "config/generator.h"
+#include "config/showafteropen.h"
 #include "gamefiles/autoexec.h"
 #include "gamefiles/bindimport.h"
 #include "ui/fonts.h"
@@ -227,7 +228,15 @@ void IndexRus::showConfig()
 
 void IndexRus::GenerateConfig()
 {
-    appendToConfig(generateText(snapshot()));
+    const OptionSnapshot options = snapshot();
+    if (!m_settled) {
+        appendToConfig(generateText(options));
+        return;
+    }
+    // After Open the box holds the file's word on what no control could take: a control the
+    // player has not moved leaves such a setting to it.
+    appendToConfig(generateBesideBox(options, *m_settled, boxBytes()));
+    m_settled = options;
 }
 
 void IndexRus::appendToConfig(const QString &text)
@@ -271,6 +280,11 @@ void IndexRus::saveConfig()
         MessageBox::show(this, refusal, MessageStyle::Error);
         return;
     }
+    saveAutoexecAsked(bytes);
+}
+
+void IndexRus::saveAutoexecAsked(const QByteArray &bytes)
+{
     if (MessageBox::show(this, tr("Вы уверены что хотите сохранить конфиг?"),
                          MessageStyle::Question, saveDetails(bytes)) != Answer::Yes)
         return;

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class QPlainTextEdit;
 
 namespace velmora {
@@ -87,6 +89,9 @@ private:
     QString saveDetails(QByteArrayView bytes) const;
     /// The box's text as Save writes it (see autoexecBytes()).
     QByteArray boxBytes() const;
+    /// Save's question, the write of autoexec.cfg with its backup, and the userconfig.cfg offer,
+    /// for the box's `bytes`; "Сохранить как..." onto autoexec.cfg runs it too.
+    void saveAutoexecAsked(const QByteArray &bytes);
 
     PathFileStore m_store;
     QString m_gameFolder;
@@ -94,6 +99,9 @@ private:
 
     OptionPages *m_pages = nullptr;
     QPlainTextEdit *m_config = nullptr;
+    /// Once a config was opened: the controls as Open or the last Show left them. Show leaves
+    /// out the line of a control still so whose command the box already sets.
+    std::optional<OptionSnapshot> m_settled;
 };
 
 } // namespace velmora

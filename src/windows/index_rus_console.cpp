@@ -5,6 +5,7 @@
 #include "windows/index_rus.h"
 
 #include "config/consolevalue.h"
+#include "config/digitfilter.h"
 #include "console/scriptcheck.h"
 #include "gamefiles/userconfig.h"
 #include "ui/consolevalidator.h"
@@ -67,7 +68,7 @@ void IndexRus::attachConsoleFilters()
     // field with a length limit in characters keeps to it: it is shorter than any byte cap.
     for (int n = 1; n <= kTextCount; ++n) {
         const OptionInfo &field = textField(n);
-        if (field.byteCap > 0 && !field.digitsOnly)
+        if (field.byteCap > 0 && !field.digitsOnly && numberForm(n) == NumberForm::Text)
             ui::ConsoleValidator::attach(m_pages->text(n), field.maxLength > 0 ? 0 : field.byteCap);
     }
 }

@@ -69,9 +69,12 @@ QString IndexRus::saveDetails(QByteArrayView bytes) const
     QStringList shown = preview.diff;
     if (preview.unlisted > 0)
         shown.append(tr("... и ещё изменённых строк: %1").arg(preview.unlisted));
-    return tr("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" придут в "
-              "него.\n\n") +
-           shown.join(u'\n');
+    QString intro =
+        tr("Строки со знаком \"-\" уйдут из autoexec.cfg, строки со знаком \"+\" придут "
+           "в него; строки без знака останутся, \"@@\" даёт номера строк.");
+    if (preview.lineEndsChange)
+        intro += u' ' + tr("Кроме того, изменятся концы строк.");
+    return intro + u"\n\n"_s + shown.join(u'\n');
 }
 
 void IndexRus::openConfig()
@@ -94,6 +97,7 @@ void IndexRus::openConfigFile(const QString &path)
     }
     const ConfigReading reading = readConfig(QByteArrayView(file.bytes));
     m_pages->setSnapshot(reading.options);
+    m_settled = m_pages->snapshot();
     // The box holds the lines no control took, each ended like an imported line; Show appends
     // the controls' lines after them. One edit, so Ctrl+Z brings the box's old text back.
     QString rest;
@@ -138,7 +142,18 @@ void IndexRus::saveConfigAs()
     }
     const PathFileRead read = m_store.read();
     const QString game = read.status == PathFileRead::Status::Folder ? read.folder : m_gameFolder;
-    if (const QString error = saveConfigFile(game, path, boxBytes()); !error.isEmpty())
+    const QByteArray bytes = boxBytes();
+    if (!game.isEmpty() && isGameAutoexec(game, path)) {
+        // The game's own script: what Save does, question, backup and offer included.
+        if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {
+            MessageBox::show(this, refusal, MessageStyle::Error);
+            return;
+        }
+        m_gameFolder = game;
+        saveAutoexecAsked(bytes);
+        return;
+    }
+    if (const QString error = saveConfigFile(game, path, bytes); !error.isEmpty())
         MessageBox::show(this, error, MessageStyle::Error);
 }
 
@@ -150,9 +165,13 @@ void IndexRus::restoreConfig()
         MessageBox::show(this, missing, MessageStyle::Error);
         return;
     }
+    // Without an autoexec.cfg there is nothing to keep: the backup is copied and stays.
     const QString question =
-        tr("Вы уверены что хотите вернуть прежний autoexec.cfg?\r\nНынешний autoexec.cfg станет "
-           "резервной копией autoexec.cfg.bak.");
+        autoexecExists(m_gameFolder)
+            ? tr("Вы уверены что хотите вернуть прежний autoexec.cfg?\r\nНынешний autoexec.cfg "
+                 "станет резервной копией autoexec.cfg.bak.")
+            : tr("Вы уверены что хотите вернуть прежний autoexec.cfg?\r\nФайла autoexec.cfg "
+                 "сейчас нет, поэтому autoexec.cfg.bak будет скопирован и останется на месте.");
     if (MessageBox::show(this, question, MessageStyle::Question) != Answer::Yes)
         return;
     if (const QString error = restoreAutoexec(m_gameFolder); !error.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "windows/optionpages.h"
 
 #include "config/consolevalue.h"
+#include "config/digitfilter.h"
 #include "config/linetable.h"
 #include "ui/digitkeyfilter.h"
 #include "ui/fonts.h"
@@ -111,6 +112,11 @@ OptionPages::OptionPages(QWidget *parent)
     for (int n = 1; n <= kTextCount; ++n) {
         if (textField(n).digitsOnly)
             m_digitFilter->attach(text(n), n >= 3 ? textByteCap(n) : 0);
+    }
+    // The volume and the NetGraph position: the game reads a number there, and only a number.
+    for (const int n : {field::kNetGraphPosition, field::kVolume}) {
+        text(n)->setValidator(
+            new ui::DigitValidator(textByteCap(n), text(n), numberForm(n) == NumberForm::Decimal));
     }
 
     m_botExtras = qobject_cast<QGroupBox *>(m_containers.value(QStringLiteral("Frame11")));
@@ -286,7 +292,14 @@ void OptionPages::placeSlider(const ui::TwipScale &tw, const Step &step, QWidget
 void OptionPages::setInputLimits()
 {
     for (int n = 1; n <= kTextCount; ++n) {
-        if (const int limit = textField(n).maxLength; limit > 0)
+        const int limit = textField(n).maxLength;
+        if (limit <= 0)
+            continue;
+        // A number field cuts what arrives after its refused characters are gone, so its
+        // validator holds the limit: the field's own would cut a paste first.
+        if (auto *digits = text(n)->findChild<ui::DigitValidator *>())
+            digits->setDigitCap(limit);
+        else
             text(n)->setMaxLength(limit);
     }
 }
