@@ -55,9 +55,16 @@ bool endsOtherThanCrLf(QByteArrayView bytes)
 {
     if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
         return true;
-    const qsizetype crlf = bytes.count("\r\n");
-    return std::count(bytes.begin(), bytes.end(), '\n') != crlf ||
-           std::count(bytes.begin(), bytes.end(), '\r') != crlf;
+    // Every LF after a CR and every CR before an LF, found a line end at a time.
+    for (qsizetype lf = bytes.indexOf('\n'); lf >= 0; lf = bytes.indexOf('\n', lf + 1)) {
+        if (lf == 0 || bytes[lf - 1] != '\r')
+            return true;
+    }
+    for (qsizetype cr = bytes.indexOf('\r'); cr >= 0; cr = bytes.indexOf('\r', cr + 1)) {
+        if (cr + 1 == bytes.size() || bytes[cr + 1] != '\n')
+            return true;
+    }
+    return false;
 }
 
 } // namespace

@@ -203,10 +203,17 @@ ByteLines byteLines(QByteArrayView bytes)
     return lines;
 }
 
+/// Bytes compared a block at a time before the byte that differs is looked for: a box saved
+/// before and changed a little is megabytes of equal bytes, which Save's figure compares in a
+/// moment this way and not byte by byte.
+constexpr qsizetype kBlock = 4096;
+
 qsizetype commonPrefix(QByteArrayView a, QByteArrayView b)
 {
     const qsizetype end = qMin(a.size(), b.size());
     qsizetype n = 0;
+    while (end - n >= kBlock && std::memcmp(a.data() + n, b.data() + n, kBlock) == 0)
+        n += kBlock;
     while (n < end && a[n] == b[n])
         ++n;
     return n;
@@ -216,6 +223,9 @@ qsizetype commonPrefix(QByteArrayView a, QByteArrayView b)
 qsizetype commonSuffix(QByteArrayView a, QByteArrayView b, qsizetype most)
 {
     qsizetype n = 0;
+    while (most - n >= kBlock && std::memcmp(a.data() + a.size() - n - kBlock,
+                                             b.data() + b.size() - n - kBlock, kBlock) == 0)
+        n += kBlock;
     while (n < most && a[a.size() - 1 - n] == b[b.size() - 1 - n])
         ++n;
     return n;
