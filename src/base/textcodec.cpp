@@ -2,6 +2,8 @@
 
 #include <QtAlgorithms>
 
+#include <cstring>
+
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -62,6 +64,20 @@ qsizetype decodeUtf8Into(QByteArrayView bytes, char16_t *out)
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
+        // A config.cfg is nearly all ASCII: it is taken eight bytes at a time while it lasts. The
+        // import's scan figure needs it (1.9 against its goal of 1.5 without it).
+        while (size - i >= 8) {
+            quint64 block;
+            std::memcpy(&block, p + i, 8);
+            if (block & 0x8080808080808080u)
+                break;
+            for (int k = 0; k < 8; ++k)
+                out[k] = p[i + k];
+            out += 8;
+            i += 8;
+        }
+        if (i == size)
+            break;
         if (p[i] < 0x80) {
             *out++ = p[i++];
             continue;
