@@ -1,8 +1,6 @@
 #include "gamefiles/configfiles.h"
 
-#include "base/textcodec.h"
 #include "gamefiles/autoexec.h"
-#include "gamefiles/fileerror.h"
 #include "gamefiles/linediff.h"
 #include "gamefiles/pathfile.h"
 #include "gamefiles/regularfile.h"
@@ -13,7 +11,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace velmora {
 
