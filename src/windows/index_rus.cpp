@@ -9,6 +9,7 @@
 #include "ui/messagebox.h"
 #include "ui/optiontips.h"
 #include "ui/pagekeys.h"
+#include "ui/textmirror.h"
 #include "ui/twips.h"
 #include "windows/appicon.h"
 #include "windows/crosshairdialog.h"
@@ -151,6 +152,7 @@ void IndexRus::buildClient()
     m_config->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_config->setGeometry(tw.rect(7680, 0, 3375, 5895));
     m_config->setPlainText(tr("Здесь будет ваш конфиг\n"));
+    m_configText = new ui::TextMirror(m_config->document());
 
     QLabel *note =
         createRedLabel(client, "Label5", tr("Поля помеченные \"*\" обязательны для заполнения!"));
@@ -275,7 +277,7 @@ void IndexRus::saveConfig()
         return;
     // The box is encoded once: the question's details, the write and the userconfig.cfg check all
     // look at the bytes Save writes.
-    const QByteArray bytes = boxBytes();
+    const QByteArray &bytes = boxBytes();
     if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {
         MessageBox::show(this, refusal, MessageStyle::Error);
         return;

@@ -9,6 +9,10 @@
 
 class QPlainTextEdit;
 
+namespace velmora::ui {
+class TextMirror;
+}
+
 namespace velmora {
 
 class OptionPages;
@@ -87,8 +91,8 @@ private:
     QString cstrikeFolder() const;
     /// The details part of the Save question: what Save changes in autoexec.cfg (index_rus_files).
     QString saveDetails(QByteArrayView bytes) const;
-    /// The box's text as Save writes it (see autoexecBytes()).
-    QByteArray boxBytes() const;
+    /// The box's text as Save writes it (see autoexecBytes()), valid until the box changes.
+    const QByteArray &boxBytes();
     /// Save's question, the write of autoexec.cfg with its backup, and the userconfig.cfg offer,
     /// for the box's `bytes`; "Сохранить как..." onto autoexec.cfg runs it too.
     void saveAutoexecAsked(const QByteArray &bytes);
@@ -99,6 +103,8 @@ private:
 
     OptionPages *m_pages = nullptr;
     QPlainTextEdit *m_config = nullptr;
+    ui::TextMirror *m_configText = nullptr; ///< the box's text, kept for Show and Save
+    QByteArray m_configBytes;               ///< the box's bytes, the storage reused
     /// Once a config was opened: the controls as Open or the last Show left them. Show leaves
     /// out the line of a control still so whose command the box already sets.
     std::optional<OptionSnapshot> m_settled;

@@ -8,6 +8,7 @@
 #include "gamefiles/autoexec.h"
 #include "gamefiles/configfiles.h"
 #include "ui/messagebox.h"
+#include "ui/textmirror.h"
 #include "windows/optionpages.h"
 
 #include <QDir>
@@ -50,11 +51,12 @@ QString IndexRus::cstrikeFolder() const
     return folder.isEmpty() ? QDir::homePath() : QDir(folder).filePath(QStringLiteral("cstrike"));
 }
 
-QByteArray IndexRus::boxBytes() const
+const QByteArray &IndexRus::boxBytes()
 {
     // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
     // so translating them first would only cost a large box one more pass.
-    return autoexecBytes(m_config->document()->toRawText());
+    encodeAutoexecBytes(m_configText->text(), m_configBytes);
+    return m_configBytes;
 }
 
 QString IndexRus::saveDetails(QByteArrayView bytes) const
@@ -142,7 +144,7 @@ void IndexRus::saveConfigAs()
     }
     const PathFileRead read = m_store.read();
     const QString game = read.status == PathFileRead::Status::Folder ? read.folder : m_gameFolder;
-    const QByteArray bytes = boxBytes();
+    const QByteArray &bytes = boxBytes();
     if (!game.isEmpty() && isGameAutoexec(game, path)) {
         // The game's own script: what Save does, question, backup and offer included.
         if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {
