@@ -6,8 +6,8 @@
 // the dialog before it runs its own event loop, and the Show event is sent, not posted, so no
 // dialog can stand on screen unseen. The hand that takes the dialog notes what it shows at once
 // and posts its press to the dialog (Qt::QueuedConnection): the first turn of the dialog's own loop
-// runs it. A press made inside show() itself would come before that loop exists and leave exec()
-// waiting for ever; a posted one cannot, and a dialog deleted first takes its posted press with it.
+// runs it, not a turn sooner: a press made inside show() itself would close the dialog before
+// exec() has entered that loop. A dialog deleted first takes its posted press with it.
 // A modal dialog that no hand takes fails the running test and is closed the same way, so a box
 // nobody expected ends a test at once instead of holding it up until its time-out.
 
