@@ -97,6 +97,9 @@ private Q_SLOTS:
         QCOMPARE(why.isEmpty(), accepted);
         if (!accepted)
             QCOMPARE(options, OptionSnapshot());
+        // --read-config names the control again by the argument that set it.
+        else if (options != OptionSnapshot())
+            QCOMPARE(assignmentsFor(options), QStringList{argument});
     }
 
     void assignmentSetsTheNamedControl()
