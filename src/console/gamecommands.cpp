@@ -126,7 +126,9 @@ constexpr GameCommand kRows[] = {
     // DLL's mp_ variables; rebuilt, ReHLDS and ReGameDLL_CS). sv_allow_shaders lets a server forbid
     // gl_use_shaders (player, IntriguingTiles/HLFixes issue 7).
     {"mp_", HostOnly},
-    // The bounds of the start money, as players know them; not confirmed in the rebuilt game DLL.
+    // The game DLL holds the start money between 800 and 16000 when a player joins
+    // (ReGameDLL_CS client.cpp CheckStartMoney; its own additions change the bounds to 0 and
+    // mp_maxmoney, which the original game does not have).
     {"mp_startmoney", HostOnly, 0, 0, nullptr,
      QT_TRANSLATE_NOOP("GameCommands", "Игра держит сумму между 800 и 16000.")},
     {"sv_", HostOnly},
