@@ -10,7 +10,6 @@
 #include "figures.h"
 
 #include "gamefiles/bindimport.h"
-#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QSysInfo>
@@ -64,14 +63,6 @@ Options parseOptions(const QStringList &arguments)
     return options;
 }
 
-void answerEveryBox()
-{
-    using ui::MessageBox;
-    MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == ui::MessageStyle::Question ? ui::Answer::Yes : ui::Answer::Ok;
-    });
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -86,7 +77,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "velmora-bench: no temporary folder\n");
         return 1;
     }
-    answerEveryBox();
 
     std::printf("velmora-bench: %d runs after a warm-up, medians; %d cores (%s)\n", options.runs,
                 QThread::idealThreadCount(), qPrintable(QSysInfo::prettyProductName()));

@@ -3,6 +3,7 @@
 #include "figures.h"
 
 #include "gamefiles/autoexec.h"
+#include "ui/messagebox.h"
 #include "windows/index_rus.h"
 
 #include <QApplication>
@@ -17,10 +18,13 @@ namespace velmora::bench {
 
 namespace {
 
+// The boxes of each command are answered as a player who says Yes to every question does.
+
 /// A fresh main window's load of the install's config.cfg, in ms.
 double timedLoad(const Install &install)
 {
     IndexRus window(install.store());
+    ui::MessageBox::setNextAnswers({ui::Answer::Ok}); // the count
     QElapsedTimer timer;
     timer.start();
     window.load();
@@ -29,6 +33,7 @@ double timedLoad(const Install &install)
 
 double timedShow(IndexRus &window)
 {
+    ui::MessageBox::setNextAnswers({ui::Answer::Yes});
     QElapsedTimer timer;
     timer.start();
     window.showConfig();
@@ -124,6 +129,7 @@ Figure openFigure(const Bench &bench)
     measure(
         f, bench.runs,
         [&] {
+            ui::MessageBox::setNextAnswers({ui::Answer::Ok}); // the count
             QElapsedTimer timer;
             timer.start();
             window.openConfigFile(path);
@@ -162,6 +168,7 @@ Figure saveFigure(const Bench &bench)
              "QSaveFile, then a QSaveFile write of the new bytes",
              "ms", 1.5};
     IndexRus window(bench.big.store());
+    ui::MessageBox::setNextAnswers({ui::Answer::Ok});
     window.load();
     // Each save differs from the one before by a last letter, so each one keeps a backup.
     QPlainTextEdit *box = window.findChild<QPlainTextEdit *>(QStringLiteral("config"));
@@ -175,6 +182,8 @@ Figure saveFigure(const Bench &bench)
         f, bench.runs,
         [&] {
             toggleLastLetter(box);
+            ui::MessageBox::setNextAnswers(
+                {ui::Answer::Yes, ui::Answer::Yes}); // the question, the userconfig.cfg offer
             QElapsedTimer timer;
             timer.start();
             window.saveConfig();

@@ -119,12 +119,14 @@ void TestChooser::init()
     QVERIFY(QDir::setCurrent(m_workingFolder));
     m_workingFolder = QDir::currentPath();
     MessageBox::clearHistory();
-    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Answer::Ok; });
+    // The load's error box, answered OK; a test that meets another box answers it where it comes,
+    // one that means the real box takes this answer back.
+    MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
+    DialogHand::watchDialogs();
 }
 
 void TestChooser::cleanup()
 {
-    MessageBox::setResponder({});
     MessageBox::setNextAnswers({});
     QDir::setCurrent(m_previousCurrent);
     m_tmp.reset();
@@ -267,18 +269,12 @@ void TestChooser::startPaths()
 void TestChooser::missingFileShowsTheSystemsWords()
 {
     // The real box, answered as a user does: it comes before the chooser is displayed.
-    MessageBox::setResponder({});
+    MessageBox::setNextAnswers({});
     Dir chooser(store(), m_home);
     bool visibleWhileAsking = true;
+    const DialogProbe probe([&](QDialog *) { visibleWhileAsking = chooser.isVisible(); });
     BoxAnswerer answerer(QStringLiteral("OK"));
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, this, [&] {
-        if (QApplication::activeModalWidget())
-            visibleWhileAsking = chooser.isVisible();
-    });
-    probe.start(5);
     QVERIFY(!chooser.load());
-    probe.stop();
 
     QCOMPARE(answerer.texts.size(), 1);
     // In Russian and naming the file, whatever the system's language.
@@ -486,6 +482,7 @@ void TestChooser::driveNotReady()
     drives->showDriveOf(folders->path());
     QVERIFY(!chooser.load());
     MessageBox::clearHistory();
+    MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
 
     QTest::keyClick(drives, Qt::Key_Down);
     QCOMPARE(MessageBox::history().size(), 1);
@@ -502,6 +499,7 @@ void TestChooser::removedFolderCannotBeOpened()
     Dir chooser(store(), m_home);
     QVERIFY(!chooser.load());
     MessageBox::clearHistory();
+    MessageBox::setNextAnswers({velmora::ui::Answer::Ok});
     auto *folders = chooser.findChild<DirectoryList *>(QStringLiteral("Dir1"));
     QTreeWidgetItem *item = nullptr;
     for (QTreeWidgetItemIterator it(folders); *it; ++it) {
@@ -609,7 +607,7 @@ void TestChooser::writeFailureKeepsTheChooser()
     m_programFolder = blocker + QStringLiteral("/bin");
     m_userFolder = blocker + QStringLiteral("/config");
 
-    MessageBox::setResponder({});
+    MessageBox::setNextAnswers({});
     Dir chooser(store(), m_home);
     QSignalSpy handOver(&chooser, &Dir::handOver);
     {

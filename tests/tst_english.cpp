@@ -69,9 +69,11 @@ private Q_SLOTS:
         const QString cstrike = folders.gameFolder() + QStringLiteral("/cstrike/");
         writeBytes(cstrike + QStringLiteral("mine.cfg"), "rate \"8500\"\r\ncl_updaterate \"30\"\r\n"
                                                          "cl_cmdrate \"40\"\r\n");
-        MessageBox::setResponder([](const MessageBox::Record &box) {
-            return box.style == velmora::ui::MessageStyle::Question ? Answer::No : Answer::Ok;
-        });
+        // Every question answered No: the load's count and its question about the connect line,
+        // Show, Save, Clear, Exit and the reset, Restore's error, its question once a backup is
+        // there, and Open's count.
+        MessageBox::setNextAnswers({Answer::Ok, Answer::No, Answer::No, Answer::No, Answer::No,
+                                    Answer::No, Answer::No, Answer::Ok, Answer::No, Answer::Ok});
         velmora::IndexRus window(folders.store());
         window.load();
         window.show();

@@ -30,15 +30,12 @@ private Q_SLOTS:
 
 void FaultWindow::init()
 {
-    MessageBox::clearHistory();
-    MessageBox::setResponder([](const MessageBox::Record &box) {
-        return box.style == ui::MessageStyle::Question ? ui::Answer::Yes : ui::Answer::Ok;
-    });
+    resetSeams();
 }
 
 void FaultWindow::cleanup()
 {
-    MessageBox::setResponder({});
+    MessageBox::setNextAnswers({});
 }
 
 void FaultWindow::carriedThroughTheBox_data()
@@ -80,6 +77,7 @@ void FaultWindow::carriedThroughTheBox()
     GameFolders folders;
     folders.writeConfig(config);
     IndexRus window(folders.store());
+    MessageBox::setNextAnswers({ui::Answer::Ok, ui::Answer::Yes}); // the count, Save's question
     window.load();
     window.saveConfig();
 
@@ -101,6 +99,7 @@ void FaultWindow::noNulReachesTheScript()
     const QString opened = folders.gameFolder() + QStringLiteral("/cstrike/nul.cfg");
     writeBytes(opened, bytes("bind \"c\" \"d\0e\"\r\nfps_max \"99\"\r\n"));
     IndexRus window(folders.store());
+    MessageBox::setNextAnswers({ui::Answer::Ok, ui::Answer::Ok, ui::Answer::Yes});
     window.load();
     window.openConfigFile(opened);
     QVERIFY2(MessageBox::history().last().text.contains(QStringLiteral("нулевой символ")),
@@ -114,6 +113,7 @@ void FaultWindow::noNulReachesTheScript()
     QPlainTextEdit *box = window.findChild<QPlainTextEdit *>(QStringLiteral("config"));
     box->appendPlainText(QStringLiteral("echo x") + QChar(0));
     MessageBox::clearHistory();
+    MessageBox::setNextAnswers({ui::Answer::Ok});
     window.saveConfig();
     QCOMPARE(MessageBox::history().size(), 1);
     QCOMPARE(MessageBox::history().first().style, ui::MessageStyle::Error);
@@ -125,15 +125,20 @@ void FaultWindow::fifoRefusedInABox_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("refusals"); ///< dir.vlm is read by the load and again by Save
-    QTest::newRow("dir.vlm") << QStringLiteral("dir.vlm") << 2;
-    QTest::newRow("config.cfg") << QStringLiteral("config.cfg") << 1;
-    QTest::newRow("autoexec.cfg") << QStringLiteral("autoexec.cfg") << 1;
+    QTest::addColumn<QList<ui::Answer>>("answers"); ///< to the boxes of the load and of Save
+    using ui::Answer;
+    QTest::newRow("dir.vlm") << QStringLiteral("dir.vlm") << 2 << QList{Answer::Ok, Answer::Ok};
+    QTest::newRow("config.cfg") << QStringLiteral("config.cfg") << 1
+                                << QList{Answer::Ok, Answer::Yes};
+    QTest::newRow("autoexec.cfg") << QStringLiteral("autoexec.cfg") << 1
+                                  << QList{Answer::Ok, Answer::Yes, Answer::Ok};
 }
 
 void FaultWindow::fifoRefusedInABox()
 {
     QFETCH(QString, file);
     QFETCH(int, refusals);
+    QFETCH(QList<ui::Answer>, answers);
 
     GameFolders folders;
     const QString path = file == QStringLiteral("dir.vlm")      ? folders.pathFile()
@@ -146,6 +151,7 @@ void FaultWindow::fifoRefusedInABox()
 
     // Load and Save each answer at once, say why in the usual error box, and the window goes on.
     IndexRus window(folders.store());
+    MessageBox::setNextAnswers(answers);
     window.load();
     window.saveConfig();
     QStringList errors;

@@ -189,9 +189,9 @@ private Q_SLOTS:
     {
         OptionSnapshot options;
         options.check(6) = velmora::CheckValue::Checked;
-        options.pod = velmora::CheckValue::Unchecked;
+        options.check(velmora::kPodBox) = velmora::CheckValue::Unchecked;
         const QStringList hidden = run(options);
-        options.pod = velmora::CheckValue::Checked;
+        options.check(velmora::kPodBox) = velmora::CheckValue::Checked;
         QCOMPARE(run(options), hidden);
         QVERIFY(hidden.contains(u"omg itstoodark"_qs));
     }

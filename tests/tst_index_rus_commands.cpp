@@ -447,9 +447,9 @@ private Q_SLOTS:
         const auto window = loadedWindow(folders);
         auto *combo = window->findChild<QComboBox *>(u"Combo1"_qs);
         combo->setCurrentIndex(1); // a connection type chosen before Open
-        MessageBox::setResponder([](const MessageBox::Record &r) {
-            return r.style == MessageStyle::Question ? Answer::Yes : Answer::Ok;
-        });
+        // Open's count, then Show, Save and two more Shows, each asked.
+        MessageBox::setNextAnswers(
+            {Answer::Ok, Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes});
         window->openConfigFile(folders.gameFolder() + u"/cstrike/mine.cfg"_qs);
         // Ten lines: the split one stays in the box with the comment of its taken part.
         QCOMPARE(MessageBox::history().last().text,
@@ -479,14 +479,13 @@ private Q_SLOTS:
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
         const auto window = loadedWindow(folders);
-        MessageBox::setResponder([](const MessageBox::Record &r) {
-            return r.style == MessageStyle::Question ? Answer::Yes : Answer::Ok;
-        });
+        MessageBox::setNextAnswers({Answer::Yes, Answer::Yes});
         trigger(window.get(), "popMenu1Show");
         trigger(window.get(), "popMenu1Save");
         const QByteArray first = readBytes(folders.autoexecCfg());
         QStringList counts;
         for (int round = 0; round < 2; ++round) {
+            MessageBox::setNextAnswers({Answer::Ok, Answer::Yes, Answer::Yes});
             window->openConfigFile(folders.autoexecCfg());
             counts << MessageBox::history().last().text;
             trigger(window.get(), "popMenu1Show");
@@ -696,7 +695,7 @@ private Q_SLOTS:
                             "fps_max 99\n"_qs;
         configBox(window.get())->setPlainText(box);
         bool worked = false;
-        whenCrosshairOpens(
+        const auto hand = whenCrosshairOpens(
             [&](QDialog *dialog) {
                 // What the box says, in the controls.
                 QCOMPARE(dialog->findChild<QComboBox *>(u"Combo1"_qs)->currentIndex(), 1);

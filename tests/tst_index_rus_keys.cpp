@@ -185,7 +185,7 @@ private Q_SLOTS:
         ShownWindow w;
         const QString cstrike = w.folders.gameFolder() + u"/cstrike/"_qs;
         writeBytes(cstrike + u"mine.cfg"_qs, "sensitivity 3\r\nbind a b\r\n");
-        MessageBox::setResponder([](const MessageBox::Record &) { return Answer::Ok; });
+        MessageBox::setNextAnswers({Answer::Ok});
         FileDialogAnswerer pick(name);
         w.focus(configBox(w.window.get()));
         w.press(Qt::Key_F10);
@@ -259,7 +259,7 @@ private Q_SLOTS:
         if (bar->activeAction() != exit)
             QSKIP("this platform does not highlight the bar under the pointer");
         w.focus(box);
-        MessageBox::setResponder([](const MessageBox::Record &) { return Answer::No; });
+        MessageBox::setNextAnswers({Answer::No});
         w.press(Qt::Key_Return);
         QVERIFY(MessageBox::history().isEmpty());
         QVERIFY(w.box().endsWith(u'\n'));
@@ -305,15 +305,10 @@ private Q_SLOTS:
         QWidget hidden;
         hidden.setGeometry(0, 0, 120, 80); // where a window stands before it is first placed
         QRect boxGeometry;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && box->isVisible()) {
-                boxGeometry = box->frameGeometry();
-                box->buttons().first()->click(); // its one button, OK
-            }
+        const NextDialog ok([&](QDialog *box) {
+            boxGeometry = box->frameGeometry();
+            static_cast<QMessageBox *>(box)->buttons().first()->click(); // its one button, OK
         });
-        poll.start(10);
         MessageBox::show(&hidden, QStringLiteral("Найдено 3 bind(s) и alias"),
                          MessageStyle::Information);
         QVERIFY(boxGeometry.isValid());
@@ -353,7 +348,8 @@ private Q_SLOTS:
         QVERIFY(menu);
         QCOMPARE(menu->activeAction()->objectName(), u"popMenu1Crosshair"_qs);
         QString opened;
-        whenCrosshairOpens([&](QDialog *dialog) { opened = dialog->windowTitle(); }, nullptr);
+        const auto hand =
+            whenCrosshairOpens([&](QDialog *dialog) { opened = dialog->windowTitle(); }, nullptr);
         w.press(Qt::Key_Return);
         QCOMPARE(opened, u"Прицел"_qs);
         QCOMPARE(w.box(), before); // Escape is Cancel

@@ -132,6 +132,79 @@ private Q_SLOTS:
         QCOMPARE(preview.changes, changed >= 0);
         QCOMPARE(preview.diff.filter(QRegularExpression(u"^[-+]"_qs)).join(u'|'), expected);
     }
+
+    // Breaks are counted in blocks of 128 bytes: a CR LF across two blocks, and the bytes left
+    // after the last whole block, must count as they would one byte at a time.
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray unit = QByteArrayLiteral("ab\r\ncd\ne\rf\r\r\n");
+        for (const int size : {0, 1, 127, 128, 129, 255, 256, 257, 1000}) {
+            QByteArray bytes = unit.repeated(size / unit.size() + 1).first(size);
+            QTest::addRow("mixed, %d bytes", size) << bytes;
+        }
+        for (const int at : {126, 127, 128, 255}) {
+            QByteArray bytes(300, 'x');
+            bytes[at] = '\r';
+            bytes[at + 1] = '\n';
+            QTest::addRow("CR LF at %d", at) << bytes;
+        }
+        QTest::newRow("CR at the very end") << QByteArray(200, 'y').append('\r');
+    }
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        velmora::LineEnds expected;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            expected.lf += bytes[i] == '\n';
+            expected.cr += bytes[i] == '\r';
+            expected.crLf += bytes.mid(i, 2) == "\r\n";
+        }
+        const velmora::LineEnds ends = velmora::countLineEnds(bytes);
+        QCOMPARE(ends.lf, expected.lf);
+        QCOMPARE(ends.cr, expected.cr);
+        QCOMPARE(ends.crLf, expected.crLf);
+    }
+    void lineEndsStopAtTheEnd()
+    {
+        // A CR that ends the bytes counted is a lone CR, whatever the memory after them holds.
+        for (const qsizetype size : {256, 200}) {
+            QByteArray memory(size, 'x');
+            memory.back() = '\r';
+            memory.append('\n');
+            const velmora::LineEnds ends =
+                velmora::countLineEnds(QByteArrayView(memory).first(size));
+            QCOMPARE(ends.cr, 1);
+            QCOMPARE(ends.crLf, 0);
+        }
+    }
+    void lineEndsChangeSaid_data()
+    {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("an LF in the changed lines")
+            << QByteArray("a\r\nb\r\nc\r\n") << QByteArray("a\r\nB\nc\r\n") << true;
+        QTest::newRow("an LF in the old file's changed lines")
+            << QByteArray("a\r\nb\nc\r\n") << QByteArray("a\r\nB\r\nc\r\n") << true;
+        QTest::newRow("LFs before the change, on both sides")
+            << QByteArray("a\nb\r\n") << QByteArray("a\nc\r\n") << false;
+        QTest::newRow("CR LF throughout")
+            << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nc\r\n") << false;
+    }
+    void lineEndsChangeSaid()
+    {
+        QFETCH(QByteArray, old);
+        QFETCH(QByteArray, box);
+        QFETCH(bool, said);
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkdir(u"cstrike"_qs));
+        QFile file(game.path() + u"/cstrike/autoexec.cfg"_qs);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+        file.close();
+        QCOMPARE(velmora::previewAutoexecSave(game.path(), box, 10).lineEndsChange, said);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLineDiff)

@@ -18,10 +18,11 @@ private Q_SLOTS:
         for (const OptionInfo &option : optionInventory()) {
             const QString name = QString::fromLatin1(option.name);
             names.insert(name);
-            // The number a name ends with is the control it sets; pod has none.
+            // The number a name ends with is the control it sets; pod, which has none, takes the
+            // box after Check43.
             const qsizetype digits =
                 name.size() - name.lastIndexOf(QRegularExpression(u"\\D"_qs)) - 1;
-            QCOMPARE(option.number, name.right(digits).toInt());
+            QCOMPARE(option.number, digits ? name.right(digits).toInt() : velmora::kPodBox);
         }
         QCOMPARE(names.size(), 1 + kTextCount + kSliderCount + kCheckCount + 1);
         QVERIFY(names.contains(u"Combo1"_qs));
@@ -49,7 +50,7 @@ private Q_SLOTS:
             QCOMPARE(options.slider(n), sliders[n - 1]);
         for (int n = 1; n <= kCheckCount; ++n)
             QCOMPARE(options.check(n), velmora::CheckValue::Unchecked);
-        QCOMPARE(options.pod, velmora::CheckValue::Unchecked);
+        QCOMPARE(options.check(velmora::kPodBox), velmora::CheckValue::Unchecked);
     }
 
     void sliderRanges()
@@ -96,6 +97,9 @@ private Q_SLOTS:
         QCOMPARE(why.isEmpty(), accepted);
         if (!accepted)
             QCOMPARE(options, OptionSnapshot());
+        // --read-config names the control again by the argument that set it.
+        else if (options != OptionSnapshot())
+            QCOMPARE(assignmentsFor(options), QStringList{argument});
     }
 
     void assignmentSetsTheNamedControl()
@@ -109,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(options.text(4), u"a=b"_qs);
         QCOMPARE(options.slider(2), 7);
         QCOMPARE(options.check(12), velmora::CheckValue::Checked);
-        QCOMPARE(options.pod, velmora::CheckValue::Grayed);
+        QCOMPARE(options.check(velmora::kPodBox), velmora::CheckValue::Grayed);
         QCOMPARE(options.combo1, u" x "_qs);
     }
 };

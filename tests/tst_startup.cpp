@@ -96,12 +96,15 @@ void TestStartup::init()
     m_game = QDir::currentPath();
     m_opened.clear();
     MessageBox::clearHistory();
-    MessageBox::setResponder([](const MessageBox::Record &) { return velmora::ui::Answer::Ok; });
+    // The boxes of a start are notes and errors, at most two; a test that means the real boxes
+    // takes these answers back.
+    MessageBox::setNextAnswers({velmora::ui::Answer::Ok, velmora::ui::Answer::Ok});
+    DialogHand::watchDialogs();
 }
 
 void TestStartup::cleanup()
 {
-    MessageBox::setResponder({});
+    MessageBox::setNextAnswers({});
     QDir::setCurrent(m_previousCurrent);
     m_tmp.reset();
 }
@@ -175,7 +178,7 @@ void TestStartup::startPaths()
 
 void TestStartup::firstStartWithRealBoxes()
 {
-    MessageBox::setResponder({});
+    MessageBox::setNextAnswers({});
     BoxAnswerer answerer(QStringLiteral("OK"));
     Program program(store(), m_home);
     program.start();

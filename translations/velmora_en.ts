@@ -196,6 +196,22 @@
         <source>%1 — переключатель, а не переменная. Каждый запуск строки меняет состояние на обратное, и игра его не сохраняет.</source>
         <translation>%1 is a toggle, not a variable. Each run of the line flips it, and the game does not keep it.</translation>
     </message>
+    <message>
+        <source>Игра хранит rate не в config.cfg, а в hl.conf, общем для всех игр на движке Half-Life, и читает его уже после файлов настроек, так что значение оттуда может заменить строку rate.</source>
+        <translation>The game keeps rate not in config.cfg but in hl.conf, shared by every game on the Half-Life engine, and reads it after the config files, so the value from there may replace the rate line.</translation>
+    </message>
+    <message>
+        <source>Игра держит сумму между 800 и 16000.</source>
+        <translation>The game keeps the sum between 800 and 16000.</translation>
+    </message>
+    <message>
+        <source>В юбилейной сборке место gl_overbright занял gl_use_shaders, который сервер может запретить (sv_allow_shaders). Какое его значение даёт картинку темнее, не подтверждено, поэтому Velmora его не пишет.</source>
+        <translation>In the anniversary build gl_use_shaders took the place of gl_overbright, and a server may forbid it (sv_allow_shaders). Which of its values gives the darker picture is not confirmed, so Velmora does not write it.</translation>
+    </message>
+    <message>
+        <source>Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0. Строка setinfo lefthand ни на что не влияет (этот ключ никто не читает), но игра с тех пор хранит его в config.cfg.</source>
+        <translation>The game holds the weapon in the right hand with cl_righthand 1 and in the left with 0. The line setinfo lefthand changes nothing (no one reads that key), but from then on the game keeps it in config.cfg.</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -466,10 +482,6 @@
         <translation>Money at the start:</translation>
     </message>
     <message>
-        <source>Игра держит сумму между 800 и 16000.</source>
-        <translation>The game keeps the sum between 800 and 16000.</translation>
-    </message>
-    <message>
         <source>Можно стрелять в членов команды</source>
         <translation>Friendly fire</translation>
     </message>
@@ -564,18 +576,6 @@
     <message>
         <source>Приколы</source>
         <translation>Fun</translation>
-    </message>
-    <message>
-        <source>Игра хранит rate не в config.cfg, а в hl.conf, общем для всех игр на движке Half-Life, и читает его уже после файлов настроек, так что значение оттуда может заменить строку rate.</source>
-        <translation>The game keeps rate not in config.cfg but in hl.conf, shared by every game on the Half-Life engine, and reads it after the config files, so the value from there may replace the rate line.</translation>
-    </message>
-    <message>
-        <source>Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0. Строка setinfo lefthand ни на что не влияет (этот ключ никто не читает), но игра с тех пор хранит его в config.cfg.</source>
-        <translation>The game holds the weapon in the right hand with cl_righthand 1 and in the left with 0. The line setinfo lefthand changes nothing (no one reads that key), but from then on the game keeps it in config.cfg.</translation>
-    </message>
-    <message>
-        <source>В юбилейной сборке место gl_overbright занял gl_use_shaders, который сервер может запретить (sv_allow_shaders). Какое его значение даёт картинку темнее, не подтверждено, поэтому Velmora его не пишет.</source>
-        <translation>In the anniversary build gl_use_shaders took the place of gl_overbright, and a server may forbid it (sv_allow_shaders). Which of its values gives the darker picture is not confirmed, so Velmora does not write it.</translation>
     </message>
 </context>
 <context>

@@ -58,11 +58,7 @@ QString applyAssignment(OptionSnapshot &options, QStringView argument)
     case OptionKind::Check: {
         if (value != u"0" && value != u"1" && value != u"2")
             return QStringLiteral("%1 takes 0 (unchecked), 1 (checked) or 2 (grayed)").arg(name);
-        const auto state = CheckValue(value.at(0).digitValue());
-        if (option->number == 0)
-            options.pod = state;
-        else
-            options.check(option->number) = state;
+        options.check(option->number) = CheckValue(value.at(0).digitValue());
         return {};
     }
     }
@@ -89,7 +85,7 @@ QStringList assignmentsFor(const OptionSnapshot &options)
                 arguments.append(name + u'=' + QString::number(options.slider(option.number)));
             break;
         case OptionKind::Check: {
-            const CheckValue value = option.number ? options.check(option.number) : options.pod;
+            const CheckValue value = options.check(option.number);
             if (value != CheckValue::Unchecked)
                 arguments.append(name + u'=' + QString::number(int(value)));
             break;

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -31,8 +32,6 @@ QByteArray keyOfLine(const CheckLine &line)
     return line.form == LineForm::KeyValue ? "setinfo " + keyOf(line.command) : keyOf(line.command);
 }
 
-const QByteArray kPresetKeys[] = {"rate", "cl_updaterate", "cl_cmdrate"};
-
 /// Every name the table writes with a value, and every command it writes bare.
 struct TableKeys
 {
@@ -42,8 +41,8 @@ struct TableKeys
 
     TableKeys()
     {
-        for (const QByteArray &key : kPresetKeys)
-            valued.insert(key);
+        for (const char *command : connectionOption().presetCommands)
+            valued.insert(keyOf(command));
         for (const ValueLine &line : valueLines())
             valued.insert(keyOf(line.command));
         for (const CheckRow &row : checkRows()) {
@@ -192,21 +191,25 @@ private:
         });
     }
 
+    /// Combo1 takes the preset whose every value the file sets.
     void readPreset()
     {
+        QList<QByteArray> keys;
         QStringList values;
-        for (const QByteArray &key : kPresetKeys) {
-            const QString *value = lastValue(key);
+        for (const char *command : connectionOption().presetCommands) {
+            const QString *value = lastValue(keys.emplace_back(keyOf(command)));
             if (!value)
                 return;
             values.append(*value);
         }
         for (const ConnectionPreset &preset : connectionPresets()) {
-            if (sameValue(values[0], QString::fromLatin1(preset.rate)) &&
-                sameValue(values[1], QString::fromLatin1(preset.updateRate)) &&
-                sameValue(values[2], QString::fromLatin1(preset.cmdRate))) {
+            const bool same = std::equal(values.begin(), values.end(), preset.values.begin(),
+                                         [](const QString &read, const char *own) {
+                                             return sameValue(read, QString::fromLatin1(own));
+                                         });
+            if (same) {
                 m_options.combo1 = QString::fromUtf8(preset.comboText);
-                for (const QByteArray &key : kPresetKeys)
+                for (const QByteArray &key : std::as_const(keys))
                     m_taken.insert(key);
                 return;
             }

@@ -204,11 +204,11 @@ QList<TracedLine> generateTracedLines(const OptionSnapshot &options)
     const auto slider = [](int n) { return ControlRef{OptionKind::Slider, n}; };
     const ControlRef combo{OptionKind::Combo, 1};
 
+    const auto &presetCommands = connectionOption().presetCommands;
     for (const ConnectionPreset &preset : connectionPresets()) {
         if (options.combo1 == QString::fromUtf8(preset.comboText)) {
-            add(valuedLine("rate ", QString::fromLatin1(preset.rate)), combo);
-            add(valuedLine("cl_updaterate ", QString::fromLatin1(preset.updateRate)), combo);
-            add(valuedLine("cl_cmdrate ", QString::fromLatin1(preset.cmdRate)), combo);
+            for (std::size_t i = 0; i < presetCommands.size(); ++i)
+                add(valuedLine(presetCommands[i], QString::fromLatin1(preset.values[i])), combo);
             break;
         }
     }

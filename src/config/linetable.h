@@ -2,6 +2,7 @@
 
 #include "config/options.h"
 
+#include <array>
 #include <span>
 
 namespace velmora {
@@ -10,9 +11,8 @@ namespace velmora {
 struct ConnectionPreset
 {
     const char *comboText; ///< matched against Combo1's text whole and case-sensitively
-    const char *rate;
-    const char *updateRate;
-    const char *cmdRate;
+    /// The values of Combo1's preset commands (rate, cl_updaterate, cl_cmdrate), in their order.
+    std::array<const char *, kPresetCommandCount> values;
     /// The English name: the translation shows it, and the command line takes it too.
     const char *englishName;
 };
@@ -31,7 +31,7 @@ std::span<const char *const> connectionTypeItems();
 /// language installed now becomes the preset's own (Russian) name; any other text stays as it is.
 [[nodiscard]] QString canonicalConnectionName(const QString &text);
 
-/// One of the twelve lines every run writes after the connection preset.
+/// One of the lines every run writes after the connection preset.
 struct ValueLine
 {
     const char *command; ///< ends with exactly one blank
@@ -39,7 +39,7 @@ struct ValueLine
     int number; ///< Text<number> or Slider<number>; for the latency, the first ping
 };
 
-/// The twelve lines in the order a run writes them, their commands taken from the options' rows.
+/// The kValueLineCount lines in the order a run writes them, each taken from its option's row.
 std::span<const ValueLine> valueLines();
 
 /// The lines one check box appends when checked (value 1) and when unchecked (value 0). A grayed
@@ -51,10 +51,11 @@ struct CheckRow
     std::span<const CheckLine> unchecked;
 };
 
-/// Rows for Check1..Check43, in ascending order of the box number, taken from the options' rows.
+/// Rows for Check1..Check43 and `pod`, in ascending order of the box number, taken from the
+/// options' rows.
 std::span<const CheckRow> checkRows();
 
-/// The row of Check<box> (1..43).
+/// The row of Check<box> (1..43; kPodBox for `pod`).
 const CheckRow &checkRow(int box);
 
 } // namespace velmora

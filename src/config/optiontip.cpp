@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
 namespace velmora {
 
 namespace {
@@ -40,34 +38,37 @@ QList<int> boxesCarrying(int field)
     return boxes;
 }
 
-/// The commands of an option's own lines: its value line, or every line of its check box.
+/// The first word of every line an option can write of its own: its value line, its box's
+/// lines, its connection presets' lines.
 QStringList commandsOf(const OptionInfo &option)
 {
     QStringList commands;
-    if (option.command)
-        commands.append(QString::fromUtf8(option.command));
+    auto add = [&commands](const char *command) {
+        if (command)
+            commands.append(QString::fromUtf8(command).section(u' ', 0, 0));
+    };
+    add(option.command);
+    for (const char *command : option.presetCommands)
+        add(command);
     for (const auto *lines : {&option.checked, &option.unchecked}) {
         for (const CheckLine &line : *lines)
-            commands.append(QString::fromUtf8(line.command));
+            add(line.form == LineForm::KeyValue ? "setinfo" : line.command);
     }
     return commands;
 }
 
-/// Where the game itself bounds a value: the note of the option that owns the command, so the
-/// note follows whichever control writes the line.
-QStringList limitNotes(const QStringList &lines)
+/// What the command table adds about the commands an option can write and those it writes now,
+/// each once.
+QStringList factNotes(const OptionInfo &option, const QStringList &written)
 {
+    QStringList commands = commandsOf(option);
+    for (const QString &line : written)
+        commands.append(line.section(u' ', 0, 0));
     QStringList notes;
-    for (const OptionInfo &option : optionInventory()) {
-        if (!option.tipNote)
-            continue;
-        const QStringList commands = commandsOf(option);
-        const bool written = std::any_of(lines.begin(), lines.end(), [&](const QString &line) {
-            return std::any_of(commands.begin(), commands.end(),
-                               [&](const QString &command) { return line.startsWith(command); });
-        });
-        if (written)
-            notes.append(optionText(option.tipNote));
+    for (const QString &command : std::as_const(commands)) {
+        const QString note = gameFactNote(command);
+        if (!note.isEmpty() && !notes.contains(note))
+            notes.append(note);
     }
     return notes;
 }
@@ -86,7 +87,8 @@ QStringList linesOfControl(ControlRef control, const OptionSnapshot &options)
 
 QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
 {
-    if (option.number == 0)
+    // A box that writes nothing in any state (`pod` shows the bot's extras) has nothing to tell.
+    if (option.kind == OptionKind::Check && option.checked.empty() && option.unchecked.empty())
         return {};
     const ControlRef self{option.kind, option.number};
     QStringList statements;
@@ -125,14 +127,9 @@ QString optionTip(const OptionInfo &option, const OptionSnapshot &options)
             said += tipText(QT_TRANSLATE_NOOP("OptionTip", " (тип соединения не из списка)"));
         statements.append(said);
     }
-    // The control's own note, even where no command of its own is written (the connection type's
-    // lines come from its preset).
-    if (option.tipNote)
-        statements.append(optionText(option.tipNote));
-    for (const QString &note : limitNotes(written)) {
-        if (!statements.contains(note))
-            statements.append(note);
-    }
+    // The facts of the commands, even where none is written now (Combo1 with a connection type
+    // not in the list still tells where the game keeps rate).
+    statements += factNotes(option, written);
     // What the current game build does with each command, where it does not simply work.
     for (const QString &line : std::as_const(written)) {
         const QString note = gameStatusNote(line.section(u' ', 0, 0));

@@ -15,8 +15,8 @@ QStringList linesOfControl(ControlRef control, const OptionSnapshot &options);
 /// lines it produces, taken from a run of the generator. A check box names its lines for each of
 /// its three states (the grayed state included); a field, a slider or Combo1 names its line with
 /// the value it holds now, and a field that only a check box writes names the line that box
-/// writes when checked. Limits the game puts on a value follow in one short phrase. `pod`, which
-/// the generator never reads, has no tip: an empty string.
+/// writes when checked. What the command table knows of those commands follows in short phrases.
+/// A box that writes no line in any state (`pod`) has no tip: an empty string.
 QString optionTip(const OptionInfo &option, const OptionSnapshot &options);
 
 } // namespace velmora

@@ -1,9 +1,7 @@
 #include "console/gamecommands.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <QLocale>
 
 #include <cstring>
 
@@ -35,9 +33,12 @@ constexpr GameCommand kRows[] = {
     // Network. rate: Valve, [hl#1799] quoting the changelog ("Increased maximum allowed rate
     // setting to 100,000"); rebuilt, ReHLDS SV_ExtractFromUserinfo holds the server's rate for the
     // player between 1000 and 100000. The game keeps rate in hl.conf, not config.cfg, and applied
-    // it
-    // after the config files (Valve, [hl#2237], 2019-05-23).
-    {"rate", Clamped, 1000, 100000},
+    // it after the config files (Valve, [hl#2237], 2019-05-23).
+    {"rate", Clamped, 1000, 100000, nullptr,
+     QT_TRANSLATE_NOOP("GameCommands",
+                       "Игра хранит rate не в config.cfg, а в hl.conf, общем для всех игр на "
+                       "движке Half-Life, и читает его уже после файлов настроек, так что "
+                       "значение оттуда может заменить строку rate.")},
     // cl_updaterate: 102 is the client's own cap (independent, Xash3D MAX_UPDATERATE in
     // CL_ComputeClientInterpolationAmount, which also resets a value below 10; player, [hl#3067]
     // "cl_updaterate has a max value of 102"). The server then holds the player between its
@@ -125,6 +126,11 @@ constexpr GameCommand kRows[] = {
     // DLL's mp_ variables; rebuilt, ReHLDS and ReGameDLL_CS). sv_allow_shaders lets a server forbid
     // gl_use_shaders (player, IntriguingTiles/HLFixes issue 7).
     {"mp_", HostOnly},
+    // The game DLL holds the start money between 800 and 16000 when a player joins
+    // (ReGameDLL_CS client.cpp CheckStartMoney; its own additions change the bounds to 0 and
+    // mp_maxmoney, which the original game does not have).
+    {"mp_startmoney", HostOnly, 0, 0, nullptr,
+     QT_TRANSLATE_NOOP("GameCommands", "Игра держит сумму между 800 и 16000.")},
     {"sv_", HostOnly},
     {"bot_", HostOnly},
     // POD-Bot's fun modes: the plugin answers "omg" only from the player who hosts a listen
@@ -144,7 +150,11 @@ constexpr GameCommand kRows[] = {
     // but toggling gl_overbright changes nothing (player, [hl#3424]); gl_use_shaders took its
     // place (player, [hl#3555]), and a server may forbid it with sv_allow_shaders. Which value of
     // gl_use_shaders makes the picture darker in Counter-Strike is not confirmed.
-    {"gl_overbright", Ignored},
+    {"gl_overbright", Ignored, 0, 0, nullptr,
+     QT_TRANSLATE_NOOP("GameCommands",
+                       "В юбилейной сборке место gl_overbright занял gl_use_shaders, который "
+                       "сервер может запретить (sv_allow_shaders). Какое его значение даёт "
+                       "картинку темнее, не подтверждено, поэтому Velmora его не пишет.")},
     works("gl_use_shaders"),
     works("r_decals"),
     works("r_drawviewmodel"),
@@ -162,7 +172,13 @@ constexpr GameCommand kRows[] = {
     works("cl_minmodels"),
     works("cl_shadows"),
     works("cl_corpsestay"), // the Counter-Strike client's own variable (rebuilt, cs16-client)
-    works("cl_righthand"),  // "1" right hand, "0" left (rebuilt, cs16-client; player, [hl#2777])
+    // "1" right hand, "0" left (rebuilt, cs16-client; player, [hl#2777]); the left hand's
+    // setinfo key is the row "setinfo lefthand".
+    {"cl_righthand", Works, 0, 0, nullptr,
+     QT_TRANSLATE_NOOP("GameCommands",
+                       "Игра держит оружие в правой руке при cl_righthand 1 и в левой при 0. "
+                       "Строка setinfo lefthand ни на что не влияет (этот ключ никто не "
+                       "читает), но игра с тех пор хранит его в config.cfg.")},
     // The spray logo's file and colour (independent, Xash3D registers both; player, [hl#588]).
     works("cl_logofile"),
     works("cl_logocolor"),
@@ -374,56 +390,6 @@ const GameCommand *findGameCommand(QByteArrayView word)
             pattern = row;
     }
     return pattern;
-}
-
-QString boundText(double value)
-{
-    return QLocale::c().toString(value, 'g', 15);
-}
-
-QString gameStatusNote(QStringView command)
-{
-    const GameCommand *row = findGameCommand(command.toLatin1());
-    if (!row)
-        return {};
-    const QString name = command.toString().toLower();
-    switch (row->status) {
-    case Works:
-        return {};
-    case Clamped:
-        if (row->unless)
-            return QCoreApplication::translate(
-                       "GameCommands",
-                       "Выше %1 действует только вместе с %2 1 (без него игра делает не больше "
-                       "%3 кадра в секунду), а в сетевой игре значение ниже %4 игра поднимает "
-                       "до %4.")
-                .arg(boundText(row->max), QLatin1StringView(row->unless), boundText(row->max + 0.5),
-                     boundText(row->min));
-        return QCoreApplication::translate("GameCommands",
-                                           "Игра ограничивает значение %1 пределами %2–%3.")
-            .arg(name, boundText(row->min), boundText(row->max));
-    case Ignored:
-        return QCoreApplication::translate("GameCommands",
-                                           "В текущей версии игры строка %1 ничего не делает.")
-            .arg(name);
-    case HostOnly:
-        return QCoreApplication::translate("GameCommands",
-                                           "Строка %1 действует только на сервере, который вы "
-                                           "запускаете сами, а не там, куда вы заходите.")
-            .arg(name);
-    case NotSaved:
-        return QCoreApplication::translate("GameCommands",
-                                           "Игра не сохраняет %1 в своём config.cfg, поэтому "
-                                           "значение держится только благодаря autoexec.cfg.")
-            .arg(name);
-    case Toggle:
-        return QCoreApplication::translate("GameCommands",
-                                           "%1 — переключатель, а не переменная. Каждый запуск "
-                                           "строки меняет состояние на обратное, и игра его не "
-                                           "сохраняет.")
-            .arg(name);
-    }
-    return {};
 }
 
 } // namespace velmora

@@ -31,6 +31,9 @@ struct GameCommand
     /// Clamped: the upper limit holds only while this other command is 0 (fps_max and
     /// fps_override); null when the limit always holds. The lower limit always holds.
     const char *unless = nullptr;
+    /// UTF-8, marked for translation: what else a player of our options should know of the
+    /// command, in one or two sentences for the option tips; null for nothing more.
+    const char *note = nullptr;
 };
 
 /// Every row: the commands Velmora writes and those players commonly write by hand.
@@ -44,6 +47,9 @@ const GameCommand *findGameCommand(QByteArrayView word);
 /// One Russian sentence, naming the command, on what the current build does with it, for the
 /// option tips; empty when the command works as its name says or the table does not know it.
 QString gameStatusNote(QStringView command);
+
+/// The row's note of a command word in the language installed now; empty where it has none.
+QString gameFactNote(QStringView command);
 
 /// A range bound as the game's console would print it: "100000", "0.1".
 QString boundText(double value);

@@ -12,9 +12,15 @@ namespace velmora {
 QByteArray autoexecBytes(QStringView boxText)
 {
     QByteArray bytes;
+    encodeAutoexecBytes(boxText, bytes);
+    return bytes;
+}
+
+void encodeAutoexecBytes(QStringView boxText, QByteArray &bytes)
+{
+    bytes.truncate(0); // keeps the capacity, unlike clear()
     appendEncodedLossless(boxText, bytes, LineBreaks::CrLf);
     bytes.append("\r\n", 2);
-    return bytes;
 }
 
 QString checkScriptBytes(QByteArrayView bytes)

@@ -12,6 +12,10 @@ namespace velmora {
 /// CR LF, in the system encoding (lossless, see encodeLossless()).
 QByteArray autoexecBytes(QStringView boxText);
 
+/// autoexecBytes() into `bytes`, which keeps its storage: a window that saves a large box again
+/// and again reuses the same memory rather than having fresh pages mapped for each save.
+void encodeAutoexecBytes(QStringView boxText, QByteArray &bytes);
+
 /// Why `bytes` may not be saved as a game script, or nothing: the console stops reading a script
 /// at its first NUL byte, so every line after one would silently never run. The refusal names the
 /// line that holds it.

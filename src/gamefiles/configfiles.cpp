@@ -46,22 +46,11 @@ bool sameFile(const QString &a, const QString &b)
 /// The shared lines the Save question shows around each change.
 constexpr int kDiffContext = 2;
 
-/// Whether some line of `bytes` ends otherwise than with CR LF (an LF, a lone CR, or nothing at
-/// the end of the last line).
-bool endsOtherThanCrLf(QByteArrayView bytes)
+/// Whether some line of `bytes`, whose line breaks are `ends`, ends otherwise than with CR LF (an
+/// LF, a lone CR, or nothing at the end of the last line).
+bool endsOtherThanCrLf(QByteArrayView bytes, const LineEnds &ends)
 {
-    if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
-        return true;
-    // Every LF after a CR and every CR before an LF, found a line end at a time.
-    for (qsizetype lf = bytes.indexOf('\n'); lf >= 0; lf = bytes.indexOf('\n', lf + 1)) {
-        if (lf == 0 || bytes[lf - 1] != '\r')
-            return true;
-    }
-    for (qsizetype cr = bytes.indexOf('\r'); cr >= 0; cr = bytes.indexOf('\r', cr + 1)) {
-        if (cr + 1 == bytes.size() || bytes[cr + 1] != '\n')
-            return true;
-    }
-    return false;
+    return (!bytes.isEmpty() && !bytes.endsWith("\r\n")) || !ends.allCrLf();
 }
 
 } // namespace
@@ -76,11 +65,9 @@ SavePreview previewAutoexecSave(const QString &gameFolder, QByteArrayView bytes,
     if (previous.exists() && old == bytes)
         return {false, {}, 0, {}, false};
     LineDiff diff = lineDiff(old, bytes, mostLines, kDiffContext);
-    return {true,
-            std::move(diff.lines),
-            diff.unlisted,
-            {},
-            endsOtherThanCrLf(old) != endsOtherThanCrLf(bytes)};
+    const bool lineEndsChange =
+        endsOtherThanCrLf(old, diff.endsBefore) != endsOtherThanCrLf(bytes, diff.endsAfter);
+    return {true, std::move(diff.lines), diff.unlisted, {}, lineEndsChange};
 }
 
 ConfigFileText readConfigFile(const QString &path)

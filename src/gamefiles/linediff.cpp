@@ -266,14 +266,6 @@ bool beginningRunsIntoEnd(const ByteLines &a, const ByteLines &b, QByteArrayView
     return (a.size() > b.size() ? a : b)[shorter] == firstLine(end);
 }
 
-/// How many lines `bytes` holds when it ends with a line break: CR LF, LF and a lone CR end one.
-qsizetype countLines(QByteArrayView bytes)
-{
-    const auto lf = std::count(bytes.begin(), bytes.end(), '\n');
-    const auto cr = std::count(bytes.begin(), bytes.end(), '\r');
-    return qsizetype(lf + cr) - bytes.count("\r\n");
-}
-
 /// The last `most` lines of `bytes`, which end with a line break.
 ByteLines lastLines(QByteArrayView bytes, qsizetype most)
 {
@@ -299,6 +291,36 @@ ByteLines firstLines(QByteArrayView bytes, qsizetype most)
 
 } // namespace
 
+LineEnds countLineEnds(QByteArrayView bytes)
+{
+    // Counted in blocks of a fixed size into byte-wide counters (a block of 128 cannot overflow
+    // them), a loop the compiler turns into vector instructions at -O2: the Save question counts
+    // the megabytes it passes over in a fraction of a millisecond this way, six times faster than
+    // with int counters and more than that against a byte-by-byte count (bench/README.md).
+    constexpr qsizetype kStep = 128;
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    LineEnds ends;
+    qsizetype i = 0;
+    for (; i + kStep < n; i += kStep) {
+        unsigned char lf = 0, cr = 0, crLf = 0;
+        for (qsizetype j = i; j < i + kStep; ++j) {
+            lf += p[j] == '\n';
+            cr += p[j] == '\r';
+            crLf += (p[j] == '\r') & (p[j + 1] == '\n');
+        }
+        ends.lf += lf;
+        ends.cr += cr;
+        ends.crLf += crLf;
+    }
+    for (; i < n; ++i) {
+        ends.lf += p[i] == '\n';
+        ends.cr += p[i] == '\r';
+        ends.crLf += p[i] == '\r' && i + 1 < n && p[i + 1] == '\n';
+    }
+    return ends;
+}
+
 LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLines, int context)
 {
     // Whole lines the bytes both begin with are passed over: up to the last LF among the equal
@@ -308,6 +330,9 @@ LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLin
     const QByteArrayView passed = before.first(start);
     before = before.sliced(start);
     after = after.sliced(start);
+    // The line breaks of the bytes passed over are counted once for both sides: a break cannot
+    // straddle the cut, which follows an LF.
+    const LineEnds shared = countLineEnds(passed);
     const qsizetype tail = sharedEnd(before, after, same - start);
     ByteLines a = byteLines(before.chopped(tail));
     ByteLines b = byteLines(after.chopped(tail));
@@ -332,8 +357,10 @@ LineDiff lineDiff(QByteArrayView before, QByteArrayView after, qsizetype mostLin
             edit.second += opening.size();
     }
     LineDiff out;
+    out.endsBefore = shared + countLineEnds(before);
+    out.endsAfter = shared + countLineEnds(after);
     // Only the lines listed are decoded into text.
-    writeHunks(a, b, edits, countLines(passed) - opening.size() + 1, context,
+    writeHunks(a, b, edits, shared.lines() - opening.size() + 1, context,
                qMax(mostLines, qsizetype(0)), out);
     return out;
 }

@@ -5,6 +5,26 @@
 
 namespace velmora {
 
+/// The line breaks of some bytes, counted in one pass.
+struct LineEnds
+{
+    qsizetype lf = 0;   ///< every LF
+    qsizetype cr = 0;   ///< every CR
+    qsizetype crLf = 0; ///< every CR directly followed by an LF
+
+    /// Lines ended: CR LF, LF and a lone CR each end one.
+    qsizetype lines() const { return lf + cr - crLf; }
+    /// Whether every break is a CR LF.
+    bool allCrLf() const { return lf == crLf && cr == crLf; }
+
+    LineEnds operator+(const LineEnds &other) const
+    {
+        return {lf + other.lf, cr + other.cr, crLf + other.crLf};
+    }
+};
+
+[[nodiscard]] LineEnds countLineEnds(QByteArrayView bytes);
+
 /// What turns one file's lines into another's, as the Save question lists it.
 struct LineDiff
 {
@@ -16,6 +36,8 @@ struct LineDiff
     /// changes.
     QStringList lines;
     qsizetype unlisted = 0; ///< the changed lines beyond those
+    LineEnds endsBefore;    ///< the line breaks of the old bytes
+    LineEnds endsAfter;     ///< the line breaks of the new bytes
 };
 
 /// What turns the lines of the bytes `before` into the lines of `after`: CR LF, LF and a lone CR

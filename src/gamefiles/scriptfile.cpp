@@ -49,8 +49,12 @@ QString readBoundedFile(int fd, const QString &path, QByteArray *bytes, qint64 l
         const qint64 room = limit + 1 - bytes->size();
         if (room <= 0)
             return tooLarge(path, limit);
+        // The file's size is known, so its bytes go into the room reserved for them in one read;
+        // growing the array past it would copy what was read into fresh memory. A file that grew
+        // since fstat() goes on in chunks.
         const qsizetype kept = bytes->size();
-        bytes->resize(kept + qsizetype(std::min(room, kChunkBytes)));
+        const qint64 reserved = bytes->capacity() - kept;
+        bytes->resize(kept + qsizetype(std::min(room, reserved > 0 ? reserved : kChunkBytes)));
         ssize_t read;
         do {
             read = ::read(fd, bytes->data() + kept, size_t(bytes->size() - kept));

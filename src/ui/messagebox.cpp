@@ -10,7 +10,6 @@ namespace {
 
 struct SeamState
 {
-    MessageBox::Responder responder;
     QList<Answer> nextAnswers;
     QList<MessageBox::Record> history;
 };
@@ -65,14 +64,7 @@ Answer MessageBox::show(QWidget *parent, const QString &text, MessageStyle style
     state.history.append(record);
     if (!state.nextAnswers.isEmpty())
         return state.nextAnswers.takeFirst();
-    if (state.responder)
-        return state.responder(record);
     return showReal(parent, record);
-}
-
-void MessageBox::setResponder(Responder responder)
-{
-    seam().responder = std::move(responder);
 }
 
 void MessageBox::setNextAnswers(QList<Answer> answers)

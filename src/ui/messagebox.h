@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 namespace velmora::ui {
@@ -23,7 +21,9 @@ enum class Answer { Ok, Yes, No };
 /// buttons read "Да", "Нет" and "OK".
 ///
 /// Test seam: every box asked for is recorded (text, title, style, details), whether it was really
-/// shown or answered by a responder that a test installed, so a test can assert which box appeared.
+/// shown or answered from the answers a test gave beforehand, so a test can assert which box
+/// appeared. Answers given beforehand are the one way to answer a box without showing it; a test
+/// that means the real QMessageBox gives none and presses its button.
 class MessageBox
 {
 public:
@@ -34,7 +34,6 @@ public:
         MessageStyle style = MessageStyle::Information;
         QString details; ///< the box's details part, shown on request; empty: none
     };
-    using Responder = std::function<Answer(const Record &)>;
 
     static constexpr const char *kTitle = "Velmora";
 
@@ -43,11 +42,8 @@ public:
     static Answer show(QWidget *parent, const QString &text, MessageStyle style,
                        const QString &details = {});
 
-    /// Answers every following box with the responder instead of showing it; an empty responder
-    /// brings the real QMessageBox back.
-    static void setResponder(Responder responder);
-    /// Answers the following boxes with these answers, in order; once they are used up, the real
-    /// box shows again.
+    /// Answers the following boxes with these answers, in order, instead of showing them; once they
+    /// are used up, the real box shows again. An empty list takes back the answers not yet used.
     static void setNextAnswers(QList<Answer> answers);
 
     static QList<Record> history();

@@ -16,8 +16,6 @@ OptionTips::OptionTips(SnapshotSource source, QObject *parent)
 void OptionTips::attachAll(const QWidget *root)
 {
     for (const OptionInfo &option : optionInventory()) {
-        if (option.number == 0)
-            continue; // `pod` writes nothing
         if (QWidget *control = root->findChild<QWidget *>(QLatin1StringView(option.name)))
             control->installEventFilter(this);
     }

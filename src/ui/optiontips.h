@@ -22,8 +22,8 @@ public:
 
     OptionTips(SnapshotSource source, QObject *parent);
 
-    /// Attaches a tip to every control under `root` that is named after an option the generator
-    /// reads (Combo1, Text1..Text11, Slider1..Slider5, Check1..Check43).
+    /// Attaches a tip to every control under `root` that is named after an option (one that
+    /// writes nothing, `pod`, gets an empty tip, which shows none).
     void attachAll(const QWidget *root);
     /// The tip of one control, as the tool tip shows it (rich text); empty for other widgets.
     QString tipFor(const QWidget *control) const;

@@ -7,6 +7,7 @@
 #include "gamefiles/bindimport.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
+#include "ui/textmirror.h"
 #include "windows/optionpages.h"
 
 #include <QPlainTextEdit>
@@ -38,6 +39,7 @@ ConfigBox::ConfigBox(QWidget *client, OptionPages *pages, QWidget *window)
     m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_edit->setPlainText(tr("Здесь будет ваш конфиг\n"));
+    m_mirror = new ui::TextMirror(m_edit->document());
     // Tab leaves the box for the next control instead of typing into it.
     m_edit->setTabChangesFocus(true);
 }
@@ -54,11 +56,12 @@ QString ConfigBox::text() const
     return text;
 }
 
-QByteArray ConfigBox::bytes() const
+const QByteArray &ConfigBox::bytes()
 {
     // The raw text as it stands: Save writes its paragraph separators as line breaks anyway,
     // so translating them first would only cost a large box one more pass.
-    return autoexecBytes(m_edit->document()->toRawText());
+    encodeAutoexecBytes(m_mirror->text(), m_bytes);
+    return m_bytes;
 }
 
 void ConfigBox::carryFromGame(const QString &gameFolder)

@@ -8,6 +8,10 @@
 
 class QPlainTextEdit;
 
+namespace velmora::ui {
+class TextMirror;
+}
+
 namespace velmora {
 
 class OptionPages;
@@ -27,8 +31,8 @@ public:
     QPlainTextEdit *edit() const { return m_edit; }
     /// The box's text exactly as it stands, line breaks as '\n'.
     QString text() const;
-    /// The box's text as Save writes it (see autoexecBytes()).
-    QByteArray bytes() const;
+    /// The box's text as Save writes it (see autoexecBytes()), valid until the box changes.
+    const QByteArray &bytes();
 
     /// Puts the binds and aliases of config.cfg in `gameFolder` in place of the box's text, tells
     /// how many it found (or why it could not), and offers to leave out those a server planted.
@@ -50,6 +54,8 @@ private:
     OptionPages *m_pages;
     QWidget *m_window;
     QPlainTextEdit *m_edit;
+    ui::TextMirror *m_mirror; ///< the box's text, kept for Show and Save
+    QByteArray m_bytes;       ///< the box's bytes, the storage reused
     /// Once a config was opened: the controls as Open or the last Show left them. Show leaves
     /// out the line of a control still so whose command the box already sets.
     std::optional<OptionSnapshot> m_settled;

@@ -99,7 +99,7 @@ void FileCommands::save()
         return;
     // The box is encoded once: the question's details, the write and the userconfig.cfg check all
     // look at the bytes Save writes.
-    const QByteArray bytes = m_box->bytes();
+    const QByteArray &bytes = m_box->bytes();
     if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {
         MessageBox::show(m_window, refusal, MessageStyle::Error);
         return;
@@ -228,7 +228,7 @@ void FileCommands::saveAs()
             return;
     }
     const QString game = currentGameFolder();
-    const QByteArray bytes = m_box->bytes();
+    const QByteArray &bytes = m_box->bytes();
     if (!game.isEmpty() && isGameAutoexec(game, path)) {
         // The game's own script: what Save does, question, backup and offer included.
         if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {

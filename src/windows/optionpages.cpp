@@ -54,10 +54,9 @@ QString captionOf(const Cell &cell)
     const OptionInfo *option = nullptr;
     if (cell.option)
         option = findOption(QString::fromLatin1(cell.option));
-    else if (cell.control == Control::Check || cell.control == Control::WrapCheck)
+    else if (cell.control == Control::Check || cell.control == Control::WrapCheck ||
+             cell.control == Control::Pod)
         option = &checkOption(cell.number);
-    else if (cell.control == Control::Pod)
-        option = findOption(QString::fromLatin1(cell.name));
     return option ? optionText(option->caption) : QString();
 }
 
@@ -189,11 +188,12 @@ QWidget *OptionPages::createControl(QWidget *parent, const Cell &cell)
     }
     case Control::Combo:
         return createCombo(parent);
-    case Control::Pod:
+    case Control::Pod: {
         // In the window's own font, like the frames.
-        m_pod = new QCheckBox(caption, parent);
-        m_pod->setObjectName(QLatin1StringView(cell.name));
-        return m_pod;
+        auto *box = new QCheckBox(caption, parent);
+        box->setObjectName(QLatin1StringView(checkOption(cell.number).name));
+        return m_checks[cell.number - 1] = box;
+    }
     case Control::None:
     case Control::MoveTo:
         break;
@@ -312,9 +312,8 @@ OptionSnapshot OptionPages::snapshot() const
         options.text(n) = text(n)->text();
     for (int n = 1; n <= kSliderCount; ++n)
         options.slider(n) = slider(n)->value();
-    for (int n = 1; n <= kCheckCount; ++n)
+    for (int n = 1; n <= kBoxCount; ++n)
         options.check(n) = checkValue(check(n));
-    options.pod = checkValue(m_pod);
     return options;
 }
 
@@ -325,15 +324,14 @@ void OptionPages::setSnapshot(const OptionSnapshot &options)
         text(n)->setText(options.text(n));
     for (int n = 1; n <= kSliderCount; ++n)
         slider(n)->setValue(options.slider(n));
-    for (int n = 1; n <= kCheckCount; ++n)
+    for (int n = 1; n <= kBoxCount; ++n)
         setCheckValue(check(n), options.check(n));
-    setCheckValue(m_pod, options.pod);
     updateBotExtras();
 }
 
 void OptionPages::updateBotExtras()
 {
-    const bool show = checkValue(m_pod) == CheckValue::Checked;
+    const bool show = checkValue(pod()) == CheckValue::Checked;
     if (m_botExtras->isHidden() == show)
         m_botExtras->setVisible(show);
 }

@@ -46,8 +46,9 @@ public:
     QComboBox *connectionType() const { return m_combo; }
     QLineEdit *text(int number) const { return m_texts[number - 1]; }
     ui::Slider *slider(int number) const { return m_sliders[number - 1]; }
+    /// Check<number> (1..43), `pod` at kPodBox.
     QCheckBox *check(int number) const { return m_checks[number - 1]; }
-    QCheckBox *pod() const { return m_pod; }
+    QCheckBox *pod() const { return check(kPodBox); }
 
 private:
     void buildFromTable();
@@ -63,8 +64,7 @@ private:
     QComboBox *m_combo = nullptr;
     QLineEdit *m_texts[kTextCount] = {};
     ui::Slider *m_sliders[kSliderCount] = {};
-    QCheckBox *m_checks[kCheckCount] = {};
-    QCheckBox *m_pod = nullptr;
+    QCheckBox *m_checks[kBoxCount] = {}; ///< Check1..Check43, then `pod`
     QGroupBox *m_botExtras = nullptr;
     QTimer *m_timer = nullptr;
     ui::DigitKeyFilter *m_digitFilter = nullptr;

@@ -1,5 +1,7 @@
 #include "windows/optiontable.h"
 
+#include "config/options.h"
+
 #include <QtGlobal>
 
 namespace velmora::optiontable {
@@ -132,7 +134,7 @@ constexpr Step kSteps[] = {
     slider("Frame7", captionOf("Label28", "Slider5"), 5, 2880, 3720, 3375),
 
     page("Frame10", "POD-BOT 2.5", 7095),
-    fixed("Frame10", Cell{Control::Pod, 0, "pod"}, kControlLeft, 240, 4935, kCheckHeight),
+    fixed("Frame10", Cell{Control::Pod, kPodBox}, kControlLeft, 240, 4935, kCheckHeight),
     // Shown only while `pod` is ticked.
     frame("Frame10", "Frame11", QT_TRANSLATE_NOOP("Options", "Приколы"), 600, 1215, 120, 6855),
     column("Frame11", 240, 6615, check(6), check(19), check(20)),

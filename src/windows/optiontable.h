@@ -39,7 +39,7 @@ enum class Control {
 struct Cell
 {
     Control control = Control::None;
-    int number = 0;                ///< Text, Check, WrapCheck: the control's number
+    int number = 0;                ///< Text, Check, WrapCheck, Pod: the control's number
     const char *name = nullptr;    ///< Label, PlainLabel, Mark: the object name
     const char *caption = nullptr; ///< UTF-8; a check box's comes from its option's row
     int width = 0;                 ///< in a row: 0 takes the control's preferred width

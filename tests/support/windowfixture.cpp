@@ -22,7 +22,7 @@ void GameFolders::writePathFile(const QString &folder) const
 
 void resetSeams()
 {
-    velmora::ui::MessageBox::setResponder({});
+    DialogHand::watchDialogs();
     velmora::ui::MessageBox::setNextAnswers({});
     velmora::ui::MessageBox::clearHistory();
     velmora::ui::Tone::setPlayer([](int, int) {});
@@ -42,20 +42,17 @@ QPlainTextEdit *configBox(const QWidget *window)
     return window->findChild<QPlainTextEdit *>(QStringLiteral("config"));
 }
 
-void whenCrosshairOpens(std::function<void(QDialog *)> work, const char *button)
+std::unique_ptr<NextDialog> whenCrosshairOpens(std::function<void(QDialog *)> work,
+                                               const char *button)
 {
-    auto *poll = new QTimer;
     const QByteArray name(button); // the caller's text may be gone by the time the dialog opens
-    QObject::connect(poll, &QTimer::timeout, poll, [=] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != QStringLiteral("crosshair"))
-            return;
-        poll->deleteLater();
-        work(dialog);
-        if (!name.isEmpty())
-            dialog->findChild<QPushButton *>(QLatin1StringView(name))->click();
-        else
-            QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    poll->start(10);
+    return std::make_unique<NextDialog>(
+        [work = std::move(work), name](QDialog *dialog) {
+            work(dialog);
+            if (!name.isEmpty())
+                dialog->findChild<QPushButton *>(QLatin1StringView(name))->click();
+            else
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        },
+        QStringLiteral("crosshair"));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the main window's tests share: a program folder with dir.vlm, a game folder with its
-// cstrike folder, a window built on them, and a hand that presses buttons of real message boxes.
+// cstrike folder, a window built on them, and the hands that answer real dialogs.
 
 #include "boxanswerer.h"
 #include "gamefiles/pathfile.h"
@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -49,7 +48,8 @@ struct GameFolders
     void writeConfig(const QByteArray &bytes) const { writeBytes(configCfg(), bytes); }
 };
 
-/// Resets the seams every test touches: boxes answered by nobody, a silent tone.
+/// Resets the seams every test touches: no answers given beforehand, a silent tone, and a real
+/// dialog that no hand answers failing the test instead of holding it up.
 void resetSeams();
 
 /// A window on the folders, loaded, its count message answered with OK.
@@ -58,6 +58,7 @@ std::unique_ptr<velmora::IndexRus> loadedWindow(const GameFolders &folders);
 QPlainTextEdit *configBox(const QWidget *window);
 
 /// Works the crosshair dialog as a player does once it has opened (the menu entry's handler
-/// waits in it): `work` gets it, then the button named `button` ("Command2" OK, "Command3"
-/// Cancel) is clicked, or Escape pressed when there is none.
-void whenCrosshairOpens(std::function<void(QDialog *)> work, const char *button);
+/// waits in it), while the hand returned lives: `work` gets it, then the button named `button`
+/// ("Command2" OK, "Command3" Cancel) is clicked, or Escape pressed when there is none.
+std::unique_ptr<NextDialog> whenCrosshairOpens(std::function<void(QDialog *)> work,
+                                               const char *button);
