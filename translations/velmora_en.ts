@@ -622,6 +622,39 @@
     </message>
 </context>
 <context>
+    <name>velmora::ConfigBox</name>
+    <message>
+        <source>Здесь будет ваш конфиг
+</source>
+        <translation>Your config will be here
+</translation>
+    </message>
+    <message>
+        <source>Найдено %1 bind(s) и alias</source>
+        <translation>Found %1 bind(s) and alias</translation>
+    </message>
+    <message>
+        <source>...и ещё %1</source>
+        <translation>...and %1 more</translation>
+    </message>
+    <message>
+        <source>Среди найденных строк есть такие, какие серверы подбрасывали игрокам в config.cfg (подключение к чужому серверу, rcon, запуск других файлов):<byte value="xd"/>
+%1<byte value="xd"/>
+Убрать их из конфига?</source>
+        <translation>Among the lines found are some that servers used to plant in players&apos; config.cfg (connecting to another server, rcon, running other files):<byte value="xd"/>
+%1<byte value="xd"/>
+Remove them from the config?</translation>
+    </message>
+    <message>
+        <source>Все поля заполнены??</source>
+        <translation>Are all the fields filled in??</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите ОЧИСТИТЬ конфиг?</source>
+        <translation>Are you sure you want to CLEAR the config?</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CrosshairDialog</name>
     <message>
         <source>Прицел</source>
@@ -736,6 +769,95 @@
     </message>
 </context>
 <context>
+    <name>velmora::FileCommands</name>
+    <message>
+        <source>В файле не указан путь!</source>
+        <translation>No path is set in the file!</translation>
+    </message>
+    <message>
+        <source>Конфиги (*.cfg)</source>
+        <translation>Configs (*.cfg)</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите сохранить конфиг?</source>
+        <translation>Are you sure you want to save the config?</translation>
+    </message>
+    <message>
+        <source>Файл autoexec.cfg не изменится: в нём уже этот конфиг.</source>
+        <translation>The file autoexec.cfg will not change: it already holds this config.</translation>
+    </message>
+    <message>
+        <source>Строки файла autoexec.cfg останутся прежними, изменятся только концы строк.</source>
+        <translation>The lines of autoexec.cfg stay as they are; only the line endings change.</translation>
+    </message>
+    <message>
+        <source>... и ещё изменённых строк: %1</source>
+        <translation>... and more changed lines: %1</translation>
+    </message>
+    <message>
+        <source>Строки со знаком &quot;-&quot; уйдут из autoexec.cfg, строки со знаком &quot;+&quot; придут в него; строки без знака останутся, &quot;@@&quot; даёт номера строк.</source>
+        <translation>Lines marked &quot;-&quot; will leave autoexec.cfg, lines marked &quot;+&quot; will come into it; unmarked lines stay, &quot;@@&quot; gives the line numbers.</translation>
+    </message>
+    <message>
+        <source>Кроме того, изменятся концы строк.</source>
+        <translation>The line ends will change as well.</translation>
+    </message>
+    <message>
+        <source>В сохранённом конфиге есть строка &quot;exec userconfig.cfg&quot;, поэтому строка &quot;exec autoexec.cfg&quot; в userconfig.cfg не добавлена: эти два файла запускали бы друг друга без конца.</source>
+        <translation>The saved config has the line &quot;exec userconfig.cfg&quot;, so the line &quot;exec autoexec.cfg&quot; was not added to userconfig.cfg: the two files would run each other without end.</translation>
+    </message>
+    <message>
+        <source>Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.<byte value="xd"/>
+Добавить в userconfig.cfg строку &quot;exec autoexec.cfg&quot;, чтобы ваш конфиг применялся при каждом запуске?</source>
+        <translation>The game runs config.cfg after autoexec.cfg and puts the old values back.<byte value="xd"/>
+Add the line &quot;exec autoexec.cfg&quot; to userconfig.cfg, so that your config applies at every start?</translation>
+    </message>
+    <message>
+        <source>Открыть конфиг</source>
+        <translation>Open config</translation>
+    </message>
+    <message>
+        <source>Строк перенесено в настройки: %1<byte value="xd"/>
+Строк осталось в конфиге: %2</source>
+        <translation>Lines moved into the settings: %1<byte value="xd"/>
+Lines left in the config: %2</translation>
+    </message>
+    <message>
+        <source>В файле есть нулевой символ: игра перестаёт читать файл на нём, поэтому строки после него не перенесены (файл на диске не изменён).</source>
+        <translation>The file holds a NUL character: the game stops reading the file there, so the lines after it were not brought in (the file on disk is unchanged).</translation>
+    </message>
+    <message>
+        <source>Сохранить конфиг как</source>
+        <translation>Save config as</translation>
+    </message>
+    <message>
+        <source>Файл %1 уже есть. Заменить его?</source>
+        <translation>The file %1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd"/>
+Нынешний autoexec.cfg станет резервной копией autoexec.cfg.bak.</source>
+        <translation>Are you sure you want to bring back the earlier autoexec.cfg?<byte value="xd"/>
+The present autoexec.cfg will become the backup autoexec.cfg.bak.</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd"/>
+Файла autoexec.cfg сейчас нет, поэтому autoexec.cfg.bak будет скопирован и останется на месте.</source>
+        <translation>Are you sure you want to bring back the previous autoexec.cfg?<byte value="xd"/>
+There is no autoexec.cfg now, so autoexec.cfg.bak will be copied and stay where it is.</translation>
+    </message>
+    <message>
+        <source>Прежний autoexec.cfg восстановлен.</source>
+        <translation>The earlier autoexec.cfg has been restored.</translation>
+    </message>
+    <message>
+        <source>Выдействительно хотите обнавить путь к папке с Half-Life?<byte value="xd"/>
+Послетого как вы нажмёте на кнопку ДА надо будет запустипь программу заново!</source>
+        <translation>Do you really want to update the path to the Half-Life folder?<byte value="xd"/>
+After you press YES you will have to start the program again!</translation>
+    </message>
+</context>
+<context>
     <name>velmora::IndexRus</name>
     <message>
         <source>Конфиг</source>
@@ -782,132 +904,16 @@
         <translation>Tech support</translation>
     </message>
     <message>
-        <source>Здесь будет ваш конфиг
-</source>
-        <translation>Your config will be here
-</translation>
-    </message>
-    <message>
         <source>Поля помеченные &quot;*&quot; обязательны для заполнения!</source>
         <translation>Fields marked &quot;*&quot; must be filled in!</translation>
-    </message>
-    <message>
-        <source>В файле не указан путь!</source>
-        <translation>No path is set in the file!</translation>
-    </message>
-    <message>
-        <source>Найдено %1 bind(s) и alias</source>
-        <translation>Found %1 bind(s) and alias</translation>
-    </message>
-    <message>
-        <source>Все поля заполнены??</source>
-        <translation>Are all the fields filled in??</translation>
-    </message>
-    <message>
-        <source>Вы уверены что хотите сохранить конфиг?</source>
-        <translation>Are you sure you want to save the config?</translation>
-    </message>
-    <message>
-        <source>Вы уверены что хотите ОЧИСТИТЬ конфиг?</source>
-        <translation>Are you sure you want to CLEAR the config?</translation>
     </message>
     <message>
         <source>Вы действительно хотите выйти?</source>
         <translation>Do you really want to exit?</translation>
     </message>
     <message>
-        <source>Выдействительно хотите обнавить путь к папке с Half-Life?<byte value="xd"/>
-Послетого как вы нажмёте на кнопку ДА надо будет запустипь программу заново!</source>
-        <translation>Do you really want to update the path to the Half-Life folder?<byte value="xd"/>
-After you press YES you will have to start the program again!</translation>
-    </message>
-    <message>
-        <source>...и ещё %1</source>
-        <translation>...and %1 more</translation>
-    </message>
-    <message>
-        <source>Среди найденных строк есть такие, какие серверы подбрасывали игрокам в config.cfg (подключение к чужому серверу, rcon, запуск других файлов):<byte value="xd"/>
-%1<byte value="xd"/>
-Убрать их из конфига?</source>
-        <translation>Among the lines found are some that servers used to plant in players&apos; config.cfg (connecting to another server, rcon, running other files):<byte value="xd"/>
-%1<byte value="xd"/>
-Remove them from the config?</translation>
-    </message>
-    <message>
-        <source>В сохранённом конфиге есть строка &quot;exec userconfig.cfg&quot;, поэтому строка &quot;exec autoexec.cfg&quot; в userconfig.cfg не добавлена: эти два файла запускали бы друг друга без конца.</source>
-        <translation>The saved config has the line &quot;exec userconfig.cfg&quot;, so the line &quot;exec autoexec.cfg&quot; was not added to userconfig.cfg: the two files would run each other without end.</translation>
-    </message>
-    <message>
-        <source>Игра выполняет config.cfg после autoexec.cfg и возвращает прежние значения.<byte value="xd"/>
-Добавить в userconfig.cfg строку &quot;exec autoexec.cfg&quot;, чтобы ваш конфиг применялся при каждом запуске?</source>
-        <translation>The game runs config.cfg after autoexec.cfg and puts the old values back.<byte value="xd"/>
-Add the line &quot;exec autoexec.cfg&quot; to userconfig.cfg, so that your config applies at every start?</translation>
-    </message>
-    <message>
-        <source>Конфиги (*.cfg)</source>
-        <translation>Configs (*.cfg)</translation>
-    </message>
-    <message>
-        <source>Файл autoexec.cfg не изменится: в нём уже этот конфиг.</source>
-        <translation>The file autoexec.cfg will not change: it already holds this config.</translation>
-    </message>
-    <message>
-        <source>Строки файла autoexec.cfg останутся прежними, изменятся только концы строк.</source>
-        <translation>The lines of autoexec.cfg stay as they are; only the line endings change.</translation>
-    </message>
-    <message>
-        <source>... и ещё изменённых строк: %1</source>
-        <translation>... and more changed lines: %1</translation>
-    </message>
-    <message>
-        <source>Открыть конфиг</source>
-        <translation>Open config</translation>
-    </message>
-    <message>
-        <source>Строк перенесено в настройки: %1<byte value="xd"/>
-Строк осталось в конфиге: %2</source>
-        <translation>Lines moved into the settings: %1<byte value="xd"/>
-Lines left in the config: %2</translation>
-    </message>
-    <message>
-        <source>Сохранить конфиг как</source>
-        <translation>Save config as</translation>
-    </message>
-    <message>
-        <source>Файл %1 уже есть. Заменить его?</source>
-        <translation>The file %1 already exists. Replace it?</translation>
-    </message>
-    <message>
-        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd"/>
-Нынешний autoexec.cfg станет резервной копией autoexec.cfg.bak.</source>
-        <translation>Are you sure you want to bring back the earlier autoexec.cfg?<byte value="xd"/>
-The present autoexec.cfg will become the backup autoexec.cfg.bak.</translation>
-    </message>
-    <message>
-        <source>Прежний autoexec.cfg восстановлен.</source>
-        <translation>The earlier autoexec.cfg has been restored.</translation>
-    </message>
-    <message>
-        <source>В файле есть нулевой символ: игра перестаёт читать файл на нём, поэтому строки после него не перенесены (файл на диске не изменён).</source>
-        <translation>The file holds a NUL character: the game stops reading the file there, so the lines after it were not brought in (the file on disk is unchanged).</translation>
-    </message>
-    <message>
         <source>Прицел...</source>
         <translation>Crosshair...</translation>
-    </message>
-    <message>
-        <source>Строки со знаком &quot;-&quot; уйдут из autoexec.cfg, строки со знаком &quot;+&quot; придут в него; строки без знака останутся, &quot;@@&quot; даёт номера строк.</source>
-        <translation>Lines marked &quot;-&quot; will leave autoexec.cfg, lines marked &quot;+&quot; will come into it; unmarked lines stay, &quot;@@&quot; gives the line numbers.</translation>
-    </message>
-    <message>
-        <source>Кроме того, изменятся концы строк.</source>
-        <translation>The line ends will change as well.</translation>
-    </message>
-    <message>
-        <source>Вы уверены что хотите вернуть прежний autoexec.cfg?<byte value="xd"/>
-Файла autoexec.cfg сейчас нет, поэтому autoexec.cfg.bak будет скопирован и останется на месте.</source>
-        <translation>Are you sure you want to bring back the previous autoexec.cfg?<byte value="xd"/>
-There is no autoexec.cfg now, so autoexec.cfg.bak will be copied and stay where it is.</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,18 @@
 #include "windows/index_rus.h"
 
-#include "config/generator.h"
-#include "config/showafteropen.h"
-#include "gamefiles/autoexec.h"
-#include "gamefiles/bindimport.h"
+#include "config/consolevalue.h"
+#include "config/digitfilter.h"
+#include "ui/consolevalidator.h"
 #include "ui/fonts.h"
 #include "ui/menukeys.h"
 #include "ui/messagebox.h"
 #include "ui/optiontips.h"
 #include "ui/pagekeys.h"
-#include "ui/textmirror.h"
 #include "ui/twips.h"
 #include "windows/appicon.h"
+#include "windows/configbox.h"
 #include "windows/crosshairdialog.h"
+#include "windows/filecommands.h"
 #include "windows/optionpages.h"
 
 #include <QCloseEvent>
@@ -22,8 +22,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextCursor>
-#include <QTextDocument>
 
 // Resources of a static library are registered by hand, from the global namespace.
 static void initVelmoraResources()
@@ -43,17 +41,10 @@ namespace {
 constexpr int kClientWidth = 11235;
 constexpr int kClientHeight = 6540;
 
-/// Asks a question; true only when the answer is Yes.
-bool confirmed(QWidget *parent, const QString &question)
-{
-    return MessageBox::show(parent, question, MessageStyle::Question) == Answer::Yes;
-}
-
 } // namespace
 
 IndexRus::IndexRus(PathFileStore store, QWidget *parent)
     : QMainWindow(parent)
-    , m_store(std::move(store))
 {
     initVelmoraResources();
     setObjectName(QStringLiteral("index_rus"));
@@ -68,12 +59,11 @@ IndexRus::IndexRus(PathFileStore store, QWidget *parent)
 
     buildMenu();
     buildClient();
+    m_files = new FileCommands(std::move(store), m_box, m_pages, this);
 
-    // The keyboard reaches every page and command: the page keys, F10 and the bar's commands;
-    // Tab leaves the config box instead of typing into it.
+    // The keyboard reaches every page and command: the page keys, F10 and the bar's commands.
     new ui::PageKeys(m_pages);
     new ui::MenuKeys(menuBar());
-    m_config->setTabChangesFocus(true);
     // Each option's tool tip names its console lines, worked out when it is about to show.
     (new ui::OptionTips([this] { return snapshot(); }, this))->attachAll(this);
     // Keeps the free-text fields to what the game's console can carry.
@@ -144,15 +134,8 @@ void IndexRus::buildClient()
     m_pages->setGeometry(tw.rect(120, 0, 7455, 5895));
 
     // The config box, right of the tabs, and the note under them.
-    m_config = new QPlainTextEdit(client);
-    m_config->setObjectName(QStringLiteral("config"));
-    m_config->setFont(ui::arialFont(9.75));
-    m_config->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_config->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_config->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_config->setGeometry(tw.rect(7680, 0, 3375, 5895));
-    m_config->setPlainText(tr("Здесь будет ваш конфиг\n"));
-    m_configText = new ui::TextMirror(m_config->document());
+    m_box = new ConfigBox(client, m_pages, this);
+    m_box->edit()->setGeometry(tw.rect(7680, 0, 3375, 5895));
 
     QLabel *note =
         createRedLabel(client, "Label5", tr("Поля помеченные \"*\" обязательны для заполнения!"));
@@ -163,42 +146,39 @@ void IndexRus::buildClient()
                       noteRect.height());
 }
 
-QString IndexRus::noFolderText()
-{
-    return tr("В файле не указан путь!");
-}
-
 void IndexRus::load()
 {
-    // A path file that names nothing, or cannot be read, leaves the folder empty; that is
-    // reported once the limits are set, in place of the import.
-    const PathFileRead read = m_store.read();
-    if (read.status == PathFileRead::Status::Folder)
-        m_gameFolder = read.folder;
+    // A path file that names no folder, or cannot be read, is reported once the limits are set,
+    // in place of the import.
+    const QString noFolder = m_files->loadGameFolder();
 
     m_pages->setInputLimits();
 
-    m_config->clear();
+    configBox()->clear();
 
     // Without a game folder there is nothing to import from; reading "/cstrike/config.cfg" at
     // the root of the disk instead would be a guess. One box says why, and the window opens.
-    if (m_gameFolder.isEmpty()) {
-        MessageBox::show(this,
-                         read.status == PathFileRead::Status::Failed ? read.error : noFolderText(),
-                         MessageStyle::Error);
+    if (!noFolder.isEmpty()) {
+        MessageBox::show(this, noFolder, MessageStyle::Error);
         return;
     }
+    m_box->carryFromGame(m_files->gameFolder());
+}
 
-    const ImportResult result = importBindsFromGame(m_gameFolder);
-    // The box is empty here, so setting the whole text at once is the same as appending each line.
-    m_config->setPlainText(result.plainText);
-    if (!result.ok()) {
-        MessageBox::show(this, result.error, MessageStyle::Error);
-        return;
+void IndexRus::attachConsoleFilters()
+{
+    // The free texts written between double quotes (the digit filter guards the others). A
+    // field with a length limit in characters keeps to it: it is shorter than any byte cap.
+    for (int n = 1; n <= kTextCount; ++n) {
+        const OptionInfo &field = textField(n);
+        if (field.byteCap > 0 && !field.digitsOnly && numberForm(n) == NumberForm::Text)
+            ui::ConsoleValidator::attach(m_pages->text(n), field.maxLength > 0 ? 0 : field.byteCap);
     }
-    MessageBox::show(this, tr("Найдено %1 bind(s) и alias").arg(result.count()),
-                     MessageStyle::Information);
-    offerToDropPlantedLines(result.plainText);
+}
+
+QString IndexRus::gameFolder() const
+{
+    return m_files->gameFolder();
 }
 
 OptionSnapshot IndexRus::snapshot() const
@@ -206,128 +186,62 @@ OptionSnapshot IndexRus::snapshot() const
     return m_pages->snapshot();
 }
 
+QPlainTextEdit *IndexRus::configBox() const
+{
+    return m_box->edit();
+}
+
 QString IndexRus::configText() const
 {
-    // toPlainText() would turn no-break spaces into plain ones; the raw text keeps every
-    // character of the player's lines and only the line breaks need translating.
-    QString text = m_config->document()->toRawText();
-    for (QChar &c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = u'\n';
-    }
-    return text;
+    return m_box->text();
+}
+
+void IndexRus::openConfigFile(const QString &path)
+{
+    m_files->openFile(path);
 }
 
 void IndexRus::showConfig()
 {
-    if (!confirmed(this, tr("Все поля заполнены??"))) {
-        // Back to the first tab, where the connection type and the pings are filled in.
-        m_pages->setCurrentIndex(0);
-        return;
-    }
-    GenerateConfig();
-}
-
-void IndexRus::GenerateConfig()
-{
-    const OptionSnapshot options = snapshot();
-    if (!m_settled) {
-        appendToConfig(generateText(options));
-        return;
-    }
-    // After Open the box holds the file's word on what no control could take: a control the
-    // player has not moved leaves such a setting to it.
-    appendToConfig(generateBesideBox(options, *m_settled, boxBytes()));
-    m_settled = options;
-}
-
-void IndexRus::appendToConfig(const QString &text)
-{
-    QString lines = text;
-    lines.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
-    // Appended at the end, joined to the last line as it stands; the rest of the box is not
-    // touched, so a large box takes no longer than a small one, and one run is one undo step.
-    QTextCursor cursor(m_config->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    cursor.insertText(lines);
-    cursor.endEditBlock();
-}
-
-bool IndexRus::rereadGameFolder()
-{
-    const PathFileRead read = m_store.read();
-    if (read.status == PathFileRead::Status::Failed) {
-        MessageBox::show(this, read.error, MessageStyle::Error);
-        return false;
-    }
-    if (read.status == PathFileRead::Status::Folder)
-        m_gameFolder = read.folder;
-    if (m_gameFolder.isEmpty()) {
-        // No folder was ever named: writing "/cstrike/autoexec.cfg" would miss the game.
-        MessageBox::show(this, noFolderText(), MessageStyle::Error);
-        return false;
-    }
-    return true;
+    m_box->showConfig();
 }
 
 void IndexRus::saveConfig()
 {
-    if (!rereadGameFolder())
-        return;
-    // The box is encoded once: the question's details, the write and the userconfig.cfg check all
-    // look at the bytes Save writes.
-    const QByteArray &bytes = boxBytes();
-    if (const QString refusal = checkScriptBytes(bytes); !refusal.isEmpty()) {
-        MessageBox::show(this, refusal, MessageStyle::Error);
-        return;
-    }
-    saveAutoexecAsked(bytes);
-}
-
-void IndexRus::saveAutoexecAsked(const QByteArray &bytes)
-{
-    if (MessageBox::show(this, tr("Вы уверены что хотите сохранить конфиг?"),
-                         MessageStyle::Question, saveDetails(bytes)) != Answer::Yes)
-        return;
-    SaveOutcome outcome = SaveOutcome::Unchanged;
-    if (const QString error = saveAutoexec(m_gameFolder, bytes, &outcome); !error.isEmpty()) {
-        MessageBox::show(this, error, MessageStyle::Error);
-        return;
-    }
-    if (outcome == SaveOutcome::Written)
-        offerUserconfigChain(bytes);
+    m_files->save();
 }
 
 void IndexRus::clearConfig()
 {
-    if (!confirmed(this, tr("Вы уверены что хотите ОЧИСТИТЬ конфиг?")))
-        return;
-    // Removed as one edit, so Ctrl+Z can still bring the text back.
-    QTextCursor cursor(m_config->document());
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
+    m_box->clearConfig();
+}
+
+void IndexRus::openConfig()
+{
+    m_files->open();
+}
+
+void IndexRus::restoreConfig()
+{
+    m_files->restore();
+}
+
+void IndexRus::saveConfigAs()
+{
+    m_files->saveAs();
 }
 
 void IndexRus::exitProgram()
 {
-    if (confirmed(this, tr("Вы действительно хотите выйти?")))
+    if (MessageBox::show(this, tr("Вы действительно хотите выйти?"), MessageStyle::Question) ==
+        Answer::Yes)
         Q_EMIT quitRequested();
 }
 
 void IndexRus::resetGameFolder()
 {
-    const QString question = tr(
-        "Выдействительно хотите обнавить путь к папке с Half-Life?\r\nПослетого как вы нажмёте на "
-        "кнопку ДА надо будет запустипь программу заново!");
-    if (!confirmed(this, question))
-        return;
-    const QString error = m_store.remove();
-    // The program ends either way; a file that stays would make the next start skip the
-    // question for the folder, so the user hears about it first.
-    if (!error.isEmpty())
-        MessageBox::show(this, error, MessageStyle::Error);
-    Q_EMIT quitRequested();
+    if (m_files->resetGameFolder())
+        Q_EMIT quitRequested();
 }
 
 void IndexRus::closeEvent(QCloseEvent *event)

@@ -5,20 +5,16 @@
 
 #include <QMainWindow>
 
-#include <optional>
-
 class QPlainTextEdit;
-
-namespace velmora::ui {
-class TextMirror;
-}
 
 namespace velmora {
 
+class ConfigBox;
+class FileCommands;
 class OptionPages;
 
-/// The main window: the option pages, the config box and the menu that shows, saves and clears
-/// the config, resets the game folder and ends the program.
+/// The main window: the option pages, the config box beside them and the menu. The menu's commands
+/// on the box are ConfigBox's, those on files FileCommands'; the window loads and ends the program.
 class IndexRus : public QMainWindow
 {
     Q_OBJECT
@@ -32,7 +28,8 @@ public:
     /// game's config.cfg into it, then tells how many it found (or why it could not).
     void load();
 
-    QString gameFolder() const { return m_gameFolder; }
+    /// The game folder the file commands work in.
+    QString gameFolder() const;
 
     /// The option pages, which own every control the generator reads.
     OptionPages *pages() const { return m_pages; }
@@ -40,7 +37,7 @@ public:
     OptionSnapshot snapshot() const;
 
     /// The config box (`config`).
-    QPlainTextEdit *configBox() const { return m_config; }
+    QPlainTextEdit *configBox() const;
     /// The config box's text exactly as it stands, line breaks as '\n'.
     QString configText() const;
 
@@ -49,6 +46,7 @@ public:
     void openConfigFile(const QString &path);
 
 public Q_SLOTS:
+    // The menu's commands.
     void showConfig();      ///< "Показать"
     void saveConfig();      ///< "Сохранить"
     void clearConfig();     ///< "Очистить"
@@ -70,44 +68,16 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    /// "В файле не указан путь!" in the language installed now.
-    static QString noFolderText();
     void buildMenu();
     void buildClient();
-    void GenerateConfig();
-    void appendToConfig(const QString &text);
-    /// Refuses in the free-text fields what the game's console cannot carry (index_rus_console).
+    /// Refuses in the free-text fields what the game's console cannot carry.
     void attachConsoleFilters();
-    /// After a Save that wrote autoexec.cfg: makes sure the game runs it after config.cfg, asking
-    /// first (index_rus_console).
-    void offerUserconfigChain(QByteArrayView savedBytes);
-    /// After the import's count: asks whether to leave out of the box the carried lines (the
-    /// import's text, one line feed after each) that look planted by a server (index_rus_console).
-    void offerToDropPlantedLines(const QString &carried);
-    /// Reads the path file again into the game folder, as Save does before it writes; false,
-    /// the reason shown, when there is no folder to write into.
-    bool rereadGameFolder();
-    /// The game's cstrike folder, where the file dialogs open (index_rus_files).
-    QString cstrikeFolder() const;
-    /// The details part of the Save question: what Save changes in autoexec.cfg (index_rus_files).
-    QString saveDetails(QByteArrayView bytes) const;
-    /// The box's text as Save writes it (see autoexecBytes()), valid until the box changes.
-    const QByteArray &boxBytes();
-    /// Save's question, the write of autoexec.cfg with its backup, and the userconfig.cfg offer,
-    /// for the box's `bytes`; "Сохранить как..." onto autoexec.cfg runs it too.
-    void saveAutoexecAsked(const QByteArray &bytes);
 
-    PathFileStore m_store;
-    QString m_gameFolder;
     bool m_centred = false;
 
     OptionPages *m_pages = nullptr;
-    QPlainTextEdit *m_config = nullptr;
-    ui::TextMirror *m_configText = nullptr; ///< the box's text, kept for Show and Save
-    QByteArray m_configBytes;               ///< the box's bytes, the storage reused
-    /// Once a config was opened: the controls as Open or the last Show left them. Show leaves
-    /// out the line of a control still so whose command the box already sets.
-    std::optional<OptionSnapshot> m_settled;
+    ConfigBox *m_box = nullptr;
+    FileCommands *m_files = nullptr;
 };
 
 } // namespace velmora
