@@ -495,13 +495,26 @@ private Q_SLOTS:
         QCOMPARE(counts[0], counts[1]);
     }
 
+    void saveAsOntoAutoexecIsSave_data()
+    {
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("the folder of the load") << false;
+        // dir.vlm names another folder since the load: its autoexec.cfg is the game's now.
+        QTest::newRow("the folder named now") << true;
+    }
+
     // "Сохранить как..." onto the game's autoexec.cfg asks as Save asks and keeps the backup.
     void saveAsOntoAutoexecIsSave()
     {
+        QFETCH(bool, moved);
         GameFolders folders;
         folders.writeConfig("bind a b\r\n");
-        writeBytes(folders.autoexecCfg(), "old\r\n");
+        const QString game = moved ? folders.root.filePath(u"moved"_qs) : folders.gameFolder();
+        QDir().mkpath(game + u"/cstrike"_qs);
+        const QString autoexec = game + u"/cstrike/autoexec.cfg"_qs;
+        writeBytes(autoexec, "old\r\n");
         const auto window = loadedWindow(folders);
+        folders.writePathFile(game);
         MessageBox::clearHistory();
         MessageBox::setNextAnswers({Answer::Yes, Answer::Yes, Answer::No});
         {
@@ -511,7 +524,8 @@ private Q_SLOTS:
         }
         QCOMPARE(MessageBox::history().first().text, kSaveQuestion);
         QVERIFY(MessageBox::history().first().details.contains(u"-old"));
-        QCOMPARE(readBytes(folders.autoexecCfg() + u".bak"_qs), QByteArray("old\r\n"));
+        QCOMPARE(readBytes(autoexec + u".bak"_qs), QByteArray("old\r\n"));
+        QCOMPARE(readBytes(autoexec), QByteArray("bind a b\r\n\r\n"));
     }
 
     // Without an autoexec.cfg to keep, the question says the backup is copied and stays.
