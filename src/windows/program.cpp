@@ -34,6 +34,14 @@ AboutRus *Program::aboutWindow() const
 
 void Program::start()
 {
+    // A dir.vlm that names a folder opens the main window at once. The chooser, whose lists read
+    // the mounted volumes and a folder's entries, is built only when the player has to choose:
+    // it took a good third of such a start.
+    const PathFileRead read = m_store.read();
+    if (read.status == PathFileRead::Status::Folder && !namesNoFolder(read.folder)) {
+        showMainWindow();
+        return;
+    }
     m_chooser = std::make_unique<Dir>(m_store, m_home);
     connect(m_chooser.get(), &Dir::handOver, this, &Program::showMainWindow);
     m_chooser->load();

@@ -31,10 +31,11 @@ public:
                      QObject *parent = nullptr);
     ~Program() override;
 
-    /// Creates the chooser and runs its load. Afterwards either the main window or the chooser is
-    /// displayed.
+    /// Shows the main window when the path file names a game folder; otherwise creates the chooser
+    /// and runs its load. Afterwards either the main window or the chooser is displayed.
     void start();
 
+    /// Null when the start went straight to the main window.
     Dir *chooser() const { return m_chooser.get(); }
     IndexRus *mainWindow() const { return m_main.get(); }
     /// Null until "О программе" and again after the window has been closed by its title bar.
