@@ -42,23 +42,10 @@ private Q_SLOTS:
 void TestTextMirror::followsEveryEdit_data()
 {
     QTest::addColumn<Edit>("edit");
-    QTest::newRow("a letter typed at the end") << Edit([](QPlainTextEdit &box) {
-        box.moveCursor(QTextCursor::End);
-        box.insertPlainText(QStringLiteral("x"));
-    });
-    QTest::newRow("the last letter deleted") << Edit([](QPlainTextEdit &box) {
-        at(box, box.document()->characterCount() - 2, box.document()->characterCount() - 1)
-            .removeSelectedText();
-    });
-    QTest::newRow("lines pasted at the start") << Edit([](QPlainTextEdit &box) {
-        at(box, 0, 0).insertText(QStringLiteral("bind q quit\nbind w +forward\n"));
-    });
-    QTest::newRow("a selection over three lines replaced")
-        << Edit([](QPlainTextEdit &box) { at(box, 3, 14).insertText(QStringLiteral("Z\nY")); });
+    // Typing, pasting, deleting, undo and redo come in the random edits below; these are the
+    // changes whose figures the document reports in its own way.
     QTest::newRow("the whole text set anew") << Edit(
         [](QPlainTextEdit &box) { box.setPlainText(QStringLiteral("one\ntwo\nthree four\n")); });
-    QTest::newRow("a shorter whole text")
-        << Edit([](QPlainTextEdit &box) { box.setPlainText(QStringLiteral("z")); });
     QTest::newRow("cleared") << Edit([](QPlainTextEdit &box) { box.clear(); });
     QTest::newRow("the whole text selected and removed") << Edit([](QPlainTextEdit &box) {
         QTextCursor cursor(box.document());
@@ -76,15 +63,6 @@ void TestTextMirror::followsEveryEdit_data()
         at(box, box.document()->characterCount() - 3, box.document()->characterCount() - 1)
             .insertText(QStringLiteral("last"));
         cursor.endEditBlock();
-    });
-    QTest::newRow("an edit undone") << Edit([](QPlainTextEdit &box) {
-        at(box, 4, 9).insertText(QStringLiteral("long\ntext\nhere"));
-        box.undo();
-    });
-    QTest::newRow("an edit undone and redone") << Edit([](QPlainTextEdit &box) {
-        at(box, 4, 9).removeSelectedText();
-        box.undo();
-        box.redo();
     });
     QTest::newRow("a format changed, the text kept") << Edit([](QPlainTextEdit &box) {
         QTextCharFormat bold;
